@@ -1,0 +1,88 @@
+#include "app/SettingsFile.h"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr mode_t kFileMode = 0664;
+constexpr int kEntryBytes = 4;
+
+// Reads one little-endian entry; false at the end of the file.
+bool readEntry(std::FILE* file, int32_t& value) {
+    unsigned char bytes[kEntryBytes];
+    if (std::fread(bytes, 1, kEntryBytes, file) != kEntryBytes) {
+        return false;
+    }
+    value = static_cast<int32_t>(uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 |
+                                 uint32_t(bytes[2]) << 16 | uint32_t(bytes[3]) << 24);
+    return true;
+}
+
+void encodeEntry(int32_t value, unsigned char* out) {
+    const uint32_t bits = static_cast<uint32_t>(value);
+    for (int i = 0; i < kEntryBytes; ++i) {
+        out[i] = static_cast<unsigned char>(bits >> (8 * i));
+    }
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(const char* fileName, int32_t count)
+    : fileName(fileName), count(count) {}
+
+int32_t SettingsFile::get(int32_t index) const {
+    if (index < 0 || index >= count) {
+        return kUnset;
+    }
+    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    if (file == nullptr) {
+        writeDefaults();
+        return kUnset;
+    }
+    int32_t value = kUnset;
+    for (int32_t i = 0; i <= index; ++i) {
+        if (!readEntry(file, value)) {
+            value = kUnset;
+            break;
+        }
+    }
+    std::fclose(file);
+    return value;
+}
+
+void SettingsFile::set(int32_t index, int32_t value) const {
+    if (index < 0 || index >= count) {
+        return;
+    }
+    std::vector<int32_t> values(count);
+    for (int32_t i = 0; i < count; ++i) {
+        values[i] = get(i);
+    }
+    values[index] = value;
+    writeAll(values.data());
+}
+
+void SettingsFile::writeDefaults() const {
+    std::vector<int32_t> values(count, kUnset);
+    writeAll(values.data());
+}
+
+void SettingsFile::writeAll(const int32_t* values) const {
+    std::vector<unsigned char> bytes(size_t(count) * kEntryBytes);
+    for (int32_t i = 0; i < count; ++i) {
+        encodeEntry(values[i], &bytes[size_t(i) * kEntryBytes]);
+    }
+    const std::string temporary = fileName + ".new";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, kFileMode);
+    if (fd < 0) {
+        return;
+    }
+    const bool written = ::write(fd, bytes.data(), bytes.size()) == ssize_t(bytes.size());
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || std::rename(temporary.c_str(), fileName.c_str()) != 0) {
+        std::remove(temporary.c_str());
+    }
+}

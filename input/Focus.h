@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/GBase.h"
+#include "input/Focusable.h"
+
+// Names the one receiver of key events, or none.
+class Focus : public GBase {
+public:
+    Focusable* current = nullptr;
+};
