@@ -147,6 +147,53 @@ Bytes libraryFile(int width, int height, const std::vector<Picture>& frames) {
     return out;
 }
 
+uint32_t glyphColour(size_t i) {
+    return 0x400000u + uint32_t(i) * 0x020301u;
+}
+
+FontSheet drawFontSheet(int width, int height, const std::vector<std::vector<int>>& widths,
+                        const std::vector<int>& heights, uint32_t backgroundColour) {
+    FontSheet sheet{Picture(width, height, backgroundColour), {}};
+    int top = 0;
+    for (size_t row = 0; row < widths.size(); ++row) {
+        if (row > 0) {
+            sheet.picture.at(0, top + 2) = kWhite;
+            top += 3;
+        }
+        const int marker = top + heights[row];
+        int x = 0;
+        for (int w : widths[row]) {
+            sheet.picture.at(x, marker) = kWhite;
+            const Glyph box{x + 1, top, w, heights[row]};
+            sheet.picture.fillBox(box.x, box.y, box.w, box.h, glyphColour(sheet.boxes.size()));
+            sheet.picture.at(box.x, box.y) = backgroundColour;
+            sheet.boxes.push_back(box);
+            sheet.picture.at(x + 1 + w, marker) = kWhite;
+            x += w + 3;
+        }
+        top = marker;
+    }
+    return sheet;
+}
+
+FontSheet fontSheet() {
+    const std::vector<int> counts = {26, 26, 10, 15, 7};
+    std::vector<std::vector<int>> widths;
+    for (size_t row = 0; row < counts.size(); ++row) {
+        std::vector<int> rowWidths;
+        for (int i = 0; i < counts[row]; ++i) {
+            rowWidths.push_back(2 + (i * 3 + int(row)) % 7);
+        }
+        widths.push_back(rowWidths);
+    }
+    // The second row (small letters) is taller than the first.
+    return drawFontSheet(300, 80, widths, {10, 13, 9, 8, 7});
+}
+
+FontSheet digitSheet() {
+    return drawFontSheet(80, 16, {{4, 3, 5, 4, 4, 6, 4, 5, 4, 4}}, {12});
+}
+
 void DisplayTest::openDisplay(int depth) {
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
     delete screen;

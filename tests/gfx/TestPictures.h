@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "gfx/Glyph.h"
+
 using Bytes = std::vector<unsigned char>;
 
 // A picture in memory, top row first, each pixel 0xRRGGBB.
@@ -45,6 +47,29 @@ Bytes runLengthTga(const Picture& picture, int depth, int descriptor = kTopRowFi
 
 // A library file: width, height, then the frames' pixels blue green red.
 Bytes libraryFile(int width, int height, const std::vector<Picture>& frames);
+
+constexpr uint32_t kWhite = 0xFFFFFF;
+
+// A font picture drawn for a test, with the glyph boxes it should scan to.
+// Each glyph is filled with its own colour except its top-left pixel, which
+// has the background colour and so shows the colour key at work.
+struct FontSheet {
+    Picture picture;
+    std::vector<Glyph> boxes;
+};
+
+// Rows of glyphs, widths[r][i] wide and heights[r] high, with a free column
+// between one glyph's closing marker and the next one's opening marker. The
+// first row starts at the top; the others one below a top marker that sits
+// two rows below the previous marker row.
+FontSheet drawFontSheet(int width, int height, const std::vector<std::vector<int>>& widths,
+                        const std::vector<int>& heights, uint32_t backgroundColour = 0x203040);
+// A sheet for Font: rows of 26, 26, 10, 15 and 7 glyphs of varied widths.
+FontSheet fontSheet();
+// A sheet for DigitFont: one row of ten digits.
+FontSheet digitSheet();
+// The colour glyph i of a sheet is drawn in.
+uint32_t glyphColour(size_t i);
 
 // Opens the dummy display at a depth for each test and makes it `screen`.
 class DisplayTest : public testing::Test {
