@@ -2,10 +2,20 @@
 
 #include <cstdio>
 
-// The console arrives with the graphics; until then nothing is shown.
-void GBase::print(const char*) {}
+#include "app/Console.h"
+#include "app/Globals.h"
 
-void GBase::printAppend(const char*) {}
+void GBase::print(const char* text) {
+    if (console != nullptr) {
+        console->addLine(text);
+    }
+}
+
+void GBase::printAppend(const char* text) {
+    if (console != nullptr) {
+        console->appendToLast(text);
+    }
+}
 
 void GBase::error(const char* text) {
     std::fprintf(stderr, "%s", text);

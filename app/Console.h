@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/GBase.h"
+
+class Font;
+class Image;
+
+// The start-up console: a picture with the loading progress written over it
+// line by line, newer lines more opaque than older ones.
+class Console : public GBase {
+  public:
+    // Longest text a line keeps; longer texts are cut.
+    static constexpr size_t kMaxLineLength = 255;
+
+    // Loads the picture at width x height (the program ends if it cannot) and
+    // writes with the font, which it does not own. Starts empty and visible.
+    Console(int32_t width, int32_t height, const char* picture, Font* font);
+    ~Console() override;
+    Console(const Console&) = delete;
+    Console& operator=(const Console&) = delete;
+
+    // Adds a line at the bottom, dropping the top line when the console is full.
+    void addLine(const char* text);
+    // Appends to the last line; on an empty console the text becomes a line.
+    void appendToLast(const char* text);
+    // Shows or hides later changes; does not redraw by itself.
+    void setVisible(bool flag);
+    // Draws the picture and the lines onto the screen and flips it.
+    void redraw();
+
+    int32_t getRows() const { return rows; }
+    int32_t getCount() const { return int32_t(lines.size()); }
+    bool isVisible() const { return visible; }
+    const std::string& line(int32_t i) const { return lines[size_t(i)]; }
+    // Alpha of row i: 64 for the top row, 6 more per row, never above 255.
+    static uint8_t rowAlpha(int32_t i);
+    // Base line of row i's text.
+    int32_t rowBaseLine(int32_t i) const;
+
+  private:
+    std::vector<std::string> lines;
+    int32_t rows;
+    Font* font;
+    Image* background;
+    bool visible = true;
+};
