@@ -151,6 +151,17 @@ TEST_F(ModMusicTest, ASubdirectoryIsNeverChosen) {
     }
 }
 
+TEST_F(ModMusicTest, ASymbolicLinkCountsAsAPiece) {
+    std::filesystem::create_symlink(dir.path() / "sounds" / "long.ogg",
+                                    dir.path() / "music" / "linked.ogg");
+    CaptureStdout();
+    ModMusic music(nullptr);
+    EXPECT_EQ(GetCapturedStdout(), "");
+    EXPECT_STREQ(music.getFileName(), "music/linked.ogg");
+    music.play();
+    EXPECT_TRUE(music.isLoaded());
+}
+
 TEST_F(ModMusicTest, EveryFileOfTheFolderCanBePicked) {
     dir.write("music/a", {1});
     dir.write("music/b", {1});

@@ -129,6 +129,15 @@ TEST_F(SoundsTest, ASetWithoutFilesOrBeforeLoadingIsSilent) {
     EXPECT_FALSE(empty.anyPlaying());
 }
 
+TEST_F(SoundsTest, AnEmptySetLoadsAsComplete) {
+    Sounds none(0);
+    CaptureStderr();
+    EXPECT_TRUE(none.load(base("nothing").c_str()));
+    EXPECT_EQ(GetCapturedStderr(), "");
+    EXPECT_FALSE(none.anyPlaying());
+    EXPECT_EQ(none.getCount(), 0);
+}
+
 TEST_F(SoundsTest, LoadingAgainReplacesTheSounds) {
     addFiles("twice", {"01"});
     Sounds set(1);

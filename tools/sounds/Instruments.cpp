@@ -159,7 +159,7 @@ Mono lead(float pitch, float seconds_, float velocity) {
         const float f = hz * (1.0f + depth * vibrato.sine());
         main.step(f);
         second.step(f * 1.004f);
-        lowPass.set(900.0f + 2400.0f * std::exp(-t * 5.0f), 0.45f);
+        lowPass.set(1400.0f + 2600.0f * std::exp(-t * 5.0f), 0.45f);
         const float raw = main.saw() * 0.6f + second.square() * 0.4f;
         const float amp = gate(t, 0.01f, seconds_, 0.25f);
         out[i] = lowPass.lowPass(raw) * amp * velocity;

@@ -20,15 +20,15 @@ constexpr int kEchoStepsRight = 6;
 Sequencer::Sequencer(size_t stepSamples, int steps, uint32_t seed)
     : stepSamples(stepSamples), length(stepSamples * static_cast<size_t>(steps)), seed(seed),
       mix{
-          {0.95f, 0.0f, 0.05f, 0.0f},    // Kick
+          {0.80f, 0.0f, 0.05f, 0.0f},    // Kick
           {0.55f, 0.05f, 0.35f, 0.0f},   // Snare
-          {0.30f, 0.35f, 0.10f, 0.0f},   // Hat
-          {0.22f, -0.3f, 0.20f, 0.0f},   // OpenHat
+          {0.50f, 0.35f, 0.10f, 0.0f},   // Hat
+          {0.36f, -0.3f, 0.20f, 0.0f},   // OpenHat
           {0.30f, -0.4f, 0.45f, 0.15f},  // Clank
-          {0.60f, 0.0f, 0.02f, 0.0f},    // Bass
+          {0.50f, 0.0f, 0.02f, 0.0f},    // Bass
           {0.40f, 0.0f, 0.40f, 0.0f},    // Pad
-          {0.30f, 0.15f, 0.30f, 0.35f},  // Lead
-          {0.20f, -0.25f, 0.25f, 0.30f}, // Pluck
+          {0.50f, 0.15f, 0.30f, 0.35f},  // Lead
+          {0.28f, -0.25f, 0.25f, 0.30f}, // Pluck
       },
       dry(length), reverbSend(length, 0.0f), echoSend(length, 0.0f) {}
 
