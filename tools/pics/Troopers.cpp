@@ -10,7 +10,7 @@ constexpr int kDirections = 32;
 constexpr int kMuzzleReach = 12;
 constexpr int kGunTurn = 4;     // the gun points this many steps counter-clockwise
 constexpr int kMuzzleTurn = 3;  // the muzzle point lies this many steps counter-clockwise
-constexpr double kBodyScale = 1.2;  // the figure, not the gun, whose muzzle point is fixed
+constexpr double kBodyScale = 1.45;  // the figure, not the gun, whose muzzle point is fixed
 
 const Rgb kArmour{104, 118, 126}, kArmourDark{52, 60, 68}, kArmourLight{172, 188, 196};
 const Rgb kCloth{70, 78, 52}, kBoot{40, 36, 32}, kGun{30, 32, 36}, kGunLight{96, 100, 108};
@@ -69,12 +69,16 @@ void gunAndArms(Canvas& c, Vec muzzle, bool flash) {
   // Local frame: the trooper faces up; the gun points kGunTurn steps to the left.
   const Vec back = along(-kGunTurn, -1);
   auto from = [&](double k) { return Vec{muzzle.x + back.x * k, muzzle.y + back.y * k}; };
-  const Vec grip = from(10), foreHand = from(5.5), stock = from(15);
-  line(c, {-8 * kBodyScale, -1}, foreHand, 3.4, kArmour);  // left arm reaches to the barrel
-  line(c, {8 * kBodyScale, 0}, grip, 3.4, kArmour);
-  line(c, stock, from(3), 3.2, kGun);
-  line(c, from(3.5), muzzle, 1.6, kGunLight);
-  line(c, from(12), from(5), 1.0, kGunLight);
+  const Vec grip = from(11), foreHand = from(5.5), stock = from(17);
+  line(c, {-7 * kBodyScale, -1}, foreHand, 3.6, kArmourDark);  // left arm reaches to the barrel
+  line(c, {-7 * kBodyScale, -1}, foreHand, 2.4, kArmour);
+  line(c, {7 * kBodyScale, 0}, grip, 3.6, kArmourDark);
+  line(c, {7 * kBodyScale, 0}, grip, 2.4, kArmour);
+  line(c, stock, from(2.5), 4.4, {14, 14, 16});
+  line(c, stock, from(3), 3.0, kGun);
+  line(c, from(3.5), muzzle, 2.0, {14, 14, 16});
+  line(c, from(3.5), muzzle, 1.2, kGunLight);
+  line(c, from(15), from(5), 0.9, kGunLight);
   shadedBlob(c, foreHand.x, foreHand.y, 1.8, 1.8, {120, 110, 90}, {60, 52, 40});
   shadedBlob(c, grip.x, grip.y, 1.8, 1.8, {120, 110, 90}, {60, 52, 40});
   if (!flash) return;
@@ -103,21 +107,21 @@ void body(Canvas& c) {
   cairo_rectangle(cr, -3.5, 4, 7, 2);
   c.colour({80, 90, 60});
   cairo_fill(cr);
-  shadedBlob(c, 0, 0, 8.5, 5.2, kArmourLight, kArmourDark);
-  line(c, {-5.5, -2.5}, {5.5, -2.5}, 1.0, kStripe);
-  shadedBlob(c, -8, 0, 3.4, 3.6, kArmourLight, kArmourDark);
-  shadedBlob(c, 8, 0, 3.4, 3.6, kArmourLight, kArmourDark);
+  shadedBlob(c, 0, 0, 8, 4.8, kArmourLight, kArmourDark);
+  line(c, {-5, -2.6}, {5, -2.6}, 0.9, kStripe);
+  shadedBlob(c, -7, 0, 2.6, 2.9, kArmourLight, kArmourDark);
+  shadedBlob(c, 7, 0, 2.6, 2.9, kArmourLight, kArmourDark);
 }
 
 void head(Canvas& c) {
   cairo_t* cr = c.cr();
-  shadedBlob(c, 0, -0.5, 3.9, 4.1, {150, 160, 120}, {52, 58, 40});
+  shadedBlob(c, 0, 0.3, 3.3, 3.5, {150, 160, 120}, {52, 58, 40});
   // The visor looks along the gun.
   cairo_save(cr);
   cairo_rotate(cr, directionAngle(-kGunTurn));
   cairo_set_line_width(cr, 1.2);
   c.colour(kVisor);
-  cairo_arc(cr, 0, -0.5, 3.0, directionAngle(-13), directionAngle(-3));
+  cairo_arc(cr, 0, 0.3, 2.4, directionAngle(-13), directionAngle(-3));
   cairo_stroke(cr);
   cairo_restore(cr);
 }
@@ -141,10 +145,10 @@ Frame trooper(int direction, int pose, bool flash) {
   cairo_scale(cr, kBodyScale, kBodyScale);
   legs(c, pose);
   body(c);
-  cairo_restore(cr);
-  gunAndArms(c, muzzleInLocal(direction), flash);
-  cairo_scale(cr, kBodyScale, kBodyScale);
   head(c);
+  cairo_restore(cr);
+  // The rifle is held up at the cheek, so it lies over the helmet.
+  gunAndArms(c, muzzleInLocal(direction), flash);
   cairo_restore(cr);
   return c.keyed();
 }

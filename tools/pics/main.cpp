@@ -108,12 +108,51 @@ void tags(Output& out) {
   if (s) sheet.write(out.folder + "/tags.png");
 }
 
+// Copies a keyed frame onto a picture, leaving its transparent pixels out.
+void stamp(Frame& onto, const Frame& f, int x, int y) {
+  for (int sy = 0; sy < f.height; ++sy)
+    for (int sx = 0; sx < f.width; ++sx) {
+      const uint8_t* p = f.at(sx, sy);
+      const int dx = x + sx, dy = y + sy;
+      if (mapsToKey(p[0], p[1], p[2]) || dx < 0 || dy < 0 || dx >= onto.width || dy >= onto.height) continue;
+      onto.set(dx, dy, p[0], p[1], p[2]);
+    }
+}
+
+// A made-up moment of play on the ground, to judge whether the pieces belong
+// together.
+void scene(Output& out, const Frame& ground) {
+  Frame view = ground;
+  const auto stains = bloodStains(), slime = slimeStains(), marks = alienParts(0, true);
+  for (int i = 0; i < 14; ++i) stamp(view, slime[i % 8], 300 + (i * 53) % 260, 120 + (i * 97) % 260);
+  for (int i = 0; i < 8; ++i) stamp(view, stains[i % 4], 130 + (i * 37) % 90, 200 + (i * 61) % 90);
+  stamp(view, marks[1], 420, 300);
+  const auto walk = trooperWalk(0), shot = trooperFiring(1, true);
+  stamp(view, walk[6], 160 - 22, 240 - 22);
+  stamp(view, shot[12], 260 - 22, 300 - 22);
+  for (int i = 0; i < 4; ++i) {
+    const auto step = alienStep(i);
+    stamp(view, step[(20 + i * 3) % 32], 380 + i * 60 - 35, 150 + i * 50 - 35);
+  }
+  stamp(view, explosion()[3], 330, 60);
+  stamp(view, fire()[2], 250, 330);
+  stamp(view, bloodDrops()[2], 180, 220);
+  stamp(view, firstAid()[0], 80, 380);
+  stamp(view, explodingBullets()[0], 560, 80);
+  for (int x = 0; x < 300; x += 10) stamp(view, healthBar()[x < 100 ? 0 : x < 200 ? 1 : 2], 10 + x, 440);
+  stamp(view, levelTags(120, 60)[7], 519, 419);
+  ContactSheet sheet(660);
+  sheet.addRow("a moment of play", {view}, false);
+  sheet.write(out.folder + "/scene.png");
+}
+
 void screens(Output& out) {
   const Frame pictures[] = {titlePicture(), groundPicture(), consolePicture(),
                             setupPicture(), keysPicture(),  helpPicture()};
   const char* names[] = {"title", "tausta2", "console", "setup", "keyset", "gunpic"};
   for (int i = 0; i < 6; ++i) out.writer.fullPicture(std::string("pics/") + names[i], pictures[i]);
   if (!out.contact) return;
+  scene(out, pictures[1]);
   ContactSheet sheet(1300);
   sheet.addRow("title, tausta2, console, setup, keyset, gunpic", std::vector<Frame>(pictures, pictures + 6), false);
   sheet.write(out.folder + "/pictures.png");
