@@ -42,9 +42,13 @@ void leg(Canvas& c, int side, double hipY, double baseAngle, double swing) {
   const double a = baseAngle + swing;
   const double kneeX = side * (9 + 9 * std::cos(a)), kneeY = hipY - 9 * std::sin(a) - 1;
   const double footX = kneeX + side * 8 * std::cos(a * 1.3), footY = kneeY - 10 * std::sin(a * 1.3 + 0.2) + 3;
-  stroke(c, side * 5, hipY, kneeX, kneeY, 3.2, kLeg);
-  stroke(c, kneeX, kneeY, footX, footY, 2.0, kLeg);
+  stroke(c, side * 5, hipY, kneeX, kneeY, 4.6, {16, 10, 20});
+  stroke(c, kneeX, kneeY, footX, footY, 3.2, {16, 10, 20});
+  stroke(c, side * 5, hipY, kneeX, kneeY, 3.4, kLeg);
+  stroke(c, kneeX, kneeY, footX, footY, 2.1, kLeg);
   stroke(c, side * 5, hipY, kneeX, kneeY, 1.0, kLegLight);
+  // a barb on every knee
+  stroke(c, kneeX, kneeY, kneeX + side * 2.5, kneeY - 2.5, 1.2, {200, 170, 120});
   stroke(c, footX, footY, footX + side * 1.5, footY - 2.5 * std::sin(a + 0.6), 1.2, {200, 170, 120});
 }
 
@@ -103,6 +107,16 @@ void abdomen(Canvas& c, int step) {
     cairo_set_line_width(cr, 1.1);
     cairo_stroke(cr);
   }
+  // a row of pale spines down the back
+  for (int i = 0; i < 4; ++i) {
+    const double y = 3 + i * 5.0;
+    cairo_move_to(cr, -1.6, y + 2);
+    cairo_line_to(cr, 0, y - 1.5);
+    cairo_line_to(cr, 1.6, y + 2);
+    cairo_close_path(cr);
+  }
+  c.colour({210, 180, 140});
+  cairo_fill(cr);
   // a wet green sheen along the back
   c.ellipse(-2.5, 8, 2, 6);
   c.colour(kSheen, 0.35);
