@@ -278,7 +278,8 @@ std::vector<Frame> trooperParts() {
 }
 
 std::vector<Frame> alienParts(int variant, bool stain) {
-  static const Rgb kShells[3] = {{110, 60, 130}, {60, 110, 120}, {130, 90, 50}};
+  // shades of the aliens' own shell, so the pieces plainly come from them
+  static const Rgb kShells[3] = {{110, 60, 130}, {78, 40, 96}, {150, 104, 170}};
   std::vector<Frame> f;
   const Rgb shell = kShells[variant % 3];
   for (int i = 0; i < 4; ++i) {

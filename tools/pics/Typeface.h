@@ -22,8 +22,12 @@ class Typeface {
   cairo_font_face_t* cairoFace_ = nullptr;
 };
 
-// The font files the pictures are rendered from (Debian's DejaVu and URW
-// base-35 packages).
+// The font files the pictures are rendered from. The credits must name them:
+// DejaVu Serif Condensed Bold (gold menu font, title), DejaVu Sans Bold and
+// DejaVu Sans Condensed Bold (score digits, tags, headings) from Debian's
+// fonts-dejavu packages under the Bitstream Vera / DejaVu licence, and URW
+// Gothic Demi (console and table font) from fonts-urw-base35 under the AGPL
+// with its font exception; both allow shipping the rendered pictures.
 extern const char* const kSerifBold;
 extern const char* const kSansBold;
 extern const char* const kSansCondensedBold;
