@@ -1,0 +1,221 @@
+#include "audio/ModMusic.h"
+
+#include <SDL.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+
+#include "app/Globals.h"
+
+namespace {
+constexpr size_t kFileNameSize = 256;
+constexpr int32_t kVolumeStep = 8;
+constexpr int32_t kLoudest = 255;
+// From here one more step would pass the top, so it lands on the top.
+constexpr int32_t kLastFullStep = 248;
+constexpr int kPlayOnce = 1;
+constexpr const char* kMusicDir = "music";
+
+bool isMusicEntry(const dirent* entry) {
+    return entry->d_type == DT_REG || entry->d_type == DT_LNK;
+}
+
+// Joins two texts into a new buffer of the fixed file-name size. A name
+// that does not fit is cut; it then names no file and fails to load.
+char* joinedName(const char* format, const char* first, const char* second) {
+    char* text = new char[kFileNameSize];
+    if (std::snprintf(text, kFileNameSize, format, first, second) < 0) {
+        text[0] = '\0';
+    }
+    return text;
+}
+
+int32_t countMusicEntries(DIR* dir) {
+    int32_t count = 0;
+    while (const dirent* entry = readdir(dir)) {
+        if (isMusicEntry(entry)) {
+            count++;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+ModMusic* ModMusic::nowPlaying = nullptr;
+int32_t ModMusic::continuation = ModMusic::kContinueNothing;
+std::atomic<bool> ModMusic::finished{false};
+
+ModMusic::ModMusic() : Switchable(musicEnabled, 0) {}
+
+ModMusic::ModMusic(const char* name) {
+    if (audioOpen == 0) {
+        on = 0;
+        musicEnabled = 0;
+        return;
+    }
+    on = musicEnabled;
+    if (name == nullptr) {
+        level = musicVolume;
+        chooseRandomFile();
+        return;
+    }
+    fileName = joinedName("%s%s", name, ".ogg");
+}
+
+ModMusic::~ModMusic() {
+    if (audioOpen) {
+        // Only the piece of the moment may halt the mixer's music; any other
+        // object going away must leave it playing.
+        if (nowPlaying == this && musicEnabled && on) {
+            stop();
+        }
+        if (music != nullptr) {
+            Mix_FreeMusic(music);
+            music = nullptr;
+        }
+    }
+    if (ownsFileName()) {
+        delete[] fileName;
+    }
+    // Only forget the piece of the moment when that is this one; another
+    // object's pointer must stay valid.
+    if (nowPlaying == this) {
+        nowPlaying = nullptr;
+    }
+}
+
+void ModMusic::chooseRandomFile() {
+    const int r = std::rand();
+    DIR* dir = opendir(kMusicDir);
+    if (dir != nullptr) {
+        const int32_t count = countMusicEntries(dir);
+        if (count == 0) {
+            std::printf("No music files found!\n");
+        } else {
+            const int32_t k = r % count;
+            rewinddir(dir);
+            int32_t left = count;
+            while (const dirent* entry = readdir(dir)) {
+                if (!isMusicEntry(entry)) {
+                    continue;
+                }
+                left--;
+                if (left == k) {
+                    fileName = joinedName("%s/%s", kMusicDir, entry->d_name);
+                    break;
+                }
+            }
+        }
+        closedir(dir);
+    }
+    if (fileName == nullptr) {
+        fileName = kFallbackName;
+    }
+}
+
+void ModMusic::play() {
+    if (!musicEnabled || !audioOpen || fileName == nullptr) {
+        return;
+    }
+    if (nowPlaying != nullptr) {
+        nowPlaying->stop();
+    }
+    nowPlaying = this;
+    if (music == nullptr) {
+        if (Mix_PlayingMusic()) {
+            Mix_HaltMusic();
+        }
+        music = Mix_LoadMUS(fileName);
+        if (music == nullptr) {
+            std::fprintf(stderr, "Couldn't load %s: %s\n", fileName, SDL_GetError());
+            return;
+        }
+        Mix_HookMusicFinished(onMusicFinished);
+    }
+    // An end reported before this start belongs to the piece before.
+    finished = false;
+    Mix_PlayMusic(music, kPlayOnce);
+    setVolume(musicVolume);
+    on = 1;
+}
+
+void ModMusic::stop() {
+    if (musicEnabled && on && audioOpen) {
+        halt();
+    }
+}
+
+void ModMusic::halt() {
+    if (Mix_PlayingMusic()) {
+        Mix_HaltMusic();
+    }
+    // A piece that ended on its own just before it was stopped on purpose
+    // must not be started again by the event pump.
+    finished = false;
+    if (music != nullptr) {
+        Mix_FreeMusic(music);
+        music = nullptr;
+    }
+    on = 0;
+}
+
+void ModMusic::setVolume(int32_t v) {
+    level = v;
+    if (musicEnabled && on && audioOpen) {
+        Mix_VolumeMusic(v / 2);
+    }
+}
+
+void ModMusic::toggle() {
+    if (musicEnabled) {
+        std::fprintf(stderr, "Stopping modmusic\n");
+        if (nowPlaying != nullptr && nowPlaying->on && audioOpen) {
+            nowPlaying->halt();
+        }
+        musicEnabled = 0;
+        on = 0;
+        return;
+    }
+    std::fprintf(stderr, "Starting modmusic\n");
+    musicEnabled = 1;
+    on = 1;
+    if (nowPlaying == nullptr) {
+        nowPlaying = this;
+    }
+    nowPlaying->play();
+}
+
+void ModMusic::increase() {
+    musicVolume = musicVolume < kLastFullStep ? musicVolume + kVolumeStep : kLoudest;
+    applyVolumeStep();
+}
+
+void ModMusic::decrease() {
+    musicVolume = musicVolume >= kVolumeStep ? musicVolume - kVolumeStep : 0;
+    applyVolumeStep();
+}
+
+void ModMusic::applyVolumeStep() {
+    if (nowPlaying != nullptr) {
+        nowPlaying->level = musicVolume;
+        if (musicEnabled && nowPlaying->on && audioOpen) {
+            Mix_VolumeMusic(musicVolume / 2);
+        }
+    }
+    level = musicVolume;
+}
+
+void ModMusic::onMusicFinished() {
+    finished = true;
+}
+
+void ModMusic::serviceFinished() {
+    if (!finished.exchange(false)) {
+        return;
+    }
+    if (continuation == kContinueLoop && currentMusic != nullptr) {
+        currentMusic->play();
+    }
+}

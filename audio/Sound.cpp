@@ -1,0 +1,101 @@
+#include "audio/Sound.h"
+
+#include <SDL.h>
+#include <cstdio>
+
+#include "app/Globals.h"
+
+namespace {
+constexpr size_t kPathSize = 128;
+constexpr int kFirstFreeChannel = -1;
+constexpr int kNoLoops = 0;
+constexpr int kNoTimeLimit = -1;
+constexpr int kAllChannels = -1;
+} // namespace
+
+Sound* Sound::owners[Sound::kChannels] = {};
+
+Sound::Sound(const char* baseName) : volume(sfxVolume) {
+    if (audioEnabled == 1) {
+        // Too long a name is cut here; it then simply names no file.
+        char path[kPathSize];
+        std::snprintf(path, sizeof path, "%s.sl", baseName);
+        SDL_RWops* rw = SDL_RWFromFile(path, "rb");
+        if (rw != nullptr) {
+            chunk = Mix_LoadWAV_RW(rw, 1);
+        }
+    }
+    // A new sound may reuse the memory of a freed one, so no entry of the
+    // table can be trusted after a construction.
+    clearOwners();
+}
+
+Sound::~Sound() {
+    for (Sound*& owner : owners) {
+        if (owner == this) {
+            owner = nullptr;
+        }
+    }
+    if (chunk != nullptr) {
+        Mix_FreeChunk(chunk);
+    }
+}
+
+void Sound::play() {
+    if (chunk == nullptr) {
+        return;
+    }
+    if (volume != sfxVolume) {
+        setVolume(sfxVolume);
+    }
+    playIfIdle();
+}
+
+void Sound::playIfIdle() {
+    if (chunk == nullptr || isPlaying()) {
+        return;
+    }
+    const int c = Mix_PlayChannelTimed(kFirstFreeChannel, chunk, kNoLoops, kNoTimeLimit);
+    if (!isMixerChannel(c)) {
+        // No free channel: the sample is not heard this time.
+        channel = -1;
+        return;
+    }
+    channel = static_cast<int8_t>(c);
+    owners[c] = this;
+}
+
+bool Sound::isPlaying() {
+    if (chunk == nullptr || channel == -1) {
+        return false;
+    }
+    if (Mix_Playing(channel) != 0 && owners[channel] == this) {
+        return true;
+    }
+    channel = -1;
+    return false;
+}
+
+void Sound::stop() {
+    if (chunk != nullptr && channel != -1) {
+        Mix_HaltChannel(channel);
+        channel = -1;
+    }
+}
+
+void Sound::setVolume(uint8_t v) {
+    volume = v;
+    if (chunk != nullptr) {
+        Mix_Volume(channel == -1 ? kAllChannels : channel, v / 2);
+    }
+}
+
+const Sound* Sound::ownerOf(int c) {
+    return isMixerChannel(c) ? owners[c] : nullptr;
+}
+
+void Sound::clearOwners() {
+    for (Sound*& owner : owners) {
+        owner = nullptr;
+    }
+}

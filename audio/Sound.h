@@ -1,0 +1,44 @@
+#pragma once
+
+#include <SDL_mixer.h>
+#include <cstdint>
+
+#include "app/GBase.h"
+
+// One sound effect sample, played on the first free mixer channel. A sound
+// that is still playing is not restarted; it knows it is still playing only
+// while it is the last sound started on its channel.
+class Sound : public GBase {
+  public:
+    // The mixer is opened with this many channels.
+    static constexpr int kChannels = 16;
+
+    // Loads "<baseName>.sl"; without audio or on any failure the sound has
+    // no sample and every operation does nothing.
+    explicit Sound(const char* baseName);
+    ~Sound() override;
+    Sound(const Sound&) = delete;
+    Sound& operator=(const Sound&) = delete;
+
+    void play();
+    void playIfIdle();
+    bool isPlaying();
+    void stop();
+    void setVolume(uint8_t v);
+
+    bool isLoaded() const { return chunk != nullptr; }
+    int8_t getChannel() const { return channel; }
+    uint8_t getVolume() const { return volume; }
+    // The sound last started on a channel, or null.
+    static const Sound* ownerOf(int c);
+
+  private:
+    static void clearOwners();
+    static bool isMixerChannel(int c) { return c >= 0 && c < kChannels; }
+
+    uint8_t volume;
+    int8_t channel = -1;
+    Mix_Chunk* chunk = nullptr;
+
+    static Sound* owners[kChannels];
+};

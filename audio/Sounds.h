@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/GBase.h"
+
+class Sound;
+
+// A numbered family of sound effects ("<base>01" to "<base>NN"), loaded
+// together and played by index.
+class Sounds : public GBase {
+  public:
+    // `copy` only tells the sets apart in the load error line.
+    explicit Sounds(int32_t count, int32_t copy = 1);
+    ~Sounds() override;
+    Sounds(const Sounds&) = delete;
+    Sounds& operator=(const Sounds&) = delete;
+
+    // True when every sound of the set loaded.
+    bool load(const char* baseName);
+    // No range check: i must be below the count.
+    void play(int32_t i);
+    void stop(int32_t i);
+    bool anyPlaying();
+
+    int32_t getCount() const { return count; }
+    // The sound at i, or null before loading.
+    Sound* get(int32_t i) const { return sounds[i]; }
+
+  private:
+    void clear();
+
+    int32_t copy;
+    Sound** sounds;
+    int32_t count;
+};
