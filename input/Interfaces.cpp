@@ -1,5 +1,7 @@
 #include "input/Interfaces.h"
 
+#include <SDL.h>
+
 #include "app/Detector.h"
 #include "app/Globals.h"
 #include "gfx/Buffer.h"
@@ -24,6 +26,35 @@ bool createInterfaces() {
     sfxVolume = kFullVolume;
     musicVolume = kFullVolume;
     return true;
+}
+
+void pumpEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP) {
+            continue;
+        }
+        const int32_t key = event.key.keysym.sym;
+        Focusable* receiver = inputFocus != nullptr ? inputFocus->current : nullptr;
+        if (event.type == SDL_KEYDOWN) {
+            if (keyboard != nullptr) {
+                keyboard->keyDown(key);
+            }
+            if (receiver != nullptr) {
+                receiver->keyDown(key);
+            }
+        } else {
+            if (keyboard != nullptr) {
+                keyboard->keyUp(key);
+            }
+            if (receiver != nullptr) {
+                receiver->keyUp(key);
+            }
+        }
+    }
+    if (joystick != nullptr) {
+        joystick->poll();
+    }
 }
 
 void destroyInterfaces() {

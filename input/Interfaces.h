@@ -5,3 +5,7 @@
 bool createInterfaces();
 // Destroys the console, the display, the keyboard and the detector.
 void destroyInterfaces();
+// Drains SDL's event queue: every key press and release goes to the keyboard
+// and then to the focused receiver; everything else is dropped. Polls the
+// joystick once, so its states and edges advance once per pumped frame.
+void pumpEvents();

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "input/Focusable.h"
+
+// A one-line text field that takes letters and spaces through the input
+// focus until Return; the high-score table uses it for the player's name.
+class Input : public Focusable {
+public:
+    // The text holds maxLength characters, the last of which only ever
+    // shows the cursor, so at most maxLength - 1 can be typed.
+    explicit Input(int32_t maxLength);
+
+    // Every press clicks, even after Return; only letters, space, Return,
+    // Backspace and Shift change anything, and only before Return.
+    void keyDown(int32_t key) override;
+    void keyUp(int32_t key) override;
+
+    // Writes the blinking cursor into the text at the cursor position and
+    // flips the blink phase, as each drawn frame does. After Return the
+    // cursor is gone for good, so the finished text stays clean.
+    void blinkCursor();
+
+    bool isDone() const { return done != 0; }
+    int32_t getPosition() const { return position; }
+    // Always maxLength characters: what was typed, padded with spaces.
+    const std::string& getText() const { return text; }
+
+private:
+    static constexpr char kCursor = '*';
+    static constexpr int32_t kShiftToUpper = 'a' - 'A';
+
+    void click();
+    void type(char c);
+
+    int32_t maxLength;
+    int32_t position = 0;
+    uint8_t done = 0;
+    uint8_t blink = 1;
+    uint8_t shift = 0;
+    std::string text;
+};

@@ -1,0 +1,121 @@
+#include "store/EncipheredFile.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "app/GBase.h"
+
+namespace {
+
+constexpr mode_t kFileMode = 0664;
+
+// Creates or truncates a file for binary writing with the game's permissions.
+std::FILE* createFile(const std::string& fileName) {
+    const int fd = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, kFileMode);
+    if (fd < 0) {
+        return nullptr;
+    }
+    std::FILE* file = fdopen(fd, "wb");
+    if (file == nullptr) {
+        ::close(fd);
+    }
+    return file;
+}
+
+// Copies in to out, changing each byte by its position; false on any error.
+bool transform(std::FILE* in, std::FILE* out, uint8_t (*change)(uint8_t, size_t)) {
+    size_t i = 0;
+    int c;
+    while ((c = std::fgetc(in)) != EOF) {
+        if (std::fputc(change(static_cast<uint8_t>(c), i), out) == EOF) {
+            return false;
+        }
+        ++i;
+    }
+    return std::ferror(in) == 0;
+}
+
+} // namespace
+
+uint8_t EncipheredFile::encipher(uint8_t plain, size_t i) {
+    const size_t length = std::strlen(kKey);
+    return static_cast<uint8_t>(plain - static_cast<uint8_t>(kKey[i % length]));
+}
+
+uint8_t EncipheredFile::decipher(uint8_t stored, size_t i) {
+    const size_t length = std::strlen(kKey);
+    return static_cast<uint8_t>(stored + static_cast<uint8_t>(kKey[i % length]));
+}
+
+EncipheredFile::~EncipheredFile() {
+    if (opened) {
+        std::remove(tmpName.c_str());
+    }
+}
+
+const char* EncipheredFile::open(const char* fileName) {
+    name = fileName != nullptr ? fileName : "";
+    tmpName = name + ".tmp";
+    opened = true;
+    if (writeBack) {
+        return tmpName.c_str();
+    }
+    return decipherFile() ? tmpName.c_str() : "";
+}
+
+bool EncipheredFile::decipherFile() const {
+    std::FILE* in = std::fopen(name.c_str(), "rb");
+    if (in == nullptr) {
+        return false;
+    }
+    std::FILE* out = createFile(tmpName);
+    if (out == nullptr) {
+        std::fclose(in);
+        return false;
+    }
+    bool ok = transform(in, out, decipher);
+    std::fclose(in);
+    ok = std::fclose(out) == 0 && ok;
+    return ok;
+}
+
+bool EncipheredFile::encipherFile() const {
+    std::FILE* in = std::fopen(tmpName.c_str(), "rb");
+    if (in == nullptr) {
+        return false;
+    }
+    const std::string fresh = name + ".new";
+    std::FILE* out = createFile(fresh);
+    if (out == nullptr) {
+        std::fclose(in);
+        return false;
+    }
+    bool ok = transform(in, out, encipher);
+    std::fclose(in);
+    ok = std::fclose(out) == 0 && ok;
+    ok = ok && std::rename(fresh.c_str(), name.c_str()) == 0;
+    if (!ok) {
+        std::remove(fresh.c_str());
+    }
+    return ok;
+}
+
+bool EncipheredFile::close() {
+    if (!opened) {
+        return false;
+    }
+    bool ok = true;
+    if (writeBack == 1) {
+        ok = encipherFile();
+        if (!ok) {
+            GBase::error("Error writing crypted file!!\n");
+        }
+    }
+    // The plain copy never stays on disk: left there it would give away
+    // the very text the cipher hides, and a stale one would be read back.
+    std::remove(tmpName.c_str());
+    opened = false;
+    return ok;
+}

@@ -1,0 +1,129 @@
+#include "store/HighScoreTable.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/Globals.h"
+#include "app/LevelTable.h"
+#include "input/Focus.h"
+#include "input/Input.h"
+#include "store/EncipheredFile.h"
+#include "store/TextLines.h"
+
+HighScoreTable::HighScoreTable(int32_t count, const char* fileName, LevelTable& levels)
+    : entries(size_t(count > 0 ? count : 0)), levels(levels),
+      fileName(fileName != nullptr ? fileName : "") {}
+
+HighScoreTable::~HighScoreTable() {
+    dropInput();
+}
+
+void HighScoreTable::dropInput() {
+    // The focus may still name the field; it must not outlive it there.
+    if (input != nullptr && inputFocus != nullptr && inputFocus->current == input.get()) {
+        inputFocus->current = nullptr;
+    }
+    input.reset();
+    entering = 0;
+}
+
+int32_t HighScoreTable::parseScore(const std::string& text) {
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    if (value > INT32_MAX) {
+        return INT32_MAX;
+    }
+    if (value < INT32_MIN) {
+        return INT32_MIN;
+    }
+    return int32_t(value);
+}
+
+bool HighScoreTable::loadFrom(const char* name) {
+    fileName = name != nullptr ? name : "";
+    return load();
+}
+
+bool HighScoreTable::load() {
+    EncipheredFile crypt;
+    crypt.setWriteBack(0);
+    std::FILE* plain = std::fopen(crypt.open(fileName.c_str()), "r");
+    if (plain == nullptr) {
+        crypt.close();
+        return false;
+    }
+    dropInput();
+    for (HighScoreEntry& e : entries) {
+        readLine(plain, kMaxLineChars, e.scoreText);
+        readLine(plain, kMaxLineChars, e.name);
+        e.score = parseScore(e.scoreText);
+    }
+    std::fclose(plain);
+    crypt.close();
+    return true;
+}
+
+void HighScoreTable::resetDefaults() {
+    dropInput();
+    for (HighScoreEntry& e : entries) {
+        e = HighScoreEntry{"0", 0, kDefaultName};
+    }
+}
+
+bool HighScoreTable::save() const {
+    EncipheredFile crypt;
+    crypt.setWriteBack(1);
+    std::FILE* plain = std::fopen(crypt.open(fileName.c_str()), "w");
+    if (plain == nullptr) {
+        crypt.close();
+        return false;
+    }
+    bool written = true;
+    for (const HighScoreEntry& e : entries) {
+        written = written && std::fprintf(plain, "%s\n%s\n", e.scoreText.c_str(),
+                                          e.name.c_str()) >= 0;
+    }
+    written = std::fclose(plain) == 0 && written;
+    if (!written) {
+        // Half a table must never replace the whole one on disk.
+        crypt.setWriteBack(0);
+        crypt.close();
+        return false;
+    }
+    return crypt.close();
+}
+
+bool HighScoreTable::qualifies(int32_t value) const {
+    return !entries.empty() && value > entries.back().score;
+}
+
+bool HighScoreTable::insert(int32_t value, const char* name) {
+    if (!qualifies(value)) {
+        return false;
+    }
+    size_t row = 0;
+    while (entries[row].score >= value) {
+        ++row;
+    }
+    char text[16];
+    std::snprintf(text, sizeof text, "%i", value);
+    entries.pop_back();
+    entries.insert(entries.begin() + long(row),
+                   HighScoreEntry{text, value, name != nullptr ? name : ""});
+    dropInput();
+    newIndex = int32_t(row);
+    input = std::make_unique<Input>(kNameLength);
+    entering = 1;
+    return true;
+}
+
+void HighScoreTable::finishEntry() {
+    if (!entering || input == nullptr || !input->isDone()) {
+        return;
+    }
+    const std::string& typed = input->getText();
+    // The field is always padded to its full length, so look at the letters.
+    const bool blank = typed.find_first_not_of(' ') == std::string::npos;
+    entries[size_t(newIndex)].name = blank ? kUnnamed : typed;
+    entering = 0;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "store/HighScoreEntry.h"
+
+class Input;
+class LevelTable;
+
+// The best scores of one kind of game, best first, kept in a scrambled file
+// of two lines per entry (score, name). A score that qualifies is inserted
+// and named by the player through an Input drawn in its row.
+class HighScoreTable {
+public:
+    static constexpr size_t kMaxLineChars = 63;
+    static constexpr int32_t kNameLength = 10;
+    static constexpr const char* kDefaultName = "TOMBRIX";
+    static constexpr const char* kUnnamed = "unknown trooper";
+
+    HighScoreTable(int32_t count, const char* fileName, LevelTable& levels);
+    ~HighScoreTable();
+    HighScoreTable(const HighScoreTable&) = delete;
+    HighScoreTable& operator=(const HighScoreTable&) = delete;
+
+    // Points the table at a file and loads it; false when it could not be read.
+    bool loadFrom(const char* fileName);
+    // Missing records read as empty entries with score 0. Ends any name entry.
+    bool load();
+    void resetDefaults();
+    // True when the file was written whole; the old file survives a failure.
+    bool save() const;
+
+    bool qualifies(int32_t score) const;
+    // Places the score below every entry it does not beat and starts name
+    // entry there. False, changing nothing, when the score does not qualify.
+    bool insert(int32_t score, const char* name);
+    // Ends name entry once the player pressed Return, taking the name;
+    // drawing the table does this after its rows.
+    void finishEntry();
+
+    int32_t getCount() const { return int32_t(entries.size()); }
+    const HighScoreEntry& entry(int32_t row) const { return entries[size_t(row)]; }
+    const std::string& getFileName() const { return fileName; }
+    int32_t getNewIndex() const { return newIndex; }
+    bool isEntering() const { return entering != 0; }
+    // The field the focus goes to while a name is entered, or null.
+    Input* getInput() const { return input.get(); }
+
+    static int32_t parseScore(const std::string& text);
+
+private:
+    void dropInput();
+
+    std::vector<HighScoreEntry> entries;
+    int32_t newIndex = 0;
+    LevelTable& levels;
+    std::string fileName;
+    std::unique_ptr<Input> input;
+    uint8_t entering = 0;
+};
