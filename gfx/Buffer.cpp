@@ -1,10 +1,12 @@
 #include "gfx/Buffer.h"
 
 #include "app/Globals.h"
+#include "gfx/Palette.h"
 
 namespace {
 constexpr Uint32 kWindowFlags = SDL_HWSURFACE | SDL_DOUBLEBUF;
 constexpr Uint32 kFullScreenFlags = SDL_FULLSCREEN | SDL_HWSURFACE | SDL_DOUBLEBUF;
+constexpr int32_t kPaletteDepth = 8;
 } // namespace
 
 Buffer::Buffer(int32_t width, int32_t height, int32_t depth, int32_t windowMode)
@@ -17,10 +19,18 @@ Buffer::Buffer(int32_t width, int32_t height, int32_t depth, int32_t windowMode)
         error("Displaymode change failed.");
         return;
     }
+    displayWidth = width;
+    displayHeight = height;
+    fillFormatSummary();
+    if (depth == kPaletteDepth) {
+        palette = new Palette(surface);
+    }
+    attachBlitter();
     ready = true;
 }
 
 Buffer::~Buffer() {
+    delete palette;
     // The display surface belongs to SDL; SDL_Quit releases it.
     surface = nullptr;
 }

@@ -2,9 +2,11 @@
 
 #include "gfx/SurfaceHolder.h"
 
+class Palette;
+
 // The display surface: opened by its constructor, shown by flip().
 class Buffer : public SurfaceHolder {
-public:
+  public:
     // Opens a width x height display at the given depth, full screen when
     // windowMode is 1 and in a window otherwise. Check isReady() afterwards.
     Buffer(int32_t width, int32_t height, int32_t depth, int32_t windowMode);
@@ -12,9 +14,15 @@ public:
 
     bool isReady() const { return ready; }
     int32_t getDepth() const { return depth; }
+    // The display's palette in 8-bit mode, null otherwise.
+    Palette* getPalette() const { return palette; }
+    // Shows the composed frame.
     void flip();
 
-private:
+  private:
     int32_t depth;
+    Palette* palette = nullptr;
+    int32_t displayWidth = 0;
+    int32_t displayHeight = 0;
     bool ready = false;
 };

@@ -1,27 +1,29 @@
 #include "gfx/FrameTimer.h"
 
-#include <SDL.h>
-
 namespace {
-// SDL_Delay may oversleep by a scheduler slice; the last stretch is polled.
-constexpr uint32_t kPollSlackMs = 2;
+// A sleep may overshoot by a scheduler slice, so the timer wakes this many
+// milliseconds early and covers the rest in one-millisecond naps.
+constexpr uint32_t kWakeEarlyMs = 2;
+constexpr uint32_t kNapMs = 1;
 } // namespace
 
-FrameTimer::FrameTimer(uint32_t intervalMs) : interval(intervalMs), lastTick(SDL_GetTicks()) {}
+FrameTimer::FrameTimer(uint32_t intervalMs) : FrameTimer(intervalMs, sdlClock) {}
+
+FrameTimer::FrameTimer(uint32_t intervalMs, FrameClock& clock)
+    : clock(&clock), interval(intervalMs), lastTick(clock.now()) {}
 
 bool FrameTimer::tick() {
-    uint32_t elapsed = SDL_GetTicks() - lastTick;
-    if (elapsed + kPollSlackMs <= interval) {
-        SDL_Delay(interval - elapsed - kPollSlackMs + 1);
-        elapsed = SDL_GetTicks() - lastTick;
-    } else if (elapsed <= interval) {
-        SDL_Delay(1);
-        elapsed = SDL_GetTicks() - lastTick;
+    // Unsigned differences stay right when the millisecond clock wraps.
+    uint32_t elapsed = clock->now() - lastTick;
+    if (elapsed <= interval) {
+        const uint32_t untilDue = interval - elapsed;
+        clock->sleep(untilDue > kWakeEarlyMs ? untilDue - kWakeEarlyMs : kNapMs);
+        elapsed = clock->now() - lastTick;
     }
     if (elapsed <= interval) {
         return false;
     }
     lastLength = elapsed;
-    lastTick = SDL_GetTicks();
+    lastTick = clock->now();
     return true;
 }

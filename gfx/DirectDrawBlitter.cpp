@@ -1,0 +1,172 @@
+#include "gfx/DirectDrawBlitter.h"
+
+#include <limits>
+
+namespace {
+
+// SDL 1.2 rectangles hold 16-bit positions; anything beyond would wrap round
+// and land on screen, so such blits are dropped (they are off-target anyway).
+bool fitsRect(int32_t x, int32_t y) {
+    constexpr int32_t lowest = std::numeric_limits<Sint16>::min();
+    constexpr int32_t highest = std::numeric_limits<Sint16>::max();
+    return x >= lowest && x <= highest && y >= lowest && y <= highest;
+}
+
+// Locks a surface for direct access when SDL requires it, for one scope.
+class SurfaceLock {
+  public:
+    explicit SurfaceLock(SDL_Surface* surface)
+        : surface(surface), locked(SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) == 0) {}
+    ~SurfaceLock() {
+        if (locked) {
+            SDL_UnlockSurface(surface);
+        }
+    }
+    SurfaceLock(const SurfaceLock&) = delete;
+    SurfaceLock& operator=(const SurfaceLock&) = delete;
+
+  private:
+    SDL_Surface* surface;
+    bool locked;
+};
+
+} // namespace
+
+DirectDrawBlitter::DirectDrawBlitter(SurfaceHolder* target) : Blitter(target) {}
+
+bool DirectDrawBlitter::inside(int32_t x, int32_t y) const {
+    return surface != nullptr && x >= 0 && y >= 0 && x < surface->w && y < surface->h;
+}
+
+void DirectDrawBlitter::keyFromCorner() {
+    if (!inside(0, 0)) {
+        return;
+    }
+    Uint32 key = 0;
+    {
+        SurfaceLock lock(surface);
+        const auto* corner = static_cast<const Uint8*>(surface->pixels);
+        switch (surface->format->BytesPerPixel) {
+        case 1:
+            key = corner[0];
+            break;
+        case 2:
+            key = *reinterpret_cast<const Uint16*>(corner);
+            break;
+        case 3:
+            key = corner[0] | corner[1] << 8 | corner[2] << 16;
+            break;
+        default:
+            return;
+        }
+    }
+    SDL_SetColorKey(surface, SDL_SRCCOLORKEY, key);
+}
+
+void DirectDrawBlitter::blitRect(SurfaceHolder* source, int32_t dx, int32_t dy, int32_t sx,
+                                 int32_t sy, int32_t w, int32_t h) {
+    if (source == nullptr || source->getSurface() == nullptr || surface == nullptr) {
+        return;
+    }
+    if (w <= 0 || h <= 0 || !fitsRect(dx, dy) || !fitsRect(sx, sy) || !fitsRect(w, h)) {
+        return;
+    }
+    SDL_Rect from{static_cast<Sint16>(sx), static_cast<Sint16>(sy), static_cast<Uint16>(w),
+                  static_cast<Uint16>(h)};
+    SDL_Rect to{static_cast<Sint16>(dx), static_cast<Sint16>(dy), 0, 0};
+    SDL_BlitSurface(source->getSurface(), &from, surface, &to);
+}
+
+void DirectDrawBlitter::blit(SurfaceHolder* source) {
+    blitAt(source, 0, 0);
+}
+
+void DirectDrawBlitter::blitAt(SurfaceHolder* source, int32_t x, int32_t y) {
+    if (source != nullptr) {
+        blitRect(source, x, y, 0, 0, source->getWidth(), source->getHeight());
+    }
+}
+
+void DirectDrawBlitter::blitPart(SurfaceHolder* source, int32_t dx, int32_t dy, int32_t sx,
+                                 int32_t sy, int32_t w, int32_t h) {
+    blitRect(source, dx, dy, sx, sy, w, h);
+}
+
+void DirectDrawBlitter::blitBox(SurfaceHolder* source, int32_t x, int32_t y, int32_t, int32_t) {
+    blitAt(source, x, y);
+}
+
+void DirectDrawBlitter::blitPartAlpha(SurfaceHolder* source, int32_t dx, int32_t dy, int32_t sx,
+                                      int32_t sy, int32_t w, int32_t h, uint8_t alpha) {
+    if (source == nullptr || source->getSurface() == nullptr) {
+        return;
+    }
+    SDL_SetAlpha(source->getSurface(), SDL_SRCALPHA, alpha);
+    blitPart(source, dx, dy, sx, sy, w, h);
+    // Later plain blits of the source must be opaque again.
+    SDL_SetAlpha(source->getSurface(), 0, 0);
+}
+
+void DirectDrawBlitter::blitBoxAlpha(SurfaceHolder* source, int32_t x, int32_t y, int32_t w,
+                                     int32_t h, uint8_t alpha) {
+    if (source == nullptr || source->getSurface() == nullptr) {
+        return;
+    }
+    SDL_SetAlpha(source->getSurface(), SDL_SRCALPHA, alpha);
+    blitBox(source, x, y, w, h);
+    SDL_SetAlpha(source->getSurface(), 0, 0);
+}
+
+void DirectDrawBlitter::putPixel(int32_t x, int32_t y, uint32_t value) {
+    if (!inside(x, y)) {
+        return;
+    }
+    SurfaceLock lock(surface);
+    const int bytes = surface->format->BytesPerPixel;
+    Uint8* at = static_cast<Uint8*>(surface->pixels) + x * bytes + y * surface->pitch;
+    switch (bytes) {
+    case 1:
+        at[0] = static_cast<Uint8>(value);
+        break;
+    case 2:
+        *reinterpret_cast<Uint16*>(at) = static_cast<Uint16>(value);
+        break;
+    case 3:
+        at[0] = static_cast<Uint8>(value);
+        at[1] = static_cast<Uint8>(value >> 8);
+        at[2] = static_cast<Uint8>(value >> 16);
+        break;
+    case 4:
+        *reinterpret_cast<Uint32*>(at) = value;
+        break;
+    default:
+        break;
+    }
+}
+
+uint32_t DirectDrawBlitter::getPixel(int32_t x, int32_t y) {
+    if (!inside(x, y)) {
+        return 0;
+    }
+    SurfaceLock lock(surface);
+    const int bytes = surface->format->BytesPerPixel;
+    const Uint8* at = static_cast<const Uint8*>(surface->pixels) + x * bytes + y * surface->pitch;
+    switch (bytes) {
+    case 1: {
+        const SDL_Palette* palette = surface->format->palette;
+        if (palette == nullptr || at[0] >= palette->ncolors) {
+            return 0;
+        }
+        const SDL_Color& colour = palette->colors[at[0]];
+        return uint32_t(colour.r) << 16 | uint32_t(colour.g) << 8 | colour.b;
+    }
+    case 2:
+        return *reinterpret_cast<const Uint16*>(at);
+    case 3:
+        return at[0] | at[1] << 8 | at[2] << 16;
+    case 4:
+        return *reinterpret_cast<const Uint32*>(at);
+    default:
+        return 0;
+    }
+}

@@ -1,0 +1,128 @@
+// The frame timer's tick rule and how it waits, on a clock the test drives.
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "gfx/FrameTimer.h"
+
+namespace {
+
+constexpr uint32_t kInterval = 50;
+
+// A clock that stands still unless the test moves it, or that moves by each
+// sleep when `sleepsPass` is set; it records every sleep asked for.
+class TestClock : public FrameClock {
+  public:
+    explicit TestClock(uint32_t start, bool sleepsPass = false)
+        : time(start), sleepsPass(sleepsPass) {}
+    uint32_t now() override { return time; }
+    void sleep(uint32_t ms) override {
+        sleeps.push_back(ms);
+        if (sleepsPass) {
+            time += ms;
+        }
+    }
+    uint32_t time;
+    bool sleepsPass;
+    std::vector<uint32_t> sleeps;
+};
+
+TEST(FrameTimerRule, ExactlyTheIntervalIsNotEnough) {
+    TestClock clock(1000);
+    FrameTimer timer(kInterval, clock);
+    for (uint32_t elapsed = 0; elapsed <= kInterval; ++elapsed) {
+        clock.time = 1000 + elapsed;
+        EXPECT_FALSE(timer.tick()) << elapsed;
+    }
+    clock.time = 1000 + kInterval + 1;
+    EXPECT_TRUE(timer.tick());
+    EXPECT_EQ(timer.lastInterval(), kInterval + 1);
+}
+
+TEST(FrameTimerRule, ATickRestartsFromItsOwnMoment) {
+    TestClock clock(0);
+    FrameTimer timer(kInterval, clock);
+    clock.time = 80;
+    EXPECT_TRUE(timer.tick());
+    EXPECT_EQ(timer.lastInterval(), 80u);
+    EXPECT_FALSE(timer.tick());
+    clock.time = 80 + kInterval;
+    EXPECT_FALSE(timer.tick());
+    clock.time = 80 + kInterval + 1;
+    EXPECT_TRUE(timer.tick());
+    EXPECT_EQ(timer.lastInterval(), kInterval + 1);
+}
+
+TEST(FrameTimerRule, AFalseAnswerChangesNothing) {
+    TestClock clock(500);
+    FrameTimer timer(kInterval, clock);
+    clock.time = 530;
+    EXPECT_FALSE(timer.tick());
+    EXPECT_EQ(timer.lastInterval(), 0u);
+    clock.time = 551;
+    EXPECT_TRUE(timer.tick());
+    EXPECT_EQ(timer.lastInterval(), 51u);
+}
+
+TEST(FrameTimerRule, TheClockMayWrapRound) {
+    TestClock clock(0xFFFFFFF0u);
+    FrameTimer timer(kInterval, clock);
+    clock.time = 0xFFFFFFF0u + kInterval;
+    EXPECT_FALSE(timer.tick());
+    clock.time = 0xFFFFFFF0u + kInterval + 1;
+    EXPECT_TRUE(timer.tick());
+    EXPECT_EQ(timer.lastInterval(), kInterval + 1);
+}
+
+TEST(FrameTimerWaiting, ItSleepsButNeverPastTheDueMoment) {
+    for (uint32_t elapsed = 0; elapsed <= kInterval; ++elapsed) {
+        TestClock clock(0);
+        FrameTimer timer(kInterval, clock);
+        clock.time = elapsed;
+        timer.tick();
+        ASSERT_EQ(clock.sleeps.size(), 1u) << elapsed;
+        EXPECT_GE(clock.sleeps[0], 1u) << elapsed;
+        // Waking at the first moment a tick is due, at the latest.
+        EXPECT_LE(elapsed + clock.sleeps[0], kInterval + 1) << elapsed;
+    }
+}
+
+TEST(FrameTimerWaiting, AnOverdueTickDoesNotSleep) {
+    TestClock clock(0);
+    FrameTimer timer(kInterval, clock);
+    clock.time = 200;
+    EXPECT_TRUE(timer.tick());
+    EXPECT_TRUE(clock.sleeps.empty());
+}
+
+TEST(FrameTimerWaiting, APollingLoopSleepsThroughMostOfTheInterval) {
+    TestClock clock(0, true);
+    FrameTimer timer(kInterval, clock);
+    for (int frame = 1; frame <= 3; ++frame) {
+        int polls = 1;
+        while (!timer.tick()) {
+            ++polls;
+        }
+        EXPECT_EQ(clock.time, uint32_t(frame) * (kInterval + 1));
+        EXPECT_EQ(timer.lastInterval(), kInterval + 1);
+        EXPECT_LE(polls, 5) << "frame " << frame;
+    }
+    uint32_t slept = 0;
+    for (uint32_t ms : clock.sleeps) {
+        slept += ms;
+    }
+    EXPECT_EQ(slept, clock.time);
+}
+
+TEST(FrameTimerWaiting, TheSdlClockTicksAfterTheInterval) {
+    ASSERT_EQ(SDL_Init(SDL_INIT_TIMER), 0);
+    FrameTimer timer(kInterval);
+    const uint32_t start = SDL_GetTicks();
+    while (!timer.tick()) {
+    }
+    EXPECT_GT(SDL_GetTicks() - start, kInterval);
+    EXPECT_GT(timer.lastInterval(), kInterval);
+    SDL_Quit();
+}
+
+} // namespace
