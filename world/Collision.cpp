@@ -23,8 +23,7 @@ int64_t firstUsefulPoint(int32_t from) {
 Collision::Collision(int32_t width, int32_t height, int32_t shift)
     : shift(std::clamp(shift, 0, kMaxShift)),
       // At least one cell each way, so every lookup has a cell to clamp to.
-      cols(std::max(width >> this->shift, 1)),
-      rows(std::max(height >> this->shift, 1)),
+      cols(std::max(width >> this->shift, 1)), rows(std::max(height >> this->shift, 1)),
       cells(static_cast<size_t>(cols) * rows, kEmpty) {
     clear();
 }

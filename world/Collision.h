@@ -12,7 +12,7 @@ class Move;
 // Aliens and power-ups paint their boxes into it; troopers and projectiles
 // look things up and meet what they find through both sides' collide().
 class Collision : public GBase {
-public:
+  public:
     // A grid of cells 2^shift pixels square over a width x height playfield.
     Collision(int32_t width, int32_t height, int32_t shift);
 
@@ -41,7 +41,7 @@ public:
     static constexpr int32_t kEmpty = -1;
     static constexpr int32_t kMaxObjects = 256;
 
-private:
+  private:
     // Both sides' collide, tester first; forgets the registered one if used up.
     void meet(Move& tester, int32_t index);
     Move* objectAt(int32_t index) const;

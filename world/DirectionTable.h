@@ -6,7 +6,7 @@
 // The step vectors of the game's directions: n directions clockwise from up,
 // each about r pixels long. Movement is integer arithmetic on these vectors.
 class DirectionTable {
-public:
+  public:
     DirectionTable(int32_t n, int32_t r);
 
     int32_t size() const { return n; }
@@ -22,9 +22,11 @@ public:
     // A speed of this many tenths moves by the table vector itself.
     static constexpr int32_t kSpeedUnit = 10;
 
-private:
+  private:
     int32_t wrap(int64_t d) const;
-    static int32_t scale(int32_t v, int32_t s) { return static_cast<int32_t>(int64_t{v} * s / kSpeedUnit); }
+    static int32_t scale(int32_t v, int32_t s) {
+        return static_cast<int32_t>(int64_t{v} * s / kSpeedUnit);
+    }
 
     int32_t n;
     std::vector<int32_t> dxs;

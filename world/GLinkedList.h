@@ -11,7 +11,7 @@ class Move;
 // whole-list passes the frame loop is built from. Only the afterAct and act
 // passes let an item remove itself.
 class GLinkedList : public LinkedList {
-public:
+  public:
     void keyDown(int32_t key) override;
     void keyUp(int32_t key) override;
 

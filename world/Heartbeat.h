@@ -9,9 +9,10 @@ class Meter;
 // Paces a two-part heartbeat by a watched value such as a trooper's health:
 // the lower the value, the faster the beat. The owner plays the sounds.
 class Heartbeat : public GBase {
-public:
+  public:
     // Watches meter (not owned); larger shifts beat faster.
-    Heartbeat(const Meter* meter, int32_t shift) : meter(meter), shift(shift < 0 ? 0 : (shift > kMaxShift ? kMaxShift : shift)) {}
+    Heartbeat(const Meter* meter, int32_t shift)
+        : meter(meter), shift(shift < 0 ? 0 : (shift > kMaxShift ? kMaxShift : shift)) {}
 
     // Called once per frame. Returns the index of the sound in the troopers'
     // sound set to play now, or kSilent. Silent while kEnabled is off.
@@ -26,7 +27,7 @@ public:
     static constexpr int32_t kSecondSound = 1;
     static constexpr int32_t kMaxShift = 30;
 
-private:
+  private:
     const Meter* meter;
     int32_t counter = 0;
     uint8_t phase = 0;

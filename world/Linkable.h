@@ -14,7 +14,7 @@ struct ListNode;
 // Every operation does nothing here; Move gives them their game meaning and
 // says when the frame loop calls each one.
 class Linkable : public GBase {
-public:
+  public:
     ~Linkable() override = default;
 
     virtual void readControls() {}
@@ -35,7 +35,7 @@ public:
     ListNode* getNode() const { return node; }
     int32_t getKind() const { return kind; }
 
-private:
+  private:
     friend class LinkedList;
 
     ListNode* node = nullptr;

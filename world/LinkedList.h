@@ -10,7 +10,7 @@
 // Two sentinel nodes bracket the items, so inserting and unlinking never
 // special-case the ends.
 class LinkedList : public Focusable {
-public:
+  public:
     LinkedList();
     ~LinkedList() override;
     LinkedList(const LinkedList&) = delete;
@@ -51,7 +51,7 @@ public:
         }
     }
 
-protected:
+  protected:
     ListNode* head;
     ListNode* tail;
 };

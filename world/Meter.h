@@ -4,7 +4,7 @@
 
 // A value that is used up and refilled up to a maximum: health, ammunition.
 class Meter {
-public:
+  public:
     Meter(int32_t value, int32_t max) : max(max), value(value) {}
 
     // Takes n off; true when that was more than was left, leaving 0.
@@ -15,7 +15,7 @@ public:
     int32_t getValue() const { return value; }
     int32_t getMax() const { return max; }
 
-private:
+  private:
     int32_t max;
     int32_t value;
 };

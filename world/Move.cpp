@@ -33,7 +33,8 @@ int32_t slowDown(int32_t v, int32_t friction) {
 } // namespace
 
 Move::Move(int32_t x, int32_t y, int32_t direction, int32_t speed)
-    : LinkablePoint(x, y), speed(speed), direction(directions().add(direction, 0)), headingMode(1) {}
+    : LinkablePoint(x, y), speed(speed), direction(directions().add(direction, 0)), headingMode(1) {
+}
 
 Move::Move(int32_t x, int32_t y, int32_t vx, int32_t vy, int32_t friction)
     : LinkablePoint(x, y), friction(friction), vx(vx), vy(vy) {}

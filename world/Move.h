@@ -20,7 +20,7 @@ class Bobs;
 //   collide       the collision map, when a lookup meets another object
 //   addLights     the light passes, before the sprites
 class Move : public LinkablePoint {
-public:
+  public:
     // Heading mode.
     Move(int32_t x, int32_t y, int32_t direction, int32_t speed);
     // Velocity mode.
@@ -89,7 +89,7 @@ public:
     static constexpr int32_t kPlayfieldWidth = 640;
     static constexpr int32_t kPlayfieldHeight = 480;
 
-protected:
+  protected:
     int32_t speed = 0;
     int32_t friction = 0;
     int32_t halfWidth = 0;
@@ -101,7 +101,7 @@ protected:
     int32_t headingMode = 0;
     Bobs* sprites = nullptr;
 
-private:
+  private:
     // Clamps one coordinate into [half, size - half); true if it moved.
     static bool clampAxis(int32_t& v, int32_t half, int32_t size);
 };

@@ -15,11 +15,13 @@ using Log = std::vector<std::string>;
 
 // An object that logs every collide call and can be set to be used up by it.
 class Contact : public Move {
-public:
-    Contact(std::string name, Log& log, int32_t x = 0, int32_t y = 0) : Move(x, y, 0, 0), name(std::move(name)), log(log) {}
+  public:
+    Contact(std::string name, Log& log, int32_t x = 0, int32_t y = 0)
+        : Move(x, y, 0, 0), name(std::move(name)), log(log) {}
     Contact(std::string name, Log& log, int32_t x, int32_t y, int32_t direction, int32_t speed)
         : Move(x, y, direction, speed), name(std::move(name)), log(log) {}
-    Contact(std::string name, Log& log, int32_t x, int32_t y, int32_t vx, int32_t vy, int32_t friction)
+    Contact(std::string name, Log& log, int32_t x, int32_t y, int32_t vx, int32_t vy,
+            int32_t friction)
         : Move(x, y, vx, vy, friction), name(std::move(name)), log(log) {}
 
     bool collide(Move& other) override {
@@ -126,11 +128,16 @@ TEST_F(CollisionFixture, TheLastColumnAndRowAreNeverPainted) {
 
 TEST_F(CollisionFixture, BoxesFarOffTheGridNeverTouchCellsOutsideIt) {
     const int32_t far[][4] = {
-        {INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}, {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX},
-        {INT32_MIN, 0, INT32_MAX, 10},               {700, 100, 40, 40},
-        {100, 500, 40, 40},                          {639, 479, 40, 40},
-        {100, 100, -40, -40},                        {-8, -8, -40, 100},
-        {10, 10, INT32_MIN, INT32_MIN},              {INT32_MAX - 4, 0, 8, 480},
+        {INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX},
+        {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX},
+        {INT32_MIN, 0, INT32_MAX, 10},
+        {700, 100, 40, 40},
+        {100, 500, 40, 40},
+        {639, 479, 40, 40},
+        {100, 100, -40, -40},
+        {-8, -8, -40, 100},
+        {10, 10, INT32_MIN, INT32_MIN},
+        {INT32_MAX - 4, 0, 8, 480},
         {600, 440, INT32_MAX, INT32_MAX},
     };
     for (const auto& box : far) {

@@ -6,10 +6,12 @@
 namespace {
 
 // The table every path in the game is built on, entry by entry.
-constexpr int32_t kDx[32] = {0,  3,  6,   8,   11,  13,  14,  15,  15,  15,  14,  13,  11,  8,  6,  3,
-                             0,  -3, -6,  -8,  -11, -13, -14, -15, -15, -15, -14, -13, -11, -8, -6, -3};
-constexpr int32_t kDy[32] = {-16, -15, -14, -13, -11, -8, -6, -3, 0,   3,   6,   8,   11,  13,  14,  15,
-                             15,  15,  14,  13,  11,  8,  6,  3,  0,   -3,  -6,  -8,  -11, -13, -14, -15};
+constexpr int32_t kDx[32] = {0,   3,   6,   8,   11,  13,  14,  15, 15, 15,  14,
+                             13,  11,  8,   6,   3,   0,   -3,  -6, -8, -11, -13,
+                             -14, -15, -15, -15, -14, -13, -11, -8, -6, -3};
+constexpr int32_t kDy[32] = {-16, -15, -14, -13, -11, -8, -6,  -3,  0,   3,  6,
+                             8,   11,  13,  14,  15,  15, 15,  14,  13,  11, 8,
+                             6,   3,   0,   -3,  -6,  -8, -11, -13, -14, -15};
 
 TEST(DirectionTable, EveryEntryMatchesTheGamesTable) {
     const DirectionTable& table = Move::directions();

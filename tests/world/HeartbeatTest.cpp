@@ -34,8 +34,7 @@ TEST(Heartbeat, PausesByTheWatchedValueAndAlternatesTheTwoSounds) {
     // Long pause (64 * 4) >> 5 = 8: the counter must exceed it, so the first
     // sound comes on the tenth call; short pause 64 >> 5 = 2.
     const auto beats = runPacing(heart, 30);
-    const std::vector<std::pair<int, int32_t>> expected = {
-        {9, 0}, {13, 1}, {23, 0}, {27, 1}};
+    const std::vector<std::pair<int, int32_t>> expected = {{9, 0}, {13, 1}, {23, 0}, {27, 1}};
     EXPECT_EQ(beats, expected);
 }
 

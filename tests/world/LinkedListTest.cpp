@@ -14,7 +14,7 @@ namespace {
 // A game object that writes its name into a log when visited and can be told
 // to remove itself or to put a new object before itself when it acts.
 class Probe : public Move {
-public:
+  public:
     Probe(std::string name, std::vector<std::string>& log, int* alive, int32_t x = 0, int32_t y = 0)
         : Move(x, y, 0, 0), name(std::move(name)), log(log), alive(alive) {
         if (alive != nullptr) {
@@ -37,7 +37,7 @@ public:
     bool removeWhenVisited = false;
     LinkedList* insertInto = nullptr;
 
-private:
+  private:
     void visit(const char*) {
         log.push_back(name);
         if (insertInto != nullptr) {
@@ -266,8 +266,8 @@ TEST_F(NearestFixture, EmptyListHasNoNearest) {
 }
 
 TEST_F(NearestFixture, NearestUsesManhattanDistance) {
-    at("diagonal", 107, 107);  // 14 away
-    Probe* straight = at("straight", 100, 113);  // 13 away
+    at("diagonal", 107, 107);                   // 14 away
+    Probe* straight = at("straight", 100, 113); // 13 away
     EXPECT_EQ(list.nearestTo(LinkablePoint(100, 100)), straight);
 }
 
@@ -279,7 +279,7 @@ TEST_F(NearestFixture, EqualDistancesGoToTheItemNearerTheHead) {
 }
 
 TEST_F(NearestFixture, ItemsTenThousandOrMoreAwayAreNeverFound) {
-    at("far", 9000, 1000);  // exactly 10000
+    at("far", 9000, 1000); // exactly 10000
     EXPECT_EQ(list.nearestTo(LinkablePoint(0, 0)), nullptr);
     Probe* near = at("near", 9000, 999);
     EXPECT_EQ(list.nearestTo(LinkablePoint(0, 0)), near);
@@ -300,9 +300,10 @@ TEST_F(NearestFixture, ExtremeCoordinatesDoNotOverflow) {
 }
 
 TEST(ObjectKinds, CodesMatchTheGameWorld) {
-    const int32_t codes[] = {kKindTrooper,      kKindAlien,         kKindFirstAid, kKindExplodingGunPowerUp,
-                             kKindGrenadePowerUp, kKindFlamePowerUp, kKindBullet,   kKindExplodingBullet,
-                             kKindFlame,        kKindGrenade};
+    const int32_t codes[] = {
+        kKindTrooper,        kKindAlien,        kKindFirstAid, kKindExplodingGunPowerUp,
+        kKindGrenadePowerUp, kKindFlamePowerUp, kKindBullet,   kKindExplodingBullet,
+        kKindFlame,          kKindGrenade};
     for (int32_t i = 0; i < 10; ++i) {
         EXPECT_EQ(codes[i], i);
     }

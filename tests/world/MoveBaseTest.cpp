@@ -11,7 +11,7 @@
 namespace {
 
 class Counter : public Move {
-public:
+  public:
     Counter(int32_t x, int32_t y) : Move(x, y, 0, 0) {}
     bool collide(Move&) override {
         ++met;

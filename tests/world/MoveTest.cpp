@@ -76,11 +76,11 @@ struct ClampCase {
 
 TEST(MoveKeepOnScreen, PullsTheObjectInsideByItsHalfSize) {
     const ClampCase cases[] = {
-        {3, 100, 22, 22, 23, 100, true},      // x < half width: half width + 1
-        {630, 100, 22, 22, 617, 100, true},   // x >= W - half width: W - half width - 1
+        {3, 100, 22, 22, 23, 100, true},    // x < half width: half width + 1
+        {630, 100, 22, 22, 617, 100, true}, // x >= W - half width: W - half width - 1
         {617, 100, 22, 22, 617, 100, false},
-        {618, 100, 22, 22, 617, 100, true},   // the first column that is too far
-        {22, 100, 22, 22, 22, 100, false},    // exactly the half width is fine
+        {618, 100, 22, 22, 617, 100, true}, // the first column that is too far
+        {22, 100, 22, 22, 22, 100, false},  // exactly the half width is fine
         {21, 100, 22, 22, 23, 100, true},
         {100, 0, 22, 10, 100, 11, true},
         {100, 470, 22, 10, 100, 469, true},
@@ -234,20 +234,20 @@ struct AimCase {
 TEST(MoveAim, DirectionToOnTheAxesAndInEveryQuadrant) {
     const Move self(320, 240, 0, 0);
     const AimCase cases[] = {
-        {320, 100, 0},    // straight above
-        {320, 400, 16},   // straight below
-        {100, 240, 24},   // straight left
-        {500, 240, 7},    // straight right: the limit of the up-right quadrant
-        {321, 140, 0},    // one right, 100 up
-        {420, 140, 5},    // up-right at 45 degrees
-        {420, 340, 10},   // down-right: 15 - 5
-        {220, 340, 21},   // down-left: 16 + 5
-        {220, 140, 26},   // up-left: 31 - 5
-        {600, 239, 7},    // nearly right, just above
-        {600, 241, 8},    // nearly right, just below
-        {40, 241, 23},    // nearly left, just below
-        {40, 239, 24},    // nearly left, just above
-        {320, 240, 0},    // on the same spot
+        {320, 100, 0},  // straight above
+        {320, 400, 16}, // straight below
+        {100, 240, 24}, // straight left
+        {500, 240, 7},  // straight right: the limit of the up-right quadrant
+        {321, 140, 0},  // one right, 100 up
+        {420, 140, 5},  // up-right at 45 degrees
+        {420, 340, 10}, // down-right: 15 - 5
+        {220, 340, 21}, // down-left: 16 + 5
+        {220, 140, 26}, // up-left: 31 - 5
+        {600, 239, 7},  // nearly right, just above
+        {600, 241, 8},  // nearly right, just below
+        {40, 241, 23},  // nearly left, just below
+        {40, 239, 24},  // nearly left, just above
+        {320, 240, 0},  // on the same spot
     };
     for (const AimCase& c : cases) {
         EXPECT_EQ(self.directionTo(LinkablePoint(c.tx, c.ty)), c.want) << c.tx << "," << c.ty;
