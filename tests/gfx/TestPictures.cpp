@@ -153,6 +153,8 @@ void DisplayTest::openDisplay(int depth) {
     screen = new Buffer(640, 480, depth, kWindowModeWindow);
     ASSERT_TRUE(screen->isReady()) << SDL_GetError();
     ASSERT_EQ(SDL_GetVideoSurface()->format->BitsPerPixel, depth);
+    // The dummy driver hands out display memory as it was left.
+    SDL_FillRect(screen->getSurface(), nullptr, 0);
 }
 
 void DisplayTest::TearDown() {
