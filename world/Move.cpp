@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "app/Globals.h"
+#include "gfx/Bob.h"
+#include "gfx/Bobs.h"
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
 #include "world/Collision.h"
@@ -50,6 +52,25 @@ int32_t Move::screenWidth() {
 
 int32_t Move::screenHeight() {
     return screen != nullptr ? screen->getHeight() : kPlayfieldHeight;
+}
+
+void Move::draw() {
+    if (sprites != nullptr) {
+        sprites->drawAt(x - halfWidth, y - halfHeight);
+    }
+}
+
+void Move::afterAct() {
+    if (sprites != nullptr) {
+        sprites->drawOnBackground(x - halfWidth, y - halfHeight);
+    }
+}
+
+void Move::setSprites(Bobs* set) {
+    sprites = set;
+    const Bob* first = set != nullptr ? set->frameAt(0) : nullptr;
+    halfWidth = first != nullptr ? first->getWidth() / 2 : 0;
+    halfHeight = first != nullptr ? first->getHeight() / 2 : 0;
 }
 
 void Move::registerIn(Collision& map) {

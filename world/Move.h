@@ -26,6 +26,10 @@ class Move : public LinkablePoint {
     // Velocity mode.
     Move(int32_t x, int32_t y, int32_t vx, int32_t vy, int32_t friction);
 
+    // Draws the current frame of the sprite set centred on the object.
+    void draw() override;
+    // Stamps the current frame into the background picture.
+    void afterAct() override;
     // Paints the object's box into the map.
     void registerIn(Collision& map) override;
     // Meets whatever is registered under the object's centre.
@@ -34,6 +38,8 @@ class Move : public LinkablePoint {
     // A white spark at the centre while "High detail" is on.
     void addLights(Light& lights) override;
 
+    // Takes the sprite set (not owned) and the half sizes from its frame 0.
+    void setSprites(Bobs* set);
     Bobs* getSprites() const { return sprites; }
     void setHalfSize(int32_t halfW, int32_t halfH);
     int32_t getHalfWidth() const { return halfWidth; }
