@@ -1,0 +1,17 @@
+#include "gfx/Light.h"
+
+void Light::toggle() {
+    on ^= 1;
+}
+
+void Light::roundLight(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {}
+
+void Light::roundLight(int32_t x, int32_t y, int32_t r) {
+    roundLight(x, y, r, 255, 255, 255);
+}
+
+void Light::coneLight(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {}
+
+void Light::ringLight(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {}
+
+void Light::spark(int32_t, int32_t, int32_t, int32_t, int32_t) {}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "app/GBase.h"
+
+class Move;
+
+// The coarse occupancy grid all contacts go through, rebuilt every frame.
+// Aliens and power-ups paint their boxes into it; troopers and projectiles
+// look things up and meet what they find through both sides' collide().
+class Collision : public GBase {
+  public:
+    // A grid of cells 2^shift pixels square over a width x height playfield.
+    Collision(int32_t width, int32_t height, int32_t shift);
+
+    // Forgets every object and empties every cell.
+    void clear();
+    // Registers object (not owned) with its box in pixels. Boxes wholly left
+    // of or above the grid are ignored; the rest is cut to the grid.
+    void add(int32_t x, int32_t y, int32_t w, int32_t h, Move* object);
+    // Index of the object that last painted the cell under a pixel, or
+    // kEmpty. Pixels off the grid read the nearest border cell.
+    int32_t cellAt(int32_t x, int32_t y) const;
+
+    // The object under the point meets object; the tester's collide first.
+    void testPoint(int32_t x, int32_t y, Move& object);
+    // The first registered object found scanning the rectangle row by row,
+    // every second pixel, meets object; the tester's collide first.
+    void testRect(int32_t x, int32_t y, int32_t w, int32_t h, Move& object);
+    // Steps object along its path until it reaches an occupied cell (ending
+    // one step beyond it) or leaves the screen; the hit object's collide first.
+    void sweep(Move& object);
+
+    int32_t getCount() const { return count; }
+    int32_t getCols() const { return cols; }
+    int32_t getRows() const { return rows; }
+
+    static constexpr int32_t kEmpty = -1;
+    static constexpr int32_t kMaxObjects = 256;
+
+  private:
+    // Both sides' collide, tester first; forgets the registered one if used up.
+    void meet(Move& tester, int32_t index);
+    Move* objectAt(int32_t index) const;
+
+    int32_t shift;
+    int32_t cols;
+    int32_t rows;
+    std::vector<int16_t> cells;
+    std::array<Move*, kMaxObjects> objects{};
+    int32_t count = 0;
+};

@@ -1,0 +1,68 @@
+#include "world/LinkedList.h"
+
+LinkedList::LinkedList() : head(new ListNode), tail(new ListNode) {
+    head->next = tail;
+    tail->prev = head;
+}
+
+LinkedList::~LinkedList() {
+    clear();
+    delete head;
+    delete tail;
+}
+
+void LinkedList::append(Linkable* item, int32_t kind) {
+    insertBefore(tail, item, kind);
+}
+
+void LinkedList::insertBefore(ListNode* node, Linkable* item, int32_t kind) {
+    if (item == nullptr) {
+        return;
+    }
+    if (node == nullptr) {
+        node = tail;
+    } else if (node == head) {
+        node = head->next;
+    }
+    ListNode* added = new ListNode;
+    added->item = item;
+    added->prev = node->prev;
+    added->next = node;
+    node->prev->next = added;
+    node->prev = added;
+    item->node = added;
+    item->kind = kind;
+}
+
+void LinkedList::removeNode(ListNode* node) {
+    unlinkAndDelete(node);
+}
+
+void LinkedList::unlinkAndDelete(ListNode* node) {
+    // Sentinels carry no item and are never unlinked.
+    if (node == nullptr || node->item == nullptr) {
+        return;
+    }
+    node->prev->next = node->next;
+    node->next->prev = node->prev;
+    Linkable* item = node->item;
+    delete node;
+    // The node is gone before the item's destructor runs, so nothing the item
+    // does while dying can reach a half-unlinked node.
+    item->node = nullptr;
+    delete item;
+}
+
+void LinkedList::clear() {
+    while (!isEmpty()) {
+        unlinkAndDelete(head->next);
+    }
+}
+
+int32_t LinkedList::count() const {
+    int32_t n = 0;
+    for (ListNode* node = head->next; node != tail; node = node->next) {
+        ++n;
+    }
+    return n;
+}

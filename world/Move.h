@@ -1,0 +1,113 @@
+#pragma once
+
+#include <cstdint>
+
+#include "world/DirectionTable.h"
+#include "world/LinkablePoint.h"
+
+class Bobs;
+
+// The base of every object that moves on the playfield: troopers, aliens,
+// power-ups, projectiles and particles. It moves either by a heading (one of
+// the 32 table directions) and a speed, or by a velocity slowed by friction.
+//
+// The frame loop drives game objects through Linkable's operations:
+//   readControls  troopers only, before anything acts
+//   draw          the sprite passes, after the background and the lights
+//   afterAct      troopers and aliens after drawing, and tossers: leave marks
+//   registerIn    aliens and power-ups, right after the map is cleared
+//   act           troopers, and guns for their projectiles, after registering
+//   collide       the collision map, when a lookup meets another object
+//   addLights     the light passes, before the sprites
+class Move : public LinkablePoint {
+  public:
+    // Heading mode.
+    Move(int32_t x, int32_t y, int32_t direction, int32_t speed);
+    // Velocity mode.
+    Move(int32_t x, int32_t y, int32_t vx, int32_t vy, int32_t friction);
+
+    // Draws the current frame of the sprite set centred on the object.
+    void draw() override;
+    // Stamps the current frame into the background picture.
+    void afterAct() override;
+    // Paints the object's box into the map.
+    void registerIn(Collision& map) override;
+    // Meets whatever is registered under the object's centre.
+    void act(Collision& map) override;
+    bool collide(Move& other) override;
+    // A white spark at the centre while "High detail" is on.
+    void addLights(Light& lights) override;
+
+    // Takes the sprite set (not owned) and the half sizes from its frame 0.
+    void setSprites(Bobs* set);
+    Bobs* getSprites() const { return sprites; }
+    void setHalfSize(int32_t halfW, int32_t halfH);
+    int32_t getHalfWidth() const { return halfWidth; }
+    int32_t getHalfHeight() const { return halfHeight; }
+
+    void step();
+    // Pulls the object back inside the screen; true if it had to.
+    bool keepOnScreen();
+    void stepClamped();
+    void stepBackClamped();
+    // Steps, and reverses each velocity component that hit a screen edge.
+    void stepAndBounce();
+
+    void turnLeft(int32_t k);
+    void turnRight(int32_t k);
+    // Ignores anything but a table direction.
+    void setDirection(int32_t d);
+    int32_t getDirection() const { return direction; }
+    int32_t getSpeed() const { return speed; }
+    void setSpeed(int32_t s) { speed = s; }
+    bool isHeadingMode() const { return headingMode != 0; }
+
+    void setVelocity(int32_t d, int32_t s);
+    void copyVelocity(const Move& other);
+    // Adds -k to k - 1 at random to each velocity component.
+    void jitter(int32_t k);
+    bool isStill() const { return vx == 0 && vy == 0; }
+    int32_t getVx() const { return vx; }
+    int32_t getVy() const { return vy; }
+    int32_t getFriction() const { return friction; }
+
+    // The table direction pointing toward target, finest near the vertical.
+    int32_t directionTo(const LinkablePoint& target) const;
+    // Turns one step toward direction d, the shorter way round.
+    void turnToward(int32_t d);
+    void setTarget(Move* aim) { target = aim; }
+    Move* getTarget() const { return target; }
+    void steerToTarget();
+
+    // Just outside the left or right edge, very rarely the top or bottom.
+    void placeAtRandomEdge();
+    // Anywhere wholly on the screen.
+    void placeAtRandom();
+
+    // The one direction table of the game: 32 directions, step length 16.
+    static const DirectionTable& directions();
+    // The screen's size; the standard playfield while no display is open.
+    static int32_t screenWidth();
+    static int32_t screenHeight();
+
+    static constexpr int32_t kDirections = 32;
+    static constexpr int32_t kStepLength = 16;
+    static constexpr int32_t kPlayfieldWidth = 640;
+    static constexpr int32_t kPlayfieldHeight = 480;
+
+  protected:
+    int32_t speed = 0;
+    int32_t friction = 0;
+    int32_t halfWidth = 0;
+    int32_t halfHeight = 0;
+    int32_t vx = 0;
+    int32_t vy = 0;
+    Move* target = nullptr;
+    int32_t direction = 0;
+    int32_t headingMode = 0;
+    Bobs* sprites = nullptr;
+
+  private:
+    // Clamps one coordinate into [half, size - half); true if it moved.
+    static bool clampAxis(int32_t& v, int32_t half, int32_t size);
+};
