@@ -16,6 +16,7 @@ int32_t musicVolume = 0;
 uint8_t sfxVolume = 0;
 uint8_t audioEnabled = 0;
 Sound* typingSound = nullptr;
+DigitFont* digitFont = nullptr;
 int32_t score = 0;
 int32_t framesPlayed = 0;
 int32_t secondsPlayed = 0;

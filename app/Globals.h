@@ -15,6 +15,7 @@ class Focus;
 class Detector;
 class ModMusic;
 class Sound;
+class DigitFont;
 
 extern Game* currentGame;
 // 0 = not chosen, 1 = full screen, 2 = window.
@@ -33,6 +34,8 @@ extern int32_t musicVolume;
 extern uint8_t sfxVolume;
 extern uint8_t audioEnabled;
 extern Sound* typingSound;
+// The score digits; made by the aliens' list, read by every score display.
+extern DigitFont* digitFont;
 // Score of the current or last game; -1 before the first game.
 extern int32_t score;
 extern int32_t framesPlayed;
