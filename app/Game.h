@@ -3,6 +3,8 @@
 #include <cstdint>
 
 #include "app/GBase.h"
+#include "audio/ModMusic.h"
+#include "audio/SFXVolume.h"
 
 class FrameTimer;
 class Collision;
@@ -26,7 +28,7 @@ class GuideKeys;
 // The application: owns every long-lived object of the run and drives the
 // phases init, load and run.
 class Game : public GBase {
-public:
+  public:
     Game();
     ~Game() override;
 
@@ -54,6 +56,8 @@ public:
     ScoreComment* comments = nullptr;
     Bob* cursor = nullptr;
     Sounds* menuSounds = nullptr;
+    ModMusic musicSwitch;
+    SFXVolume sfxSwitch;
     SettingsFile* settings = nullptr;
     Pause* pause = nullptr;
     LevelTable* levels = nullptr;
@@ -65,8 +69,13 @@ public:
     int32_t menuPhase = 0;
     uint8_t quit = 0;
 
-private:
-    void writeSettingsBack();
+  private:
+    void openAudio();
+    void readMusicSettings();
+    void startLoadingMusic();
+    void openConsole(int32_t depth);
+    void createSoundsAndTables();
+    void stopMusic();
 };
 
 // Exit handler: fades the music, closes audio and stops SDL on every way out.

@@ -10,7 +10,7 @@ namespace {
 // The game's generated data, with a dat/ folder of this test's own so that
 // nothing the game writes lands in the shared data.
 class WholeRun : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         for (const char* dir : {"pics", "sounds", "music"}) {
             std::filesystem::create_directory_symlink(std::filesystem::path(KRAVEX_DATA_DIR) / dir,
@@ -41,7 +41,8 @@ protected:
 };
 
 bool endsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 TEST_F(WholeRun, BannerFirstAndTheCleanUpLinesLast) {
@@ -63,15 +64,38 @@ TEST_F(WholeRun, UnknownOptionIsReportedAfterTheBanner) {
     EXPECT_TRUE(endsWith(output, "Cleaning up..\nHave a nice day!\n")) << output;
 }
 
-TEST_F(WholeRun, SettingsAreCreatedAndTheEffectVolumeWrittenBack) {
+int32_t entryOf(const std::vector<unsigned char>& file, int index) {
+    uint32_t value = 0;
+    for (int b = 3; b >= 0; --b) {
+        value = value << 8 | file[size_t(index * 4 + b)];
+    }
+    return int32_t(value);
+}
+
+TEST_F(WholeRun, SettingsAreCreatedAndTheVolumesWrittenBack) {
     run("--window");
     const std::vector<unsigned char> settings = work.read("dat/config.dat");
     ASSERT_EQ(settings.size(), 24u);
-    for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ(settings[i], 0xFF) << "byte " << i;
+    EXPECT_EQ(entryOf(settings, 0), 1) << "music starts switched on";
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(entryOf(settings, i), -1) << "entry " << i;
     }
-    EXPECT_EQ(settings[20], 255);
-    EXPECT_EQ(settings[21], 0);
+    EXPECT_EQ(entryOf(settings, 4), 255);
+    EXPECT_EQ(entryOf(settings, 5), 255);
+}
+
+TEST_F(WholeRun, StoredMusicAndEffectSettingsSurviveARun) {
+    const unsigned char stored[24] = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                      7, 0, 0, 0, 100,  0,    0,    0,    44,   1,    0,    0};
+    work.write("dat/config.dat", std::vector<unsigned char>(stored, stored + sizeof stored));
+    run("--window");
+    const std::vector<unsigned char> settings = work.read("dat/config.dat");
+    ASSERT_EQ(settings.size(), 24u);
+    EXPECT_EQ(entryOf(settings, 0), 0);
+    EXPECT_EQ(entryOf(settings, 3), 7);
+    EXPECT_EQ(entryOf(settings, 4), 100);
+    // Only the low byte of a stored effect volume counts: 300 plays as 44.
+    EXPECT_EQ(entryOf(settings, 5), 44);
 }
 
 } // namespace
