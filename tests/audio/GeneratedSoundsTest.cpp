@@ -21,12 +21,12 @@
 
 namespace {
 
-struct SetSpec {
+struct ExpectedSet {
     const char* base;
     int count;
 };
 
-const SetSpec kSets[] = {
+const ExpectedSet kSets[] = {
     {"sounds/general", 1}, {"sounds/menu", 3},  {"sounds/exp", 2},
     {"sounds/soldier", 5}, {"sounds/gun", 4},   {"sounds/heartbeat", 2},
     {"sounds/powerup", 3}, {"sounds/alien", 5}, {"sounds/help", 2},
@@ -77,9 +77,9 @@ class GeneratedSounds : public MixerFixture {
 };
 
 TEST_F(GeneratedSounds, EverySetTheGameLoadsIsComplete) {
-    for (const SetSpec& spec : kSets) {
-        Sounds set(spec.count);
-        EXPECT_TRUE(set.load(spec.base)) << spec.base;
+    for (const ExpectedSet& expected : kSets) {
+        Sounds set(expected.count);
+        EXPECT_TRUE(set.load(expected.base)) << expected.base;
     }
     for (const char* name : kSingles) {
         Sound sound(name);

@@ -26,12 +26,12 @@ namespace fs = std::filesystem;
 constexpr long kMaxDataBytes = 20L * 1000 * 1000;
 constexpr int kMinArtPixels = 12;  // the smallest blood drop is about this big
 
-struct SetSpec {
+struct ExpectedSet {
   const char* name;
   int count, width, height, first;
 };
 
-const SetSpec kSets[] = {
+const ExpectedSet kSets[] = {
     {"pics/trooper1k", 32, 45, 45, 0},   {"pics/trooper2k", 32, 45, 45, 0},
     {"pics/trooper1ka", 32, 45, 45, 0},  {"pics/trooper2ka", 32, 45, 45, 0},
     {"pics/trooper1kas", 32, 45, 45, 0}, {"pics/trooper2kas", 32, 45, 45, 0},
@@ -51,18 +51,18 @@ const SetSpec kSets[] = {
     {"pics/tagsm", 26, 40, 20, 1},       {"pics/volume", 3, 8, 16, 1},
 };
 
-struct FrameSpec {
+struct ExpectedFrame {
   const char* name;
   int width, height;
 };
 
-const FrameSpec kFullPictures[] = {{"pics/title", 640, 480},    {"pics/tausta2", 640, 480},
+const ExpectedFrame kFullPictures[] = {{"pics/title", 640, 480},    {"pics/tausta2", 640, 480},
                                    {"pics/console", 640, 480},  {"pics/setup", 640, 480},
                                    {"pics/keyset", 640, 480},   {"pics/gunpic", 640, 480},
                                    {"pics/font_gold", 502, 200}, {"pics/font_babylon_deco", 610, 122},
                                    {"pics/digit_kravex", 470, 55}};
 
-const FrameSpec kSingleFrames[] = {{"pics/cursor", 40, 32},          {"pics/qsvlogo", 90, 16},
+const ExpectedFrame kSingleFrames[] = {{"pics/cursor", 40, 32},          {"pics/qsvlogo", 90, 16},
                                    {"pics/weapon_rifle", 80, 32},    {"pics/weapon_bullets", 80, 32},
                                    {"pics/weapon_flamer", 80, 32},   {"pics/weapon_grenade", 80, 32}};
 
@@ -89,7 +89,7 @@ class GeneratedPictures : public DisplayTest {
 
   // A set read both ways must give the same frames, each drawn on a
   // transparent corner and holding some art.
-  void checkSet(const SetSpec& set) {
+  void checkSet(const ExpectedSet& set) {
     SCOPED_TRACE(set.name);
     Bobs fromLibrary(set.count), fromFiles(set.count);
     ASSERT_TRUE(fromLibrary.loadLibrary(set.name));
@@ -114,11 +114,11 @@ class GeneratedPictures : public DisplayTest {
 };
 
 TEST_F(GeneratedPictures, EverySpriteSetLoadsFromItsLibraryAndItsNumberedFiles) {
-  for (const SetSpec& set : kSets) checkSet(set);
+  for (const ExpectedSet& set : kSets) checkSet(set);
 }
 
 TEST_F(GeneratedPictures, SpriteSetsLoadThroughTheGamesOwnSwitchAtTheCallersSize) {
-  for (const SetSpec& set : kSets) {
+  for (const ExpectedSet& set : kSets) {
     Bobs bobs(set.count);
     EXPECT_TRUE(bobs.load(set.name, set.width, set.height, set.first)) << set.name;
     EXPECT_EQ(bobs.getFrame(), 0);
@@ -127,7 +127,7 @@ TEST_F(GeneratedPictures, SpriteSetsLoadThroughTheGamesOwnSwitchAtTheCallersSize
 
 TEST_F(GeneratedPictures, NoSetHasFramesBeyondItsCount) {
   // The numbered files stop where the game stops asking.
-  for (const SetSpec& set : kSets) {
+  for (const ExpectedSet& set : kSets) {
     const std::string past = Bobs::frameName(set.name, set.first + set.count) + ".bl";
     const std::string before = Bobs::frameName(set.name, set.first - 1) + ".bl";
     EXPECT_FALSE(exists(past)) << past;
@@ -138,7 +138,7 @@ TEST_F(GeneratedPictures, NoSetHasFramesBeyondItsCount) {
 }
 
 TEST_F(GeneratedPictures, EveryFullPictureLoadsAtItsSize) {
-  for (const FrameSpec& p : kFullPictures) {
+  for (const ExpectedFrame& p : kFullPictures) {
     // A missing full picture would end the test run, so look first.
     ASSERT_TRUE(exists(std::string(p.name) + ".pl")) << p.name;
     Image image(p.name, p.width, p.height);
@@ -148,7 +148,7 @@ TEST_F(GeneratedPictures, EveryFullPictureLoadsAtItsSize) {
 }
 
 TEST_F(GeneratedPictures, EverySingleFrameLoadsAtItsSize) {
-  for (const FrameSpec& f : kSingleFrames) {
+  for (const ExpectedFrame& f : kSingleFrames) {
     Bob bob(f.name, f.width, f.height);
     ASSERT_NE(bob.getSurface(), nullptr) << f.name;
     EXPECT_EQ(bob.getPixel(0, 0), 0u) << f.name;
@@ -234,9 +234,9 @@ int inkInBox(Image& sheet, const Glyph& g) {
 }
 
 TEST_F(GeneratedPictures, TextFontsScanIntoAllTheirGlyphs) {
-  for (const FrameSpec& spec : {kFullPictures[6], kFullPictures[7]}) {
-    SCOPED_TRACE(spec.name);
-    Font font(spec.name, spec.width, spec.height);
+  for (const ExpectedFrame& expected : {kFullPictures[6], kFullPictures[7]}) {
+    SCOPED_TRACE(expected.name);
+    Font font(expected.name, expected.width, expected.height);
     Image& sheet = *font.getImage();
     checkGlyphs([&](int i) { return font.glyph(i); }, Font::kGlyphCount, sheet);
     for (int i = 0; i < Font::kGlyphCount; ++i)
