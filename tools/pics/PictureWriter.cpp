@@ -1,6 +1,7 @@
 #include "PictureWriter.h"
 
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 constexpr int kMaxRun = 128;
@@ -49,6 +50,11 @@ void packRow(std::vector<uint8_t>& out, const Frame& f, int y) {
   }
 }
 }  // namespace
+
+PictureWriter::PictureWriter(std::string dataDir) : dataDir_(std::move(dataDir)) {
+  std::error_code ignored;  // a folder that cannot be made shows in the first failed write
+  std::filesystem::create_directories(std::filesystem::path(dataDir_) / "pics", ignored);
+}
 
 std::string numberedName(const std::string& base, int n) {
   return base + (n < 10 ? "0" : "") + std::to_string(n);

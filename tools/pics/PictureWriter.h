@@ -8,7 +8,8 @@
 
 class PictureWriter {
  public:
-  explicit PictureWriter(std::string dataDir) : dataDir_(std::move(dataDir)) {}
+  // Makes the "pics" folder when it is missing, so a fresh folder will do.
+  explicit PictureWriter(std::string dataDir);
 
   // Every file goes through these; they return false and say why on failure.
   bool fullPicture(const std::string& name, const Frame& frame);
