@@ -50,8 +50,7 @@ void Joystick::poll() {
     record(SDL_JoystickGetAxis(device, 0), SDL_JoystickGetAxis(device, 1), count, buttons);
 }
 
-void Joystick::record(int32_t axisX, int32_t axisY, int32_t buttonCount,
-                      const uint8_t* buttons) {
+void Joystick::record(int32_t axisX, int32_t axisY, int32_t buttonCount, const uint8_t* buttons) {
     std::memcpy(previous, state, sizeof state);
     std::memset(state, 0, sizeof state);
     if (axisX < xLow) {

@@ -10,7 +10,7 @@
 // States: 0 left, 1 right, 2 up, 3 down, 4 to 7 buttons 0 to 3; 8 to 35 are
 // never set but take part in the scans.
 class Joystick : public GBase {
-public:
+  public:
     static constexpr int kStateCount = 36;
     static constexpr int kFirstButtonState = 4;
 
@@ -36,7 +36,7 @@ public:
     bool anyButtonPressedNow() const;
     int32_t lastOn() const;
 
-private:
+  private:
     static constexpr int kStickLeft = 0;
     static constexpr int kStickRight = 1;
     static constexpr int kStickUp = 2;

@@ -104,8 +104,8 @@ TEST(GuideKeysHeld, BindingsOutOfRangeNeverReadAsHeld) {
     }
     const uint8_t all[4] = {1, 1, 1, 1};
     joystick->record(-20000, -20000, 4, all);
-    dir.write("pl1key_sdl.dat", file({-1, 512, 100000, INT32_MIN, 36, -1, 4, 7},
-                                     {0, 0, 0, 1, 1, 1, 2, -1}));
+    dir.write("pl1key_sdl.dat",
+              file({-1, 512, 100000, INT32_MIN, 36, -1, 4, 7}, {0, 0, 0, 1, 1, 1, 2, -1}));
     GuideKeys keys(dir.file("pl1key").c_str(), 1);
     for (int action = 0; action < 8; ++action) {
         EXPECT_FALSE(keys.isActionDown(action)) << "action " << action;

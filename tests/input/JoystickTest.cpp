@@ -103,14 +103,10 @@ TEST(Joystick, WithoutAJoystickNothingIsOnAndPollChangesNothing) {
 }
 
 TEST(Joystick, LeavesSdlsJoystickSupportAsItFoundIt) {
-    {
-        Joystick stick;
-    }
+    { Joystick stick; }
     EXPECT_EQ(SDL_WasInit(SDL_INIT_JOYSTICK), 0u) << "started by it, stopped by it";
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
-    {
-        Joystick stick;
-    }
+    { Joystick stick; }
     EXPECT_NE(SDL_WasInit(SDL_INIT_JOYSTICK), 0u) << "started by someone else, left running";
     SDL_Quit();
 }

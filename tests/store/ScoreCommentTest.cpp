@@ -7,7 +7,7 @@
 namespace {
 
 class Comments : public ::testing::Test {
-protected:
+  protected:
     const char* commentFor(int32_t value) {
         points = value;
         comment.load();
