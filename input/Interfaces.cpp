@@ -55,10 +55,10 @@ void pumpEvents() {
         }
     }
     // SDL's joystick events stay off, so the stick is read here, once per
-    // pumped frame: troopers and menus then see states and edges that move
-    // on at the frame rate.
+    // frame: troopers and menus then see states and edges that move on at
+    // the frame rate, even on screens that pump twice in a frame.
     if (joystick != nullptr) {
-        joystick->poll();
+        joystick->pollIfDue(SDL_GetTicks());
     }
     // The mixer's thread only flags a finished piece; replaying it here keeps
     // every change of the music on the main thread.

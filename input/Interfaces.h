@@ -8,6 +8,7 @@ bool createInterfaces();
 void destroyInterfaces();
 // Drains SDL's event queue: every key press and release goes to the keyboard
 // and then to the focused receiver; everything else is dropped. Polls the
-// joystick once, so its states and edges advance once per pumped frame, and
+// joystick at most once per half frame, so its states and edges advance once
+// per frame, and
 // restarts music that ended since the last call when it is to loop.
 void pumpEvents();
