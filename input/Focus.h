@@ -5,6 +5,6 @@
 
 // Names the one receiver of key events, or none.
 class Focus : public GBase {
-public:
+  public:
     Focusable* current = nullptr;
 };

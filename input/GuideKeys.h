@@ -9,7 +9,7 @@
 // One player's controls: a binding per action, kept in the file
 // "<name>_sdl.dat". Troopers ask it whether an action is held.
 class GuideKeys : public GBase {
-public:
+  public:
     enum Action : int32_t { kLeft = 0, kRight, kForward, kBackward, kFire };
     static constexpr int32_t kActionCount = 8;
 
@@ -33,7 +33,7 @@ public:
 
     static void defaultsFor(int32_t player, Binding* bindings);
 
-private:
+  private:
     std::string name;
     Binding bindings[kActionCount];
 };

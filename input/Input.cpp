@@ -4,12 +4,17 @@
 #include <algorithm>
 
 #include "app/Globals.h"
+#include "audio/Sound.h"
+#include "gfx/Font.h"
 
 Input::Input(int32_t maxLength)
     : maxLength(std::max<int32_t>(maxLength, 1)), text(size_t(this->maxLength), ' ') {}
 
 void Input::click() {
-    // The typing sound arrives with the audio; until then a press is silent.
+    // Before the sounds are loaded, and without audio, a press is silent.
+    if (typingSound != nullptr) {
+        typingSound->play();
+    }
 }
 
 void Input::type(char c) {
@@ -55,4 +60,11 @@ void Input::blinkCursor() {
     }
     text[position] = blink ? kCursor : ' ';
     blink = !blink;
+}
+
+void Input::draw(int32_t x, int32_t y, Font* font) {
+    blinkCursor();
+    if (font != nullptr) {
+        font->drawString(text.c_str(), x, y);
+    }
 }

@@ -5,15 +5,17 @@
 
 #include "input/Focusable.h"
 
+class Font;
+
 // A one-line text field that takes letters and spaces through the input
 // focus until Return; the high-score table uses it for the player's name.
 class Input : public Focusable {
-public:
+  public:
     // The text holds maxLength characters, the last of which only ever
     // shows the cursor, so at most maxLength - 1 can be typed.
     explicit Input(int32_t maxLength);
 
-    // Every press clicks, even after Return; only letters, space, Return,
+    // Every press plays the typing sound, even after Return; only letters, space, Return,
     // Backspace and Shift change anything, and only before Return.
     void keyDown(int32_t key) override;
     void keyUp(int32_t key) override;
@@ -22,13 +24,16 @@ public:
     // flips the blink phase, as each drawn frame does. After Return the
     // cursor is gone for good, so the finished text stays clean.
     void blinkCursor();
+    // One frame of the field: blinks the cursor, then draws the whole text
+    // with y as its bottom line, the character under the cursor included.
+    void draw(int32_t x, int32_t y, Font* font);
 
     bool isDone() const { return done != 0; }
     int32_t getPosition() const { return position; }
     // Always maxLength characters: what was typed, padded with spaces.
     const std::string& getText() const { return text; }
 
-private:
+  private:
     static constexpr char kCursor = '*';
     static constexpr int32_t kShiftToUpper = 'a' - 'A';
 

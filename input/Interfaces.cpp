@@ -2,8 +2,10 @@
 
 #include <SDL.h>
 
+#include "app/Console.h"
 #include "app/Detector.h"
 #include "app/Globals.h"
+#include "audio/ModMusic.h"
 #include "gfx/Buffer.h"
 #include "input/Focus.h"
 #include "input/Joystick.h"
@@ -52,21 +54,29 @@ void pumpEvents() {
             }
         }
     }
+    // SDL's joystick events stay off, so the stick is read here, once per
+    // frame: troopers and menus then see states and edges that move on at
+    // the frame rate, even on screens that pump twice in a frame.
     if (joystick != nullptr) {
-        joystick->poll();
+        joystick->pollIfDue(SDL_GetTicks());
     }
+    // The mixer's thread only flags a finished piece; replaying it here keeps
+    // every change of the music on the main thread.
+    ModMusic::serviceFinished();
 }
 
 void destroyInterfaces() {
-    // The console is added by the graphics; it goes first once it exists.
+    // The console draws onto the display, so it goes before it.
+    delete console;
+    console = nullptr;
     delete screen;
     screen = nullptr;
     delete keyboard;
     keyboard = nullptr;
     delete detector;
     detector = nullptr;
-    // Not in the original teardown list, but nothing outlives them and a
-    // clean exit should leave nothing behind.
+    // Nothing reads the joystick or the focus once the keyboard is gone, and
+    // a clean exit leaves nothing allocated behind.
     delete joystick;
     joystick = nullptr;
     delete inputFocus;

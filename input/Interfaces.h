@@ -3,9 +3,12 @@
 // Creates the focus, the display detector, the keyboard and the joystick, and
 // records them in their globals. False when the keyboard could not be made.
 bool createInterfaces();
-// Destroys the console, the display, the keyboard and the detector.
+// Destroys the start-up console, the display, the keyboard, the detector,
+// the joystick and the focus, each if present.
 void destroyInterfaces();
 // Drains SDL's event queue: every key press and release goes to the keyboard
 // and then to the focused receiver; everything else is dropped. Polls the
-// joystick once, so its states and edges advance once per pumped frame.
+// joystick at most once per half frame, so its states and edges advance once
+// per frame, and
+// restarts music that ended since the last call when it is to loop.
 void pumpEvents();

@@ -50,8 +50,18 @@ void Joystick::poll() {
     record(SDL_JoystickGetAxis(device, 0), SDL_JoystickGetAxis(device, 1), count, buttons);
 }
 
-void Joystick::record(int32_t axisX, int32_t axisY, int32_t buttonCount,
-                      const uint8_t* buttons) {
+bool Joystick::pollIfDue(uint32_t nowMs) {
+    // Unsigned difference, so the tick counter wrapping round is harmless.
+    if (everPolled && nowMs - lastPollMs < kPollGapMs) {
+        return false;
+    }
+    everPolled = true;
+    lastPollMs = nowMs;
+    poll();
+    return true;
+}
+
+void Joystick::record(int32_t axisX, int32_t axisY, int32_t buttonCount, const uint8_t* buttons) {
     std::memcpy(previous, state, sizeof state);
     std::memset(state, 0, sizeof state);
     if (axisX < xLow) {

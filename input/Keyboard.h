@@ -7,7 +7,7 @@
 // Held keys and latched presses, indexed by SDL key code. The event pump
 // feeds it every key press and release; troopers, menus and screens read it.
 class Keyboard : public Focusable {
-public:
+  public:
     static constexpr int kKeyCount = 512;
 
     Keyboard();
@@ -39,7 +39,7 @@ public:
     // Reads SDL's live key-state table from now on instead of our own.
     void attachPlatformState();
 
-private:
+  private:
     static constexpr int kScanCount = 256;
 
     bool heldIndex(int32_t key) const { return key >= 0 && key < heldCount; }

@@ -7,7 +7,7 @@
 // it ("<name>.tmp"). Use: setWriteBack, open, read or write the returned
 // plain file with ordinary streams and close that, then close().
 class EncipheredFile {
-public:
+  public:
     static constexpr const char* kKey = "quartz7fieldsofamberandcobaltskies";
 
     EncipheredFile() = default;
@@ -34,7 +34,7 @@ public:
     static uint8_t encipher(uint8_t plain, size_t i);
     static uint8_t decipher(uint8_t stored, size_t i);
 
-private:
+  private:
     bool decipherFile() const;
     bool encipherFile() const;
 

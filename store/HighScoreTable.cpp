@@ -1,19 +1,36 @@
 #include "store/HighScoreTable.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/Globals.h"
 #include "app/LevelTable.h"
+#include "gfx/Bob.h"
+#include "gfx/Bobs.h"
+#include "gfx/Font.h"
 #include "input/Focus.h"
 #include "input/Input.h"
 #include "store/EncipheredFile.h"
 #include "store/TextLines.h"
 
-HighScoreTable::HighScoreTable(int32_t count, const char* fileName, LevelTable& levels)
+HighScoreTable::HighScoreTable(int32_t count, const char* fileName, Font* font, const char* tagName,
+                               int32_t tagCount, LevelTable& levels)
     : entries(size_t(count > 0 ? count : 0)), levels(levels),
-      fileName(fileName != nullptr ? fileName : "") {}
+      fileName(fileName != nullptr ? fileName : ""), font(font) {
+    if (tagName == nullptr || tagCount <= 0) {
+        return;
+    }
+    tags = std::make_unique<Bobs>(tagCount);
+    tags->load(tagName, kTagWidth, kTagHeight);
+    tags->keyFromCorner();
+    // The library's own frame size wins; a set that did not load keeps
+    // the names where the tags would have been.
+    const Bob* first = tags->frameAt(0);
+    tagWidth = first != nullptr && first->getSurface() != nullptr ? first->getWidth() : kTagWidth;
+    levels.maxLevel = tagCount - 1;
+}
 
 HighScoreTable::~HighScoreTable() {
     dropInput();
@@ -80,8 +97,8 @@ bool HighScoreTable::save() const {
     }
     bool written = true;
     for (const HighScoreEntry& e : entries) {
-        written = written && std::fprintf(plain, "%s\n%s\n", e.scoreText.c_str(),
-                                          e.name.c_str()) >= 0;
+        written =
+            written && std::fprintf(plain, "%s\n%s\n", e.scoreText.c_str(), e.name.c_str()) >= 0;
     }
     written = std::fclose(plain) == 0 && written;
     if (!written) {
@@ -126,4 +143,38 @@ void HighScoreTable::finishEntry() {
     const bool blank = typed.find_first_not_of(' ') == std::string::npos;
     entries[size_t(newIndex)].name = blank ? kUnnamed : typed;
     entering = 0;
+}
+
+void HighScoreTable::drawName(const std::string& name, int32_t x, int32_t y, int32_t room) const {
+    std::string shown = name;
+    while (!shown.empty() && font->width(shown.c_str()) > room) {
+        shown.pop_back();
+    }
+    font->drawString(shown.c_str(), x, y);
+}
+
+void HighScoreTable::draw(int32_t x, int32_t y, int32_t scoreOffset) {
+    const int32_t textX = x + textIndent();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const HighScoreEntry& e = entries[i];
+        if (tags != nullptr) {
+            const int32_t last = tags->getCount() - 1;
+            Bob* tag = tags->frameAt(std::clamp(levels.levelFor(e.score), 0, last));
+            if (tag != nullptr && tag->getSurface() != nullptr) {
+                tag->drawAt(x, y - tag->getHeight());
+            }
+        }
+        const bool typing = entering && input != nullptr && int32_t(i) == newIndex;
+        if (typing) {
+            input->draw(textX, y, font);
+        }
+        if (font != nullptr) {
+            if (!typing) {
+                drawName(e.name, textX, y, scoreOffset - font->width(" "));
+            }
+            font->drawString(e.scoreText.c_str(), textX + scoreOffset, y);
+            y += font->lineHeight();
+        }
+    }
+    finishEntry();
 }

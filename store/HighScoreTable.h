@@ -7,6 +7,8 @@
 
 #include "store/HighScoreEntry.h"
 
+class Bobs;
+class Font;
 class Input;
 class LevelTable;
 
@@ -14,13 +16,22 @@ class LevelTable;
 // of two lines per entry (score, name). A score that qualifies is inserted
 // and named by the player through an Input drawn in its row.
 class HighScoreTable {
-public:
+  public:
     static constexpr size_t kMaxLineChars = 63;
     static constexpr int32_t kNameLength = 10;
     static constexpr const char* kDefaultName = "TOMBRIX";
     static constexpr const char* kUnnamed = "unknown trooper";
 
-    HighScoreTable(int32_t count, const char* fileName, LevelTable& levels);
+    // Tag pictures: level tags drawn before each name.
+    static constexpr int32_t kTagWidth = 40;
+    static constexpr int32_t kTagHeight = 20;
+
+    // Loads tagCount level tags from the sprite set tagName (none when it is
+    // null) and caps the level table at the last tag. Names and scores are
+    // drawn with the font, which the table does not own; without one the
+    // table only draws its tags.
+    HighScoreTable(int32_t count, const char* fileName, Font* font, const char* tagName,
+                   int32_t tagCount, LevelTable& levels);
     ~HighScoreTable();
     HighScoreTable(const HighScoreTable&) = delete;
     HighScoreTable& operator=(const HighScoreTable&) = delete;
@@ -41,6 +52,15 @@ public:
     // drawing the table does this after its rows.
     void finishEntry();
 
+    // One frame of the table: row i has its bottom line at y plus i line
+    // heights, its level tag at x, the name (or the field being typed into)
+    // after the tag and the score scoreOffset further on. A name too wide
+    // for the space before the score is cut there.
+    void draw(int32_t x, int32_t y, int32_t scoreOffset);
+    // Where the names start, relative to the tags' column.
+    int32_t textIndent() const { return tags != nullptr ? tagWidth : 0; }
+    bool hasTags() const { return tags != nullptr; }
+
     int32_t getCount() const { return int32_t(entries.size()); }
     const HighScoreEntry& entry(int32_t row) const { return entries[size_t(row)]; }
     const std::string& getFileName() const { return fileName; }
@@ -51,13 +71,17 @@ public:
 
     static int32_t parseScore(const std::string& text);
 
-private:
+  private:
     void dropInput();
+    void drawName(const std::string& name, int32_t x, int32_t y, int32_t room) const;
 
     std::vector<HighScoreEntry> entries;
     int32_t newIndex = 0;
     LevelTable& levels;
     std::string fileName;
+    Font* font;
+    std::unique_ptr<Bobs> tags;
+    int32_t tagWidth = 0;
     std::unique_ptr<Input> input;
     uint8_t entering = 0;
 };

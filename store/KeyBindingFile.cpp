@@ -22,8 +22,12 @@ void encode(int32_t value, unsigned char* out) {
 }
 
 // Offset of action i's key and of its device in the file.
-constexpr int keyOffset(int i) { return i * kValueBytes; }
-constexpr int deviceOffset(int i) { return (KeyBindingFile::kBindingCount + i) * kValueBytes; }
+constexpr int keyOffset(int i) {
+    return i * kValueBytes;
+}
+constexpr int deviceOffset(int i) {
+    return (KeyBindingFile::kBindingCount + i) * kValueBytes;
+}
 
 } // namespace
 

@@ -7,7 +7,7 @@
 // The 64-byte file of one player's eight bindings: the eight keys first,
 // then the eight devices, each a 32-bit little-endian integer.
 class KeyBindingFile {
-public:
+  public:
     static constexpr int kBindingCount = 8;
     static constexpr int kFileBytes = kBindingCount * 2 * 4;
 
@@ -20,6 +20,6 @@ public:
     // Writes the eight bindings; the old file stays whole if that fails.
     bool write(const Binding* bindings) const;
 
-private:
+  private:
     std::string fileName;
 };

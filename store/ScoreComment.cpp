@@ -33,5 +33,10 @@ void ScoreComment::load() {
     const size_t mark = line.find('%');
     if (loaded && mark != std::string::npos) {
         line.replace(mark, 1, std::to_string(value));
+        // The score is longer than the mark it replaces; the shown text
+        // keeps to the same length as any line read.
+        if (line.size() > kMaxLineChars) {
+            line.resize(kMaxLineChars);
+        }
     }
 }

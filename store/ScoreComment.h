@@ -6,7 +6,7 @@
 // The one-line remark shown under the high scores: line score / divisor of a
 // scrambled file, with its '%' replaced by the score.
 class ScoreComment {
-public:
+  public:
     static constexpr size_t kMaxLineChars = 255;
 
     ScoreComment(const int32_t* score, const char* fileName, int32_t divisor);
@@ -17,7 +17,7 @@ public:
     // The remark to show, or null.
     const char* text() const { return loaded ? line.c_str() : nullptr; }
 
-private:
+  private:
     const int32_t* score;
     int32_t divisor;
     std::string fileName;

@@ -104,8 +104,8 @@ TEST(GuideKeysHeld, BindingsOutOfRangeNeverReadAsHeld) {
     }
     const uint8_t all[4] = {1, 1, 1, 1};
     joystick->record(-20000, -20000, 4, all);
-    dir.write("pl1key_sdl.dat", file({-1, 512, 100000, INT32_MIN, 36, -1, 4, 7},
-                                     {0, 0, 0, 1, 1, 1, 2, -1}));
+    dir.write("pl1key_sdl.dat",
+              file({-1, 512, 100000, INT32_MIN, 36, -1, 4, 7}, {0, 0, 0, 1, 1, 1, 2, -1}));
     GuideKeys keys(dir.file("pl1key").c_str(), 1);
     for (int action = 0; action < 8; ++action) {
         EXPECT_FALSE(keys.isActionDown(action)) << "action " << action;
@@ -140,6 +140,25 @@ TEST(GuideKeysFile, SavedBindingsComeBack) {
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(*again.binding(i), *keys.binding(i)) << i;
     }
+}
+
+TEST(GuideKeysFile, LeftOnTheAKeyIsSavedAs61000000AndTheDevicesFollowTheKeys) {
+    TempDir dir;
+    GuideKeys keys(dir.file("pl1key").c_str(), 1);
+    *keys.binding(GuideKeys::kLeft) = Binding{SDLK_a, Binding::kKeyboard};
+    *keys.binding(GuideKeys::kForward) = Binding{5, Binding::kJoystick};
+    ASSERT_TRUE(keys.save());
+    const Bytes bytes = dir.read("pl1key_sdl.dat");
+    ASSERT_EQ(bytes.size(), 64u);
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4), (Bytes{0x61, 0, 0, 0}));
+    EXPECT_EQ(Bytes(bytes.begin() + 4, bytes.begin() + 8), (Bytes{0x13, 0x01, 0, 0}))
+        << "right stays on the right arrow, 275";
+    EXPECT_EQ(Bytes(bytes.begin() + 8, bytes.begin() + 12), (Bytes{5, 0, 0, 0}));
+    EXPECT_EQ(Bytes(bytes.begin() + 16, bytes.begin() + 20), (Bytes{0x31, 0x01, 0, 0}))
+        << "fire on Right Ctrl, 305";
+    EXPECT_EQ(Bytes(bytes.begin() + 32, bytes.begin() + 36), (Bytes{0, 0, 0, 0}));
+    EXPECT_EQ(Bytes(bytes.begin() + 40, bytes.begin() + 44), (Bytes{1, 0, 0, 0}))
+        << "the device of forward";
 }
 
 } // namespace

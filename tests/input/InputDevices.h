@@ -12,7 +12,7 @@
 // Starts SDL's event queue and puts a fresh keyboard, joystick and focus in
 // the globals for one test, restoring everything afterwards.
 class InputDevices {
-public:
+  public:
     InputDevices() {
         ok = SDL_Init(SDL_INIT_VIDEO) == 0;
         keyboard = new Keyboard();

@@ -1,14 +1,18 @@
 #include "input/Input.h"
 
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include "audio/MixerFixture.h"
+#include "audio/Sound.h"
 #include "input/InputDevices.h"
+#include "support/TempDir.h"
 
 namespace {
 
 // An input field holding the focus, fed through SDL's queue.
 class InputEditing : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(devices.ok) << SDL_GetError();
         inputFocus->current = &field;
@@ -123,6 +127,63 @@ TEST(Input, TinyFieldsTakeNoLettersButStayValid) {
         field.keyDown(SDLK_RETURN);
         EXPECT_EQ(field.getText(), " ") << length;
     }
+}
+
+// The field with the typing sound loaded, fed through SDL's queue.
+class InputClicks : public MixerFixture {
+  protected:
+    void SetUp() override {
+        MixerFixture::SetUp();
+        ASSERT_TRUE(devices.ok) << SDL_GetError();
+        dir.write("sounds/menu01.sl", toneWav(kClickMs));
+        typingSound = new Sound(dir.file("sounds/menu01").c_str());
+        ASSERT_TRUE(typingSound->isLoaded());
+        inputFocus->current = &field;
+    }
+    void TearDown() override {
+        delete typingSound;
+        typingSound = nullptr;
+        MixerFixture::TearDown();
+    }
+    // Presses the key once the click before it has died away, and tells
+    // whether this press clicked.
+    bool clicks(int32_t key) {
+        EXPECT_TRUE(waitUntilChannelIdle(-1));
+        EXPECT_FALSE(typingSound->isPlaying());
+        press(key);
+        const bool clicked = typingSound->isPlaying();
+        release(key);
+        return clicked;
+    }
+
+    static constexpr int kClickMs = 40;
+    InputDevices devices;
+    TempDir dir;
+    Input field{10};
+};
+
+TEST_F(InputClicks, EveryPressClicksEvenKeysThatTypeNothing) {
+    EXPECT_TRUE(clicks(SDLK_a));
+    EXPECT_TRUE(clicks(SDLK_F1));
+    EXPECT_TRUE(clicks(SDLK_LSHIFT));
+    EXPECT_TRUE(clicks(SDLK_BACKSPACE));
+    EXPECT_EQ(field.getText(), std::string(10, ' '));
+}
+
+TEST_F(InputClicks, AfterReturnKeysStillClickButChangeNothing) {
+    EXPECT_TRUE(clicks(SDLK_b));
+    EXPECT_TRUE(clicks(SDLK_RETURN));
+    ASSERT_TRUE(field.isDone());
+    EXPECT_TRUE(clicks(SDLK_c));
+    EXPECT_TRUE(clicks(SDLK_RETURN));
+    EXPECT_EQ(field.getText(), "b         ");
+}
+
+TEST_F(InputClicks, ReleasesDoNotClick) {
+    press(SDLK_d);
+    ASSERT_TRUE(waitUntilChannelIdle(-1));
+    release(SDLK_d);
+    EXPECT_FALSE(typingSound->isPlaying());
 }
 
 } // namespace

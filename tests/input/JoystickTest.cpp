@@ -103,16 +103,32 @@ TEST(Joystick, WithoutAJoystickNothingIsOnAndPollChangesNothing) {
 }
 
 TEST(Joystick, LeavesSdlsJoystickSupportAsItFoundIt) {
-    {
-        Joystick stick;
-    }
+    { Joystick stick; }
     EXPECT_EQ(SDL_WasInit(SDL_INIT_JOYSTICK), 0u) << "started by it, stopped by it";
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
-    {
-        Joystick stick;
-    }
+    { Joystick stick; }
     EXPECT_NE(SDL_WasInit(SDL_INIT_JOYSTICK), 0u) << "started by someone else, left running";
     SDL_Quit();
+}
+
+TEST(JoystickPacing, PollsAtMostOncePerHalfFrame) {
+    Joystick stick;
+    EXPECT_TRUE(stick.pollIfDue(1000)) << "the first pump always reads";
+    EXPECT_FALSE(stick.pollIfDue(1000)) << "a second pump in the same frame";
+    EXPECT_FALSE(stick.pollIfDue(1000 + Joystick::kPollGapMs - 1));
+    EXPECT_TRUE(stick.pollIfDue(1000 + Joystick::kPollGapMs));
+    // One pump per 51 ms frame reads every time.
+    for (uint32_t t = 1076; t < 2000; t += 51) {
+        EXPECT_TRUE(stick.pollIfDue(t)) << t;
+        EXPECT_FALSE(stick.pollIfDue(t + 3)) << t;
+    }
+}
+
+TEST(JoystickPacing, TheTickCounterWrappingRoundKeepsThePace) {
+    Joystick stick;
+    ASSERT_TRUE(stick.pollIfDue(UINT32_MAX - 10));
+    EXPECT_FALSE(stick.pollIfDue(5)) << "16 ms later, across the wrap";
+    EXPECT_TRUE(stick.pollIfDue(40));
 }
 
 } // namespace

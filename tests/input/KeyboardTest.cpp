@@ -9,7 +9,7 @@ namespace {
 
 // Records what reaches it through the focus.
 class Recorder : public Focusable {
-public:
+  public:
     void keyDown(int32_t key) override { events.push_back(key); }
     void keyUp(int32_t key) override { events.push_back(-key); }
     std::vector<int32_t> events;

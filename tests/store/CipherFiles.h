@@ -10,8 +10,7 @@
 #include "support/TempDir.h"
 
 // Writes plain text as the game stores it, scrambled, into dir/name.
-inline void writeEnciphered(const TempDir& dir, const std::string& name,
-                            const std::string& plain) {
+inline void writeEnciphered(const TempDir& dir, const std::string& name, const std::string& plain) {
     std::vector<unsigned char> bytes;
     for (size_t i = 0; i < plain.size(); ++i) {
         bytes.push_back(EncipheredFile::encipher(static_cast<uint8_t>(plain[i]), i));

@@ -29,7 +29,7 @@ std::string descending() {
 }
 
 class HighScores : public ::testing::Test {
-protected:
+  protected:
     std::string path(const char* name) const { return dir.file(name); }
     bool loadText(const std::string& plain) {
         writeEnciphered(dir, "hiscore_1.dat", plain);
@@ -45,7 +45,7 @@ protected:
 
     TempDir dir;
     LevelTable levels{1};
-    HighScoreTable table{20, "dat/hiscore.dat", levels};
+    HighScoreTable table{20, "dat/hiscore.dat", nullptr, nullptr, 0, levels};
 };
 
 TEST_F(HighScores, LoadReadsTwentyRecordsBestFirst) {
@@ -81,7 +81,7 @@ TEST_F(HighScores, ShorterFileGivesEmptyEntriesWithScoreZero) {
         for (int i = 0; i < kept; ++i) {
             text += "5\nfew\n";
         }
-        text += "3";  // a last record cut in the middle of its score line
+        text += "3"; // a last record cut in the middle of its score line
         ASSERT_TRUE(loadText(text)) << kept;
         for (int i = 0; i < kept; ++i) {
             EXPECT_EQ(table.entry(i).name, "few");
@@ -97,8 +97,12 @@ TEST_F(HighScores, ShorterFileGivesEmptyEntriesWithScoreZero) {
 }
 
 TEST_F(HighScores, ScoreTextIsKeptAsReadAndGarbageCountsZero) {
-    ASSERT_TRUE(loadText(records({{"007", "a"}, {"12abc", "b"}, {"abc", "c"},
-                                  {"-40", "d"}, {"99999999999", "e"}, {"", "f"}})));
+    ASSERT_TRUE(loadText(records({{"007", "a"},
+                                  {"12abc", "b"},
+                                  {"abc", "c"},
+                                  {"-40", "d"},
+                                  {"99999999999", "e"},
+                                  {"", "f"}})));
     EXPECT_EQ(table.entry(0).scoreText, "007");
     EXPECT_EQ(table.entry(0).score, 7);
     EXPECT_EQ(table.entry(1).score, 12);
@@ -111,7 +115,8 @@ TEST_F(HighScores, ScoreTextIsKeptAsReadAndGarbageCountsZero) {
 TEST_F(HighScores, LongLinesAreCutAt63AndRecordsStayInStep) {
     const std::string longName(500, 'n');
     const std::string longScore = "1" + std::string(100, '0');
-    ASSERT_TRUE(loadText(records({{"50", longName.c_str()}, {longScore.c_str(), "second"},
+    ASSERT_TRUE(loadText(records({{"50", longName.c_str()},
+                                  {longScore.c_str(), "second"},
                                   {"30", std::string(63, 'x').c_str()},
                                   {"20", std::string(64, 'y').c_str()}})));
     EXPECT_EQ(table.entry(0).name, std::string(63, 'n'));
@@ -231,7 +236,7 @@ TEST_F(HighScores, SaveThenLoadGivesTheSameTable) {
     EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 40);
 
     LevelTable otherLevels(1);
-    HighScoreTable other(20, "dat/hiscore.dat", otherLevels);
+    HighScoreTable other(20, "dat/hiscore.dat", nullptr, nullptr, 0, otherLevels);
     ASSERT_TRUE(other.loadFrom(path("hiscore_1.dat").c_str()));
     for (int i = 0; i < 20; ++i) {
         EXPECT_EQ(other.entry(i).scoreText, table.entry(i).scoreText) << i;

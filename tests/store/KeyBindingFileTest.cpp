@@ -12,8 +12,8 @@ using Bytes = std::vector<unsigned char>;
 
 TEST(KeyBindingFile, LeftOnTheAKeyIsWrittenAs61000000ThenDevices) {
     TempDir dir;
-    Binding bindings[8] = {{97, 0}, {98, 0}, {99, 1}, {100, 0}, {0x01020304, 0},
-                           {-1, 0}, {0, 0},  {0, 2}};
+    Binding bindings[8] = {{97, 0},         {98, 0}, {99, 1}, {100, 0},
+                           {0x01020304, 0}, {-1, 0}, {0, 0},  {0, 2}};
     ASSERT_TRUE(KeyBindingFile(dir.file("pl1key_sdl.dat")).write(bindings));
     const Bytes bytes = dir.read("pl1key_sdl.dat");
     ASSERT_EQ(bytes.size(), 64u);

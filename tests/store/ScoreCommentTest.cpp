@@ -7,7 +7,7 @@
 namespace {
 
 class Comments : public ::testing::Test {
-protected:
+  protected:
     const char* commentFor(int32_t value) {
         points = value;
         comment.load();
@@ -65,6 +65,9 @@ TEST_F(Comments, LongLinesAreCutAt255) {
     const std::string shown = commentFor(7);
     EXPECT_EQ(shown, "7" + std::string(254, 'z'));
     EXPECT_STREQ(commentFor(50), "next") << "the cut part is not the next line";
+    writeEnciphered(dir, "comment.dat", std::string(250, 'a') + "% aliens\n");
+    EXPECT_EQ(std::string(commentFor(123456)), std::string(250, 'a') + "12345")
+        << "a long score does not stretch the text past the longest line";
 }
 
 TEST_F(Comments, NegativeScoresTakeTheFirstLine) {
