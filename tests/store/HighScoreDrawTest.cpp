@@ -24,6 +24,7 @@ constexpr int kX = 50;
 constexpr int kY = 70;
 constexpr int kScoreOffset = 200;
 constexpr int kTagCount = 26;
+constexpr int kTagHeight = 20;
 
 class HighScoreDrawing : public DisplayTest {
   protected:
@@ -59,7 +60,8 @@ class HighScoreDrawing : public DisplayTest {
     }
 
     static void clearScreen() { SDL_FillRect(screen->getSurface(), nullptr, 0); }
-    static int rowBottom(int row) { return kY + row * 20; }
+    // Rows follow each other at the table font's line height.
+    int rowBottom(int row) const { return kY + row * font->lineHeight(); }
 
     // The pixels of a box of the screen, row by row.
     static std::vector<uint32_t> box(int x, int y, int w, int h) {
@@ -73,7 +75,7 @@ class HighScoreDrawing : public DisplayTest {
     }
     // Columns in [from, to) with a painted pixel in the lower part of a row,
     // which only that row's capitals and digits reach.
-    static std::vector<int> paintedColumns(int row, int from, int to) {
+    std::vector<int> paintedColumns(int row, int from, int to) const {
         std::vector<int> columns;
         const int bottom = rowBottom(row);
         for (int x = from; x < to; ++x) {
@@ -86,14 +88,24 @@ class HighScoreDrawing : public DisplayTest {
         }
         return columns;
     }
+    // A tag is taller than the row pitch, so the tags of the rows above and
+    // below overlap its edges: compare only the band this row keeps alone.
+    std::vector<uint32_t> tagBox(int row) const {
+        const int overlap = kTagHeight - font->lineHeight();
+        return box(kX, rowBottom(row) - kTagHeight + overlap, 40, kTagHeight - 2 * overlap);
+    }
+    // The text of one row, clear of the rows above and below.
+    std::vector<uint32_t> textBox(int x, int row, int w) const {
+        return box(x, rowBottom(row) - font->lineHeight(), w, font->lineHeight());
+    }
     // What tag frame n looks like on a cleared screen at the row's place.
     std::vector<uint32_t> referenceTag(int n, int row) {
         Bobs reference(kTagCount);
         EXPECT_TRUE(reference.load("pics/tagsm", 40, 20));
         reference.keyFromCorner();
         clearScreen();
-        reference.frameAt(n)->drawAt(kX, rowBottom(row) - 20);
-        return box(kX, rowBottom(row) - 20, 40, 20);
+        reference.frameAt(n)->drawAt(kX, rowBottom(row) - kTagHeight);
+        return tagBox(row);
     }
 
     std::unique_ptr<WorkingDir> here;
@@ -104,7 +116,9 @@ class HighScoreDrawing : public DisplayTest {
 };
 
 TEST_F(HighScoreDrawing, TagsLoadAndCapTheLevelsAtTheLastTag) {
-    ASSERT_EQ(font->lineHeight(), 20) << "the row pitch the layout below assumes";
+    // Twenty rows from y 70 must end above the message line the main menu
+    // writes at 450 in the 27-pixel gold font.
+    EXPECT_LE(kY + 19 * font->lineHeight(), 450 - 27);
     EXPECT_TRUE(table->hasTags());
     EXPECT_EQ(table->textIndent(), 40);
     EXPECT_EQ(levels.maxLevel, 25);
@@ -124,7 +138,7 @@ TEST_F(HighScoreDrawing, EachRowShowsTheTagOfItsScoresLevel) {
     clearScreen();
     table->draw(kX, kY, kScoreOffset);
     for (int row = 0; row < 5; ++row) {
-        shown.push_back(box(kX, rowBottom(row) - 20, 40, 20));
+        shown.push_back(tagBox(row));
     }
     for (int row = 0; row < 5; ++row) {
         EXPECT_EQ(shown[size_t(row)], referenceTag(expected[row], row)) << "row " << row;
@@ -180,10 +194,10 @@ TEST_F(HighScoreDrawing, TheNameBeingTypedIsDrawnWithItsCursorUntilReturn) {
     clearScreen();
     table->draw(kX, kY, kScoreOffset);
     EXPECT_EQ(input->getText(), "TOm*      ");
-    const std::vector<uint32_t> withCursor = box(kX + 40, rowBottom(1) - 20, 150, 20);
+    const std::vector<uint32_t> withCursor = textBox(kX + 40, 1, 150);
     clearScreen();
     font->drawString("TOm*      ", kX + 40, rowBottom(1));
-    EXPECT_EQ(withCursor, box(kX + 40, rowBottom(1) - 20, 150, 20))
+    EXPECT_EQ(withCursor, textBox(kX + 40, 1, 150))
         << "the field is drawn in the new row, not the placeholder name";
 
     table->draw(kX, kY, kScoreOffset);

@@ -14,7 +14,7 @@ namespace {
 constexpr int kSheetWidth = 1180;
 
 const FontStyle kGold{kSerifBold, 34, {255, 236, 160}, {190, 110, 20}, {50, 26, 6}, 1.2, {255, 255, 230}, 0.0};
-const FontStyle kDeco{kGothicDemi, 21, {236, 242, 255}, {130, 170, 220}, {16, 22, 40}, 0.8, {255, 255, 255}, 0.0};
+const FontStyle kDeco{kGothicDemi, 17, {236, 242, 255}, {130, 170, 220}, {16, 22, 40}, 0.8, {255, 255, 255}, 0.0};
 const FontStyle kDigits{kSansCondensedBold, 64, {230, 250, 255}, {60, 140, 220}, {8, 20, 40}, 2.0, {255, 255, 255}, 0.0};
 
 struct Output {
