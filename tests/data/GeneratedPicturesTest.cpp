@@ -159,8 +159,9 @@ TEST_F(GeneratedPictures, TheMuzzleFlashSitsWhereTheGameFiresFrom) {
         SDL_GetRGB(aim.frameAt(d)->getPixel(mx, my), format, &r, &g, &b);
         EXPECT_LT(r + g + b, 450) << "a flash in the aiming frame " << d;
         Bob& gun = *aim.frameAt(d);
-        EXPECT_GT(
-            countPixels(mx - 1, my - 1, 3, 3, [&](int x, int y) { return gun.getPixel(x, y) != 0; }), 0)
+        EXPECT_GT(countPixels(mx - 1, my - 1, 3, 3,
+                              [&](int x, int y) { return gun.getPixel(x, y) != 0; }),
+                  0)
             << "no gun at the muzzle point of frame " << d;
     }
 }
@@ -191,33 +192,27 @@ template <typename F> void checkGlyphs(const F& glyph, int count, Image& sheet, 
 }
 
 // The rows stack in the marker layout: capitals on top, the taller rows below.
-TEST_F(GeneratedPictures, TheFontsScanIntoAllTheirGlyphs) {
-    for (const ExpectedFrame& expected : {kFullPictures[6], kFullPictures[7]}) {
-        SCOPED_TRACE(expected.name);
-        Font font(expected.name, expected.width, expected.height);
-        checkGlyphs([&](int i) { return font.glyph(i); }, Font::kGlyphCount, *font.getImage(), 2);
-        EXPECT_EQ(font.glyph(26).y, 0);
-        EXPECT_GT(font.glyph(0).y,
-                  font.glyph(26).y + font.lineHeight()); // small letters below the capitals
-        EXPECT_GE(font.glyph(0).h, font.lineHeight());
+// Sample lines drawn with the fonts are kept beside the data to look at.
+TEST_F(GeneratedPictures, TheFontsScanIntoAllTheirGlyphsAndDrawSampleLines) {
+    Font gold("pics/font_gold", 502, 200);
+    Font deco("pics/font_babylon_deco", 610, 122);
+    DigitFont digits("pics/digit_kravex", 470, 55);
+    for (const Font* font : {&gold, &deco}) {
+        SCOPED_TRACE(font == &gold ? "gold" : "deco");
+        checkGlyphs([&](int i) { return font->glyph(i); }, Font::kGlyphCount, *font->getImage(), 2);
+        EXPECT_EQ(font->glyph(26).y, 0);
+        // Small letters below the capitals.
+        EXPECT_GT(font->glyph(0).y, font->glyph(26).y + font->lineHeight());
+        EXPECT_GE(font->glyph(0).h, font->lineHeight());
         // Letters of one row share their top, so a text keeps one base line.
         for (int i = 27; i < 52; ++i)
-            EXPECT_EQ(font.glyph(i).h, font.lineHeight());
+            EXPECT_EQ(font->glyph(i).h, font->lineHeight());
     }
-    DigitFont digits("pics/digit_kravex", 470, 55);
     checkGlyphs([&](int i) { return digits.digit(i); }, DigitFont::kDigitCount, *digits.getImage(),
                 50);
     for (int i = 0; i < DigitFont::kDigitCount; ++i)
         EXPECT_EQ(digits.digit(i).y, 0);
     EXPECT_GE(digits.lineHeight(), 40) << "the score digits are meant to be large";
-}
-
-// Renders sample lines with the game's own fonts and keeps them beside the
-// data as a picture to look at.
-TEST_F(GeneratedPictures, SampleLinesDrawWithTheGamesFonts) {
-    Font gold("pics/font_gold", 502, 200);
-    Font deco("pics/font_babylon_deco", 610, 122);
-    DigitFont digits("pics/digit_kravex", 470, 55);
     SDL_FillRect(screen->getSurface(), nullptr,
                  SDL_MapRGB(screen->getSurface()->format, 40, 44, 52));
     const char* goldLine = "One player  Two players  Setup: ON (100%)";
