@@ -8,92 +8,56 @@
 #include "gfx/Bobs.h"
 #include "gfx/Buffer.h"
 #include "gfx/TestPictures.h"
-#include "support/TempDir.h"
 
 namespace {
 
-class SpriteSets : public DisplayTest {
+class SpriteSets : public FolderTest {
   protected:
-    void SetUp() override { here = std::make_unique<WorkingDir>(folder.path()); }
-    void TearDown() override {
-        here.reset();
-        DisplayTest::TearDown();
-    }
-
     // Frames that differ from each other and within themselves.
     static std::vector<Picture> someFrames(int count, int width, int height) {
         std::vector<Picture> frames;
         for (int i = 0; i < count; ++i) {
-            Picture frame = patternPicture(width, height);
-            frame.at(0, 0) = 0x010203u * uint32_t(i + 1);
-            frames.push_back(frame);
+            frames.push_back(patternPicture(width, height));
+            frames.back().at(0, 0) = 0x010203u * uint32_t(i + 1);
         }
         return frames;
     }
 
-    static void expectFrame(Bob* frame, const Picture& picture) {
-        ASSERT_NE(frame, nullptr);
-        ASSERT_NE(frame->getSurface(), nullptr);
-        ASSERT_EQ(frame->getSurface()->w, picture.width);
-        ASSERT_EQ(frame->getSurface()->h, picture.height);
-        int wrong = 0;
-        for (int y = 0; y < picture.height; ++y) {
-            for (int x = 0; x < picture.width; ++x) {
-                const uint32_t rgb = picture.at(x, y);
-                const uint32_t want =
-                    frame->mapColor(uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb));
-                if (frame->getPixel(x, y) != want) {
-                    ++wrong;
-                }
-            }
+    static void expectFrames(const Bobs& set, const std::vector<Picture>& frames) {
+        for (size_t i = 0; i < frames.size(); ++i) {
+            SCOPED_TRACE("frame " + std::to_string(i));
+            Bob* frame = set.frameAt(int(i));
+            ASSERT_NE(frame, nullptr);
+            expectPicture(*frame, frames[i]);
         }
-        EXPECT_EQ(wrong, 0);
     }
 
     // Loads with the messages on standard error captured into `said`.
     bool loadLibrary(Bobs& set, const char* name) {
-        testing::internal::CaptureStderr();
-        const bool ok = set.loadLibrary(name);
-        said = testing::internal::GetCapturedStderr();
+        bool ok = false;
+        said = stderrOf([&] { ok = set.loadLibrary(name); });
         return ok;
     }
 
-    TempDir folder;
-    std::unique_ptr<WorkingDir> here;
     std::string said;
 };
 
-TEST_F(SpriteSets, ALibraryFillsEveryFrame) {
+TEST_F(SpriteSets, TheShippedSwitchReadsLibrariesAtTheirOwnFrameSize) {
     for (int depth : {16, 24}) {
         SCOPED_TRACE(depth);
         openDisplay(depth);
         const std::vector<Picture> frames = someFrames(3, 7, 5);
-        folder.write("pics/alien.lib", libraryFile(7, 5, frames));
+        Bytes file = libraryFile(7, 5, frames);
+        file.resize(file.size() + 100, 0xEE); // bytes after the frames are ignored
+        folder.write("pics/alien.lib", file);
         Bobs set(3);
-        ASSERT_TRUE(loadLibrary(set, "pics/alien"));
+        set.setFrame(2);
+        bool ok = false;
+        said = stderrOf([&] { ok = set.load("pics/alien", 45, 45); });
+        ASSERT_TRUE(ok);
         EXPECT_EQ(said, "");
-        for (int i = 0; i < 3; ++i) {
-            expectFrame(set.frameAt(i), frames[size_t(i)]);
-        }
-    }
-}
-
-TEST_F(SpriteSets, TheLibrarysFrameSizeWins) {
-    openDisplay(16);
-    folder.write("pics/tag.lib", libraryFile(40, 20, someFrames(2, 40, 20)));
-    Bobs set(2);
-    ASSERT_TRUE(set.load("pics/tag", 45, 45));
-    EXPECT_EQ(set.frameAt(1)->getSurface()->w, 40);
-    EXPECT_EQ(set.frameAt(1)->getSurface()->h, 20);
-}
-
-TEST_F(SpriteSets, LibraryRedIsTheFramesRed) {
-    for (int depth : {16, 24}) {
-        openDisplay(depth);
-        folder.write("red.lib", Bytes{1, 0, 0, 0, 1, 0, 0, 0, 0x00, 0x00, 0xFF});
-        Bobs set(1);
-        ASSERT_TRUE(loadLibrary(set, "red"));
-        EXPECT_EQ(set.frameAt(0)->getPixel(0, 0), depth == 16 ? 0x001Fu : 0xFF0000u);
+        EXPECT_EQ(set.getFrame(), 0);
+        expectFrames(set, frames);
     }
 }
 
@@ -106,74 +70,52 @@ TEST_F(SpriteSets, EightBitFramesUseTheNearestPaletteColour) {
     const SDL_PixelFormat* display = SDL_GetVideoSurface()->format;
     for (int i = 0; i < 2; ++i) {
         const SDL_Surface* frame = set.frameAt(i)->getSurface();
-        ASSERT_NE(frame->format->palette, nullptr);
-        for (int c = 0; c < 256; ++c) {
-            EXPECT_EQ(frame->format->palette->colors[c].r, display->palette->colors[c].r);
-            EXPECT_EQ(frame->format->palette->colors[c].b, display->palette->colors[c].b);
-        }
-        for (int y = 0; y < 4; ++y) {
-            for (int x = 0; x < 6; ++x) {
-                const uint32_t rgb = frames[size_t(i)].at(x, y);
-                const Uint8 index = static_cast<const Uint8*>(frame->pixels)[y * frame->pitch + x];
-                EXPECT_EQ(index,
-                          SDL_MapRGB(display, Uint8(rgb >> 16), Uint8(rgb >> 8), Uint8(rgb)));
-            }
+        for (int p = 0; p < 24; ++p) {
+            const uint32_t rgb = frames[size_t(i)].rgb[size_t(p)];
+            const Uint8 index =
+                static_cast<const Uint8*>(frame->pixels)[p / 6 * frame->pitch + p % 6];
+            EXPECT_EQ(index, SDL_MapRGB(display, Uint8(rgb >> 16), Uint8(rgb >> 8), Uint8(rgb)));
         }
     }
 }
 
-TEST_F(SpriteSets, AMissingLibraryLeavesTheFramesEmpty) {
+TEST_F(SpriteSets, MissingShortAndAbsurdLibrariesAreRefused) {
     openDisplay(16);
-    Bobs set(4);
-    EXPECT_FALSE(loadLibrary(set, "pics/nothing"));
-    EXPECT_EQ(said, "File pics/nothing.lib is corrupted or not found!");
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(set.frameAt(i), nullptr);
+    // Without a library the numbered files are not read instead.
+    folder.write("pics/nothing01.bl", rawTga(patternPicture(2, 2), 24));
+    std::vector<std::pair<std::string, Bytes>> files;
+    const Bytes whole = libraryFile(2, 2, someFrames(1, 2, 2));
+    for (size_t length = 0; length < 8; ++length) {
+        files.emplace_back("short", Bytes(whole.begin(), whole.begin() + long(length)));
     }
-    set.drawAt(0, 0);
-    set.drawOnBackground(0, 0);
-    EXPECT_EQ(screen->getPixel(0, 0), 0u);
-}
-
-TEST_F(SpriteSets, AbsurdFrameSizesAreRefused) {
-    openDisplay(16);
-    const std::vector<std::pair<int, int>> sizes = {{0, 5},
-                                                    {5, 0},
-                                                    {-1, 5},
-                                                    {5, -1},
-                                                    {2049, 1},
-                                                    {1, 2049},
-                                                    {0x7FFFFFFF, 0x7FFFFFFF},
-                                                    {int(0x80000000u), 3}};
+    const int sizes[][2] = {
+        {0, 5},        {5, 0}, {-1, 5}, {5, -1}, {2049, 1}, {1, 2049}, {INT32_MAX, INT32_MAX},
+        {INT32_MIN, 3}};
     for (auto [w, h] : sizes) {
-        SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
         Bytes file = libraryFile(w, h, {});
         file.resize(file.size() + 300, 0x44);
-        folder.write("bad.lib", file);
-        Bobs set(2);
-        EXPECT_FALSE(loadLibrary(set, "bad"));
-        EXPECT_EQ(said, "File bad.lib is corrupted or not found!");
-        EXPECT_EQ(set.frameAt(0), nullptr);
+        files.emplace_back("bad", file);
     }
-}
-
-TEST_F(SpriteSets, TheLargestFrameSideIsAccepted) {
-    openDisplay(16);
-    folder.write("long.lib", libraryFile(2048, 1, {Picture(2048, 1, 0xFFFFFF)}));
+    files.emplace_back("pics/nothing", Bytes());
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name + " of " + std::to_string(bytes.size()) + " bytes");
+        if (name != "pics/nothing") {
+            folder.write(name + ".lib", bytes);
+        }
+        Bobs set(2);
+        said = stderrOf([&, name = name] { EXPECT_FALSE(set.load(name.c_str(), 2, 2, 1)); });
+        EXPECT_EQ(said, "File " + name + ".lib is corrupted or not found!");
+        EXPECT_EQ(set.frameAt(0), nullptr);
+        EXPECT_EQ(set.frameAt(1), nullptr);
+        set.drawAt(0, 0);
+        set.drawOnBackground(0, 0);
+    }
+    EXPECT_EQ(screen->getPixel(0, 0), 0u);
+    // The largest side allowed is still read.
+    folder.write("long.lib", libraryFile(2048, 1, {Picture(2048, 1, kWhite)}));
     Bobs set(1);
     ASSERT_TRUE(loadLibrary(set, "long"));
     EXPECT_EQ(set.frameAt(0)->getPixel(2047, 0), 0xFFFFu);
-}
-
-TEST_F(SpriteSets, AShortHeaderIsRefused) {
-    openDisplay(16);
-    const Bytes whole = libraryFile(2, 2, someFrames(1, 2, 2));
-    for (size_t length = 0; length < 8; ++length) {
-        folder.write("short.lib", Bytes(whole.begin(), whole.begin() + long(length)));
-        Bobs set(1);
-        EXPECT_FALSE(loadLibrary(set, "short")) << length;
-        EXPECT_EQ(said, "File short.lib is corrupted or not found!");
-    }
 }
 
 TEST_F(SpriteSets, AShortLibraryIsFilledAsFarAsItGoes) {
@@ -198,29 +140,14 @@ TEST_F(SpriteSets, AShortLibraryIsFilledAsFarAsItGoes) {
     }
 }
 
-TEST_F(SpriteSets, ExtraBytesAfterTheFramesAreIgnored) {
-    openDisplay(24);
-    const std::vector<Picture> frames = someFrames(2, 3, 3);
-    Bytes file = libraryFile(3, 3, frames);
-    file.resize(file.size() + 100, 0xEE);
-    folder.write("long.lib", file);
-    Bobs set(2);
-    ASSERT_TRUE(loadLibrary(set, "long"));
-    expectFrame(set.frameAt(1), frames[1]);
-}
-
-TEST_F(SpriteSets, SingleFileNamesHaveAtLeastTwoDigits) {
+TEST_F(SpriteSets, SingleFilesAreNumberedWithTwoDigitsFromTheFirstNumber) {
     EXPECT_EQ(Bobs::frameName("pics/blood", 0), "pics/blood00");
-    EXPECT_EQ(Bobs::frameName("pics/blood", 1), "pics/blood01");
     EXPECT_EQ(Bobs::frameName("pics/blood", 9), "pics/blood09");
     EXPECT_EQ(Bobs::frameName("pics/blood", 10), "pics/blood10");
-    EXPECT_EQ(Bobs::frameName("pics/blood", 11), "pics/blood11");
     EXPECT_EQ(Bobs::frameName("pics/blood", 123), "pics/blood123");
-}
-
-TEST_F(SpriteSets, SingleFilesAreCountedFromTheFirstNumber) {
     openDisplay(16);
-    for (auto [first, count] : {std::pair{0, 12}, {1, 10}}) {
+    for (const auto& [from, count] : {std::pair{0, 12}, {1, 10}}) {
+        const int first = from;
         SCOPED_TRACE(first);
         const std::vector<Picture> frames = someFrames(count, 3, 2);
         for (int i = 0; i < count; ++i) {
@@ -229,89 +156,51 @@ TEST_F(SpriteSets, SingleFilesAreCountedFromTheFirstNumber) {
         }
         Bobs set(count);
         ASSERT_TRUE(set.loadFiles("pics/fire", 3, 2, first));
-        for (int i = 0; i < count; ++i) {
-            expectFrame(set.frameAt(i), frames[size_t(i)]);
-        }
-        std::filesystem::remove_all(folder.path() / "pics");
+        expectFrames(set, frames);
+        // A missing file fails the set but not the other frames.
+        std::filesystem::remove(Bobs::frameName("pics/fire", first + 1) + ".bl");
+        EXPECT_EQ(stderrOf([&] { EXPECT_FALSE(set.loadFiles("pics/fire", 3, 2, first)); }),
+                  "Opening file failed!\n");
+        ASSERT_NE(set.frameAt(1), nullptr);
+        EXPECT_EQ(set.frameAt(1)->getSurface(), nullptr);
+        expectPicture(*set.frameAt(0), frames[0]);
+        expectPicture(*set.frameAt(count - 1), frames.back());
+        std::filesystem::remove_all("pics");
     }
 }
 
-TEST_F(SpriteSets, AMissingSingleFileFailsTheSetButNotTheOthers) {
-    openDisplay(16);
-    const std::vector<Picture> frames = someFrames(3, 3, 2);
-    folder.write("gran01.bl", rawTga(frames[0], 24));
-    folder.write("gran03.bl", rawTga(frames[2], 24));
-    Bobs set(3);
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(set.loadFiles("gran", 3, 2, 1));
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Opening file failed!\n");
-    expectFrame(set.frameAt(0), frames[0]);
-    ASSERT_NE(set.frameAt(1), nullptr);
-    EXPECT_EQ(set.frameAt(1)->getSurface(), nullptr);
-    expectFrame(set.frameAt(2), frames[2]);
-}
-
-TEST_F(SpriteSets, TheShippedSwitchReadsLibraries) {
-    openDisplay(16);
-    folder.write("both.lib", libraryFile(2, 2, someFrames(1, 2, 2)));
-    Bobs set(1);
-    EXPECT_TRUE(set.load("both", 2, 2, 1));
-    Bobs noLibrary(1);
-    folder.write("only01.bl", rawTga(patternPicture(2, 2), 24));
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(noLibrary.load("only", 2, 2, 1));
-    testing::internal::GetCapturedStderr();
-}
-
-TEST_F(SpriteSets, ALoadMakesTheFirstFrameCurrent) {
-    openDisplay(16);
-    folder.write("set.lib", libraryFile(2, 2, someFrames(3, 2, 2)));
-    Bobs set(3);
-    set.setFrame(2);
-    ASSERT_TRUE(set.load("set", 2, 2));
-    EXPECT_EQ(set.getFrame(), 0);
-    set.setFrame(2);
-    ASSERT_TRUE(set.load("set", 2, 2));
-    EXPECT_EQ(set.getFrame(), 0);
-    set.setFrame(1);
-    EXPECT_FALSE(loadLibrary(set, "absent"));
-    EXPECT_EQ(set.getFrame(), 0);
-}
-
-TEST_F(SpriteSets, TheCurrentFrameIsDrawn) {
+TEST_F(SpriteSets, TheCurrentFrameIsDrawnWithTheKeyFromItsOwnCorner) {
     openDisplay(24);
-    std::vector<Picture> frames = {Picture(2, 2, 0xFF0000), Picture(2, 2, 0x00FF00)};
+    std::vector<Picture> frames = {Picture(2, 2, 0x111111), Picture(2, 2, 0x222222)};
+    frames[0].at(1, 1) = 0xFF0000;
+    frames[1].at(1, 1) = 0x00FF00;
     folder.write("two.lib", libraryFile(2, 2, frames));
     Bobs set(2);
     ASSERT_TRUE(set.load("two", 2, 2));
+    set.keyFromCorner();
+    EXPECT_EQ(set.frameAt(0)->getColorKey(), 0x111111u);
+    EXPECT_EQ(set.frameAt(1)->getColorKey(), 0x222222u);
     set.drawAt(10, 10);
     set.setFrame(1);
     set.drawAt(20, 10);
+    EXPECT_EQ(screen->getPixel(10, 10), 0u);
     EXPECT_EQ(screen->getPixel(11, 11), 0xFF0000u);
+    EXPECT_EQ(screen->getPixel(20, 10), 0u);
     EXPECT_EQ(screen->getPixel(21, 11), 0x00FF00u);
     for (int outside : {-1, 2, 1000}) {
         set.setFrame(outside);
         set.drawAt(30, 10);
     }
     EXPECT_EQ(screen->getPixel(31, 11), 0u);
-}
-
-TEST_F(SpriteSets, EachFrameTakesTheKeyFromItsOwnCorner) {
-    openDisplay(24);
-    std::vector<Picture> frames = {Picture(2, 1, 0x111111), Picture(2, 1, 0x222222)};
-    frames[0].at(1, 0) = 0xFF0000;
-    folder.write("keys.lib", libraryFile(2, 1, frames));
-    Bobs set(2);
-    ASSERT_TRUE(set.load("keys", 2, 1));
-    set.keyFromCorner();
-    EXPECT_EQ(set.frameAt(0)->getColorKey(), 0x111111u);
-    EXPECT_EQ(set.frameAt(1)->getColorKey(), 0x222222u);
-    set.drawAt(0, 0);
-    EXPECT_EQ(screen->getPixel(0, 0), 0u);
-    EXPECT_EQ(screen->getPixel(1, 0), 0xFF0000u);
     set.keyFromColor(0xFF, 0, 0);
     EXPECT_EQ(set.frameAt(0)->getColorKey(), 0xFF0000u);
     EXPECT_EQ(set.frameAt(1)->getColorKey(), 0xFF0000u);
+    // A load, even a failed one, makes the first frame current.
+    ASSERT_TRUE(set.load("two", 2, 2));
+    EXPECT_EQ(set.getFrame(), 0);
+    set.setFrame(1);
+    EXPECT_FALSE(loadLibrary(set, "absent"));
+    EXPECT_EQ(set.getFrame(), 0);
 }
 
 TEST_F(SpriteSets, TheWriterProducesWhatTheLoaderReads) {
@@ -329,32 +218,21 @@ TEST_F(SpriteSets, TheWriterProducesWhatTheLoaderReads) {
     EXPECT_EQ(folder.read("pics/exp_.lib"), libraryFile(6, 5, frames));
     Bobs read(3);
     ASSERT_TRUE(loadLibrary(read, "pics/exp_"));
-    for (int i = 0; i < 3; ++i) {
-        expectFrame(read.frameAt(i), frames[size_t(i)]);
-    }
-}
-
-TEST_F(SpriteSets, OnlyATwentyFourBitDisplayWritesLibraries) {
-    openDisplay(16);
-    folder.write("sixteen01.bl", rawTga(patternPicture(2, 2), 24));
-    Bobs set(1);
-    ASSERT_TRUE(set.loadFiles("sixteen", 2, 2, 1));
-    EXPECT_FALSE(set.writeLibrary());
-    EXPECT_FALSE(folder.exists("sixteen.lib"));
-    Bobs empty(1);
-    EXPECT_FALSE(empty.writeLibrary());
-}
-
-TEST_F(SpriteSets, AnUnwritableLibraryIsReported) {
-    openDisplay(24);
-    folder.write("gone/frame01.bl", rawTga(patternPicture(2, 2), 24));
-    Bobs set(1);
-    ASSERT_TRUE(set.loadFiles("gone/frame", 2, 2, 1));
+    expectFrames(read, frames);
     // The folder the library would go into is no longer there.
+    folder.write("gone/frame01.bl", rawTga(patternPicture(2, 2), 24));
+    Bobs unwritable(1);
+    ASSERT_TRUE(unwritable.loadFiles("gone/frame", 2, 2, 1));
     std::filesystem::remove_all(folder.path() / "gone");
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(set.writeLibrary());
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error with lib file!");
+    EXPECT_EQ(stderrOf([&] { EXPECT_FALSE(unwritable.writeLibrary()); }), "Error with lib file!");
+    // Only a 24-bit display writes, and only a set with frames.
+    EXPECT_FALSE(Bobs(1).writeLibrary());
+    openDisplay(16);
+    Bobs sixteen(3);
+    ASSERT_TRUE(sixteen.loadFiles("pics/exp_", 6, 5, 1));
+    std::filesystem::remove(folder.path() / "pics/exp_.lib");
+    EXPECT_FALSE(sixteen.writeLibrary());
+    EXPECT_FALSE(folder.exists("pics/exp_.lib"));
 }
 
 } // namespace

@@ -5,35 +5,18 @@
 #include "gfx/Buffer.h"
 #include "gfx/Image.h"
 #include "gfx/TestPictures.h"
-#include "support/TempDir.h"
 
 namespace {
 
-class Images : public DisplayTest {
-  protected:
-    TempDir folder;
-};
+using Images = FolderTest;
 
-TEST_F(Images, ThePictureIsReadFromItsPlFile) {
-    openDisplay(16);
-    folder.write("pics/back.pl", rawTga(patternPicture(20, 10), 24));
-    WorkingDir here(folder.path());
-    Image image("pics/back", 20, 10);
-    ASSERT_NE(image.getSurface(), nullptr);
-    const Picture picture = patternPicture(20, 10);
-    const uint32_t rgb = picture.at(13, 7);
-    EXPECT_EQ(image.getPixel(13, 7),
-              image.mapColor(uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb)));
-    EXPECT_EQ(image.getRedMask(), 0x001Fu);
-}
-
-TEST_F(Images, DrawingGoesOntoTheScreen) {
+TEST_F(Images, ThePictureIsReadFromItsPlFileAndDrawnOntoTheScreen) {
     openDisplay(24);
     Picture picture(8, 4, 0x00FF00);
     picture.fillBox(4, 0, 4, 4, 0xFF0000);
-    folder.write("two.pl", rawTga(picture, 24));
-    WorkingDir here(folder.path());
-    Image image("two", 8, 4);
+    folder.write("pics/two.pl", rawTga(picture, 24));
+    Image image("pics/two", 8, 4);
+    expectPicture(image, picture);
     image.draw();
     EXPECT_EQ(screen->getPixel(0, 0), 0x00FF00u);
     EXPECT_EQ(screen->getPixel(7, 3), 0xFF0000u);
@@ -47,32 +30,26 @@ TEST_F(Images, DrawingGoesOntoTheScreen) {
     EXPECT_EQ(image.getSurface()->flags & SDL_SRCALPHA, 0u);
 }
 
-TEST_F(Images, AMissingPictureEndsTheProgram) {
+TEST_F(Images, APictureThatCannotBeLoadedEndsTheProgram) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    openDisplay(16);
-    WorkingDir here(folder.path());
-    // The status is 666; the system keeps only its low eight bits.
-    EXPECT_EXIT(Image("pics/absent", 4, 4),
-                testing::ExitedWithCode(Image::kLoadFailedStatus & 0xFF),
-                "Opening file failed!\nImage load failed! File: pics/absent.pl\n");
-}
-
-TEST_F(Images, APictureOfTheWrongSizeEndsTheProgram) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    openDisplay(16);
     folder.write("small.pl", rawTga(patternPicture(4, 4), 24));
-    WorkingDir here(folder.path());
-    EXPECT_EXIT(Image("small", 5, 4), testing::ExitedWithCode(Image::kLoadFailedStatus & 0xFF),
-                "Invalid image dimensions!\nImage load failed! File: small.pl\n");
-}
-
-TEST_F(Images, AnEightBitDisplayCannotShowPictures) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    openDisplay(8);
-    folder.write("fine.pl", rawTga(patternPicture(4, 4), 24));
-    WorkingDir here(folder.path());
-    EXPECT_EXIT(Image("fine", 4, 4), testing::ExitedWithCode(Image::kLoadFailedStatus & 0xFF),
-                "^Image load failed! File: fine.pl\n$");
+    struct Case {
+        int depth;
+        const char* name;
+        int width;
+        const char* said;
+    };
+    for (const Case& c :
+         {Case{16, "pics/absent", 4,
+               "Opening file failed!\nImage load failed! File: pics/absent.pl\n"},
+          Case{16, "small", 5, "Invalid image dimensions!\nImage load failed! File: small.pl\n"},
+          // An 8-bit display cannot show pictures at all.
+          Case{8, "small", 4, "^Image load failed! File: small.pl\n$"}}) {
+        openDisplay(c.depth);
+        // The status is 666; the system keeps only its low eight bits.
+        EXPECT_EXIT(Image(c.name, c.width, 4),
+                    testing::ExitedWithCode(Image::kLoadFailedStatus & 0xFF), c.said);
+    }
 }
 
 } // namespace

@@ -4,23 +4,30 @@
 
 #include "app/Globals.h"
 #include "gfx/Buffer.h"
+#include "gfx/SurfaceHolder.h"
 
 namespace {
 
 constexpr int kMaxPacket = 128;
 
-void appendLe16(Bytes& out, int value) {
-    out.push_back(static_cast<unsigned char>(value & 0xFF));
-    out.push_back(static_cast<unsigned char>((value >> 8) & 0xFF));
+void appendLe(Bytes& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        out.push_back(static_cast<unsigned char>(value >> (8 * i)));
+    }
 }
 
-void appendLe32(Bytes& out, int value) {
-    appendLe16(out, value & 0xFFFF);
-    appendLe16(out, (value >> 16) & 0xFFFF);
+// The 16-bit file value of a colour (red in the low five bits).
+uint16_t fileValue16(uint32_t rgb) {
+    return static_cast<uint16_t>((rgb >> 19 & 0x1F) | (rgb >> 10 & 0x3F) << 5 |
+                                 (rgb >> 3 & 0x1F) << 11);
 }
 
-int fileRow(const Picture& picture, int row, int descriptor) {
-    return descriptor == kBottomRowFirst ? picture.height - 1 - row : row;
+// The colour a 16-bit file value stands for, expanded back to eight bits.
+uint32_t colourOf16(uint16_t value) {
+    const uint32_t r = value & 0x1F;
+    const uint32_t g = (value >> 5) & 0x3F;
+    const uint32_t b = (value >> 11) & 0x1F;
+    return (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
 }
 
 // Length of the run of equal pixels starting at x, within the row.
@@ -32,27 +39,64 @@ int runLength(const Picture& picture, int x, int y) {
     return n;
 }
 
+// Runs of two or more become repeat packets, the pixels between literal ones.
 void encodeRow(Bytes& out, const Picture& picture, int y, int depth) {
-    int x = 0;
-    while (x < picture.width) {
+    for (int x = 0; x < picture.width;) {
         const int run = runLength(picture, x, y);
-        if (run >= 2) {
-            out.push_back(static_cast<unsigned char>(0x80 | (run - 1)));
-            appendPixel(out, picture.at(x, y), depth);
-            x += run;
-            continue;
-        }
         int literal = 1;
-        while (x + literal < picture.width && literal < kMaxPacket &&
+        while (run < 2 && x + literal < picture.width && literal < kMaxPacket &&
                runLength(picture, x + literal, y) < 2) {
             ++literal;
         }
-        out.push_back(static_cast<unsigned char>(literal - 1));
-        for (int i = 0; i < literal; ++i) {
+        out.push_back(static_cast<unsigned char>(run >= 2 ? 0x80 | (run - 1) : literal - 1));
+        for (int i = 0; i < (run >= 2 ? 1 : literal); ++i) {
             appendPixel(out, picture.at(x + i, y), depth);
         }
-        x += literal;
+        x += run >= 2 ? run : literal;
     }
+}
+
+Bytes tgaFile(const Picture& picture, int depth, int descriptor, bool packed) {
+    Bytes out = tgaHeader(picture.width, picture.height, depth, packed ? 10 : 2, descriptor);
+    for (int row = 0; row < picture.height; ++row) {
+        const int y = descriptor == kBottomRowFirst ? picture.height - 1 - row : row;
+        if (packed) {
+            encodeRow(out, picture, y, depth);
+        }
+        for (int x = 0; x < picture.width && !packed; ++x) {
+            appendPixel(out, picture.at(x, y), depth);
+        }
+    }
+    return out;
+}
+
+// Rows of glyphs, widths[r][i] wide and heights[r] high, with a free column
+// between one glyph's closing marker and the next one's opening marker. The
+// first row starts at the top; the others one below a top marker that sits
+// two rows below the previous marker row.
+FontSheet drawFontSheet(int width, int height, const std::vector<std::vector<int>>& widths,
+                        const std::vector<int>& heights) {
+    constexpr uint32_t kBackground = 0x203040;
+    FontSheet sheet{Picture(width, height, kBackground), {}};
+    int top = 0;
+    for (size_t row = 0; row < widths.size(); ++row) {
+        if (row > 0) {
+            sheet.picture.at(0, top + 2) = kWhite;
+            top += 3;
+        }
+        const int marker = top + heights[row];
+        int x = 0;
+        for (int w : widths[row]) {
+            const Glyph box{x + 1, top, w, heights[row]};
+            sheet.picture.at(x, marker) = sheet.picture.at(x + 1 + w, marker) = kWhite;
+            sheet.picture.fillBox(box.x, box.y, box.w, box.h, glyphColour(sheet.boxes.size()));
+            sheet.picture.at(box.x, box.y) = kBackground;
+            sheet.boxes.push_back(box);
+            x += w + 3;
+        }
+        top = marker;
+    }
+    return sheet;
 }
 
 } // namespace
@@ -82,63 +126,36 @@ Picture patternPicture(int width, int height) {
 Bytes tgaHeader(int width, int height, int depth, int type, int descriptor, int idLength) {
     Bytes out{static_cast<unsigned char>(idLength), 0, static_cast<unsigned char>(type)};
     out.resize(12, 0);
-    appendLe16(out, width);
-    appendLe16(out, height);
+    appendLe(out, uint32_t(width), 2);
+    appendLe(out, uint32_t(height), 2);
     out.push_back(static_cast<unsigned char>(depth));
     out.push_back(static_cast<unsigned char>(descriptor));
     return out;
 }
 
-uint16_t fileValue16(uint32_t rgb) {
-    const uint32_t r = (rgb >> 16) & 0xFF;
-    const uint32_t g = (rgb >> 8) & 0xFF;
-    const uint32_t b = rgb & 0xFF;
-    return static_cast<uint16_t>(r >> 3 | (g >> 2) << 5 | (b >> 3) << 11);
-}
-
-uint32_t colourOf16(uint16_t value) {
-    const uint32_t r = value & 0x1F;
-    const uint32_t g = (value >> 5) & 0x3F;
-    const uint32_t b = (value >> 11) & 0x1F;
-    return (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
-}
-
 void appendPixel(Bytes& out, uint32_t rgb, int depth) {
     if (depth == 16) {
-        appendLe16(out, fileValue16(rgb));
+        appendLe(out, fileValue16(rgb), 2);
         return;
     }
-    out.push_back(static_cast<unsigned char>(rgb & 0xFF));
-    out.push_back(static_cast<unsigned char>((rgb >> 8) & 0xFF));
-    out.push_back(static_cast<unsigned char>((rgb >> 16) & 0xFF));
+    appendLe(out, rgb, 3);
     if (depth == 32) {
         out.push_back(0x5A);
     }
 }
 
 Bytes rawTga(const Picture& picture, int depth, int descriptor) {
-    Bytes out = tgaHeader(picture.width, picture.height, depth, 2, descriptor);
-    for (int row = 0; row < picture.height; ++row) {
-        const int y = fileRow(picture, row, descriptor);
-        for (int x = 0; x < picture.width; ++x) {
-            appendPixel(out, picture.at(x, y), depth);
-        }
-    }
-    return out;
+    return tgaFile(picture, depth, descriptor, false);
 }
 
 Bytes runLengthTga(const Picture& picture, int depth, int descriptor) {
-    Bytes out = tgaHeader(picture.width, picture.height, depth, 10, descriptor);
-    for (int row = 0; row < picture.height; ++row) {
-        encodeRow(out, picture, fileRow(picture, row, descriptor), depth);
-    }
-    return out;
+    return tgaFile(picture, depth, descriptor, true);
 }
 
 Bytes libraryFile(int width, int height, const std::vector<Picture>& frames) {
     Bytes out;
-    appendLe32(out, width);
-    appendLe32(out, height);
+    appendLe(out, uint32_t(width), 4);
+    appendLe(out, uint32_t(height), 4);
     for (const Picture& frame : frames) {
         for (uint32_t rgb : frame.rgb) {
             appendPixel(out, rgb, 24);
@@ -151,40 +168,13 @@ uint32_t glyphColour(size_t i) {
     return 0x400000u + uint32_t(i) * 0x020301u;
 }
 
-FontSheet drawFontSheet(int width, int height, const std::vector<std::vector<int>>& widths,
-                        const std::vector<int>& heights, uint32_t backgroundColour) {
-    FontSheet sheet{Picture(width, height, backgroundColour), {}};
-    int top = 0;
-    for (size_t row = 0; row < widths.size(); ++row) {
-        if (row > 0) {
-            sheet.picture.at(0, top + 2) = kWhite;
-            top += 3;
-        }
-        const int marker = top + heights[row];
-        int x = 0;
-        for (int w : widths[row]) {
-            sheet.picture.at(x, marker) = kWhite;
-            const Glyph box{x + 1, top, w, heights[row]};
-            sheet.picture.fillBox(box.x, box.y, box.w, box.h, glyphColour(sheet.boxes.size()));
-            sheet.picture.at(box.x, box.y) = backgroundColour;
-            sheet.boxes.push_back(box);
-            sheet.picture.at(x + 1 + w, marker) = kWhite;
-            x += w + 3;
-        }
-        top = marker;
-    }
-    return sheet;
-}
-
 FontSheet fontSheet() {
     const std::vector<int> counts = {26, 26, 10, 15, 7};
-    std::vector<std::vector<int>> widths;
+    std::vector<std::vector<int>> widths(counts.size());
     for (size_t row = 0; row < counts.size(); ++row) {
-        std::vector<int> rowWidths;
         for (int i = 0; i < counts[row]; ++i) {
-            rowWidths.push_back(2 + (i * 3 + int(row)) % 7);
+            widths[row].push_back(2 + (i * 3 + int(row)) % 7);
         }
-        widths.push_back(rowWidths);
     }
     // The second row (small letters) is taller than the first.
     return drawFontSheet(300, 80, widths, {10, 13, 9, 8, 7});
@@ -192,6 +182,33 @@ FontSheet fontSheet() {
 
 FontSheet digitSheet() {
     return drawFontSheet(80, 16, {{4, 3, 5, 4, 4, 6, 4, 5, 4, 4}}, {12});
+}
+
+std::unique_ptr<SurfaceHolder> madeHolder(int width, int height) {
+    auto holder = std::make_unique<SurfaceHolder>(width, height);
+    EXPECT_TRUE(holder->createSurface()) << width << " x " << height;
+    return holder;
+}
+
+void expectPicture(SurfaceHolder& holder, const Picture& picture, int fileDepth) {
+    ASSERT_NE(holder.getSurface(), nullptr);
+    ASSERT_EQ(holder.getSurface()->w, picture.width);
+    ASSERT_EQ(holder.getSurface()->h, picture.height);
+    const bool keepsFileValue = fileDepth == 16 && SurfaceHolder::displayDepth() == 16;
+    int wrong = 0;
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            uint32_t rgb = picture.at(x, y);
+            rgb = fileDepth == 16 ? colourOf16(fileValue16(rgb)) : rgb;
+            const uint32_t want = keepsFileValue ? fileValue16(rgb)
+                                                 : holder.mapColor(uint8_t(rgb >> 16),
+                                                                   uint8_t(rgb >> 8), uint8_t(rgb));
+            if (holder.getPixel(x, y) != want && ++wrong < 5) {
+                ADD_FAILURE() << "pixel " << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0);
 }
 
 void DisplayTest::openDisplay(int depth) {

@@ -4,10 +4,14 @@
 // written from them, and a dummy display opened at a chosen depth.
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "gfx/Glyph.h"
+#include "support/TempDir.h"
+
+class SurfaceHolder;
 
 using Bytes = std::vector<unsigned char>;
 
@@ -31,10 +35,6 @@ Bytes tgaHeader(int width, int height, int depth, int type, int descriptor, int 
 // One pixel in a file's encoding: 16 bits in the game's layout (red low),
 // 24 bits blue green red, 32 bits blue green red and a spare byte.
 void appendPixel(Bytes& out, uint32_t rgb, int depth);
-// The 16-bit file value of a colour (red in the low five bits).
-uint16_t fileValue16(uint32_t rgb);
-// The colour a 16-bit file value stands for, expanded back to eight bits.
-uint32_t colourOf16(uint16_t value);
 
 constexpr int kTopRowFirst = 0x20;
 constexpr int kBottomRowFirst = 0;
@@ -58,12 +58,6 @@ struct FontSheet {
     std::vector<Glyph> boxes;
 };
 
-// Rows of glyphs, widths[r][i] wide and heights[r] high, with a free column
-// between one glyph's closing marker and the next one's opening marker. The
-// first row starts at the top; the others one below a top marker that sits
-// two rows below the previous marker row.
-FontSheet drawFontSheet(int width, int height, const std::vector<std::vector<int>>& widths,
-                        const std::vector<int>& heights, uint32_t backgroundColour = 0x203040);
 // A sheet for Font: rows of 26, 26, 10, 15 and 7 glyphs of varied widths.
 FontSheet fontSheet();
 // A sheet for DigitFont: one row of ten digits.
@@ -71,9 +65,40 @@ FontSheet digitSheet();
 // The colour glyph i of a sheet is drawn in.
 uint32_t glyphColour(size_t i);
 
+// Runs f with standard error captured and returns what it wrote there.
+template <typename F> std::string stderrOf(F&& f) {
+    testing::internal::CaptureStderr();
+    f();
+    return testing::internal::GetCapturedStderr();
+}
+
+// How many points of the w x h box at (x0, y0) pass the test.
+template <typename F> int countPixels(int x0, int y0, int w, int h, F&& passes) {
+    int count = 0;
+    for (int y = y0; y < y0 + h; ++y) {
+        for (int x = x0; x < x0 + w; ++x) {
+            count += passes(x, y) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// A holder with a surface of the display's depth (a failure is reported).
+std::unique_ptr<SurfaceHolder> madeHolder(int width, int height);
+// Fails unless the holder has a surface of the picture's size holding it, as
+// read from a file of the depth (16-bit files lose the low bits of each colour).
+void expectPicture(SurfaceHolder& holder, const Picture& picture, int fileDepth = 24);
+
 // Opens the dummy display at a depth for each test and makes it `screen`.
 class DisplayTest : public testing::Test {
   protected:
     void openDisplay(int depth);
     void TearDown() override;
+};
+
+// The same, working in a fresh folder the test writes its files into.
+class FolderTest : public DisplayTest {
+  protected:
+    TempDir folder;
+    WorkingDir here{folder.path()};
 };
