@@ -182,9 +182,14 @@ TEST_F(ModMusicTest, AFinishedPieceIsStartedAgainAtTheNextServiceOnlyInLoopMode)
         ModMusic::serviceFinished();
         EXPECT_EQ(Mix_PlayingMusic() != 0, mode == ModMusic::kContinueLoop);
         EXPECT_EQ(ModMusic::getNowPlaying(), currentMusic);
-        currentMusic->stop();
-        ModMusic::serviceFinished();
-        EXPECT_EQ(Mix_PlayingMusic(), 0);
+        // Stopped on purpose while playing, or just after it ended on its own.
+        for (const bool ended : {false, true}) {
+            currentMusic->play();
+            ASSERT_TRUE(!ended || waitUntilMusicIdle());
+            currentMusic->stop();
+            ModMusic::serviceFinished();
+            EXPECT_EQ(Mix_PlayingMusic(), 0) << ended;
+        }
         delete currentMusic;
         EXPECT_EQ(ModMusic::getNowPlaying(), nullptr);
         // The title's way: a new piece that is not started.
