@@ -2,16 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <SDL.h>
 #include <SDL_mixer.h>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/Globals.h"
 #include "audio/MixerFixture.h"
-#include "support/TempDir.h"
 
 namespace {
 
@@ -20,78 +19,20 @@ using ::testing::internal::CaptureStdout;
 using ::testing::internal::GetCapturedStderr;
 using ::testing::internal::GetCapturedStdout;
 
-constexpr int kShortPieceMs = 80;
+namespace fs = std::filesystem;
 
-// Runs in a folder of its own with a real piece as "sounds/long.ogg". The
-// mixer also streams WAV files, chosen by their extension; a short one in
-// "music/" makes a piece that ends quickly.
+// With a real piece as "sounds/long.ogg" and an empty "music/". The mixer
+// also streams WAV files, chosen by their extension; a short one in "music/"
+// makes a piece that ends quickly.
 class ModMusicTest : public MixerFixture {
   protected:
     void SetUp() override {
         MixerFixture::SetUp();
-        std::filesystem::create_directories(dir.path() / "sounds");
-        std::filesystem::copy_file(std::string(KRAVEX_DATA_DIR) + "/sounds/menu.ogg",
-                                   dir.path() / "sounds" / "long.ogg");
-        std::filesystem::create_directories(dir.path() / "music");
-        cwd = new WorkingDir(dir.path());
+        fs::create_directories("sounds");
+        fs::create_directories("music");
+        fs::copy_file(std::string(KRAVEX_DATA_DIR) + "/sounds/menu.ogg", "sounds/long.ogg");
     }
-    // The piece of the moment becomes the only file of the music folder.
-    ModMusic* shortPiece() {
-        dir.write("music/short.wav", toneWav(kShortPieceMs));
-        ModMusic* music = new ModMusic(nullptr);
-        EXPECT_STREQ(music->getFileName(), "music/short.wav");
-        return music;
-    }
-    void TearDown() override {
-        delete cwd;
-        MixerFixture::TearDown();
-    }
-
-    TempDir dir;
-    WorkingDir* cwd = nullptr;
 };
-
-TEST(ModMusicSteps, DecreaseFromFullWalksEightsDownToSevenThenSilence) {
-    musicVolume = 255;
-    ModMusic music;
-    for (int expected = 247; expected >= 7; expected -= 8) {
-        music.decrease();
-        ASSERT_EQ(musicVolume, expected);
-        ASSERT_EQ(music.getLevel(), expected);
-    }
-    music.decrease();
-    EXPECT_EQ(musicVolume, 0);
-    music.decrease();
-    EXPECT_EQ(musicVolume, 0);
-    EXPECT_EQ(music.getLevel(), 0);
-}
-
-TEST(ModMusicSteps, IncreaseFromSilenceWalksEightsTo248ThenTops) {
-    musicVolume = 0;
-    ModMusic music;
-    for (int expected = 8; expected <= 248; expected += 8) {
-        music.increase();
-        ASSERT_EQ(musicVolume, expected);
-    }
-    music.increase();
-    EXPECT_EQ(musicVolume, 255);
-    music.increase();
-    EXPECT_EQ(musicVolume, 255);
-    EXPECT_EQ(music.getLevel(), 255);
-}
-
-TEST(ModMusicSteps, IncreaseAt247StillStepsAndAt248Tops) {
-    musicVolume = 247;
-    ModMusic music;
-    music.increase();
-    EXPECT_EQ(musicVolume, 255);
-    musicVolume = 240;
-    music.increase();
-    EXPECT_EQ(musicVolume, 248);
-    musicVolume = 8;
-    music.decrease();
-    EXPECT_EQ(musicVolume, 0);
-}
 
 TEST(ModMusicWithoutMixer, IsOffAndClearsTheMusicFlag) {
     audioOpen = 0;
@@ -104,223 +45,161 @@ TEST(ModMusicWithoutMixer, IsOffAndClearsTheMusicFlag) {
     EXPECT_EQ(ModMusic::getNowPlaying(), nullptr);
 }
 
-TEST_F(ModMusicTest, ANameGetsOggAdded) {
-    ModMusic music("sounds/load");
-    EXPECT_STREQ(music.getFileName(), "sounds/load.ogg");
-    EXPECT_EQ(music.isOn(), 1);
+TEST_F(ModMusicTest, ANameGetsOggAddedAndIsCutToTheBuffer) {
+    ModMusic named("sounds/load");
+    EXPECT_STREQ(named.getFileName(), "sounds/load.ogg");
+    EXPECT_EQ(named.isOn(), 1);
+    ModMusic huge(std::string(600, 'n').c_str());
+    EXPECT_EQ(std::string(huge.getFileName()), std::string(255, 'n'));
 }
 
-TEST_F(ModMusicTest, ANameLongerThanTheBufferIsCut) {
-    const std::string huge(600, 'n');
-    ModMusic music(huge.c_str());
-    EXPECT_EQ(std::string(music.getFileName()), std::string(255, 'n'));
-}
-
-TEST_F(ModMusicTest, AnEmptyMusicFolderFallsBackWithAMessage) {
-    CaptureStdout();
-    ModMusic music(nullptr);
-    EXPECT_EQ(GetCapturedStdout(), "No music files found!\n");
-    EXPECT_STREQ(music.getFileName(), "sounds/om.ogg");
-    EXPECT_EQ(music.getLevel(), musicVolume);
-}
-
-TEST_F(ModMusicTest, AMissingMusicFolderFallsBackSilently) {
-    std::filesystem::remove(dir.path() / "music");
-    CaptureStdout();
-    ModMusic music(nullptr);
-    EXPECT_EQ(GetCapturedStdout(), "");
-    EXPECT_STREQ(music.getFileName(), "sounds/om.ogg");
-}
-
-TEST_F(ModMusicTest, AFolderWithOneFileAlwaysPicksIt) {
-    dir.write("music/only", {1, 2, 3});
-    for (unsigned seed = 1; seed <= 20; seed++) {
-        std::srand(seed);
-        ModMusic music(nullptr);
-        ASSERT_STREQ(music.getFileName(), "music/only");
+TEST_F(ModMusicTest, TheRandomPickChoosesAnyPieceOfTheFolderAndOnlyThose) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> files;
+        std::vector<std::string> folders;
+        std::set<std::string> picks;
+        const char* says;
+    };
+    const std::string fallback = ModMusic::kFallbackName;
+    const Case cases[] = {
+        {"no folder", {}, {}, {fallback}, ""},
+        {"empty folder", {}, {"music"}, {"sounds/om.ogg"}, "No music files found!\n"},
+        {"one file", {"music/only"}, {}, {"music/only"}, ""},
+        {"a subdirectory", {"music/piece.ogg"}, {"music/sub.ogg"}, {"music/piece.ogg"}, ""},
+        {"three files",
+         {"music/a", "music/b", "music/c"},
+         {},
+         {"music/a", "music/b", "music/c"},
+         ""},
+        {"a link", {"music/linked.ogg"}, {"music"}, {"music/linked.ogg"}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all("music");
+        for (const std::string& folder : c.folders) {
+            fs::create_directories(folder);
+        }
+        for (const std::string& file : c.files) {
+            if (file == "music/linked.ogg") {
+                fs::create_symlink(dir.path() / "sounds" / "long.ogg", file);
+            } else {
+                dir.write(file, {1});
+            }
+        }
+        std::set<std::string> picked;
+        for (unsigned seed = 1; seed <= 60; seed++) {
+            std::srand(seed);
+            CaptureStdout();
+            ModMusic music(nullptr);
+            ASSERT_EQ(GetCapturedStdout(), c.says);
+            EXPECT_EQ(music.getLevel(), musicVolume);
+            picked.insert(music.getFileName());
+        }
+        EXPECT_EQ(picked, c.picks);
     }
 }
 
-TEST_F(ModMusicTest, ASubdirectoryIsNeverChosen) {
-    dir.write("music/piece.ogg", {1});
-    std::filesystem::create_directories(dir.path() / "music" / "sub.ogg");
-    for (unsigned seed = 1; seed <= 30; seed++) {
-        std::srand(seed);
-        ModMusic music(nullptr);
-        ASSERT_STREQ(music.getFileName(), "music/piece.ogg");
-    }
-}
-
-TEST_F(ModMusicTest, ASymbolicLinkCountsAsAPiece) {
-    std::filesystem::create_symlink(dir.path() / "sounds" / "long.ogg",
-                                    dir.path() / "music" / "linked.ogg");
-    CaptureStdout();
-    ModMusic music(nullptr);
-    EXPECT_EQ(GetCapturedStdout(), "");
-    EXPECT_STREQ(music.getFileName(), "music/linked.ogg");
-    music.play();
-    EXPECT_TRUE(music.isLoaded());
-}
-
-TEST_F(ModMusicTest, EveryFileOfTheFolderCanBePicked) {
-    dir.write("music/a", {1});
-    dir.write("music/b", {1});
-    dir.write("music/c", {1});
-    std::set<std::string> picked;
-    for (unsigned seed = 1; seed <= 60; seed++) {
-        std::srand(seed);
-        ModMusic music(nullptr);
-        picked.insert(music.getFileName());
-    }
-    EXPECT_EQ(picked, (std::set<std::string>{"music/a", "music/b", "music/c"}));
-}
-
-TEST_F(ModMusicTest, PlayStartsThePieceAtTheMusicVolume) {
+TEST_F(ModMusicTest, APiecePlaysAtTheMusicVolumeUntilStoppedReplacedOrSwitchedOff) {
     musicVolume = 101;
-    ModMusic music("sounds/long");
-    music.play();
-    EXPECT_TRUE(music.isLoaded());
-    EXPECT_NE(Mix_PlayingMusic(), 0);
-    EXPECT_EQ(ModMusic::getNowPlaying(), &music);
-    EXPECT_EQ(music.getLevel(), 101);
-    EXPECT_EQ(Mix_VolumeMusic(-1), 50);
-    music.stop();
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-    EXPECT_FALSE(music.isLoaded());
-    EXPECT_EQ(music.isOn(), 0);
-}
-
-TEST_F(ModMusicTest, AMissingFileIsReportedAndStaysSilent) {
-    ModMusic music("sounds/absent");
-    CaptureStderr();
-    music.play();
-    const std::string errors = GetCapturedStderr();
-    EXPECT_EQ(errors.rfind("Couldn't load sounds/absent.ogg: ", 0), 0u) << errors;
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-}
-
-TEST_F(ModMusicTest, AGarbageFileIsReportedAndStaysSilent) {
-    dir.write("sounds/garbage.ogg", {'O', 'g', 'g', 'S', 0, 0, 7});
-    ModMusic music("sounds/garbage");
-    CaptureStderr();
-    music.play();
-    EXPECT_NE(GetCapturedStderr().find("Couldn't load sounds/garbage.ogg"), std::string::npos);
-    EXPECT_FALSE(music.isLoaded());
-}
-
-TEST_F(ModMusicTest, WithMusicSwitchedOffNothingIsLoaded) {
-    musicEnabled = 0;
-    ModMusic music("sounds/long");
-    EXPECT_EQ(music.isOn(), 0);
-    music.play();
-    EXPECT_FALSE(music.isLoaded());
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-}
-
-TEST_F(ModMusicTest, StartingAPieceStopsTheOneBefore) {
     ModMusic first("sounds/long");
     ModMusic second("sounds/long");
+    ModMusic musicSwitch;
     first.play();
+    EXPECT_TRUE(first.isLoaded());
+    EXPECT_NE(Mix_PlayingMusic(), 0);
+    EXPECT_EQ(ModMusic::getNowPlaying(), &first);
+    EXPECT_EQ(first.getLevel(), 101);
+    EXPECT_EQ(Mix_VolumeMusic(-1), 50);
+    musicSwitch.decrease();
+    EXPECT_EQ(first.getLevel(), 93);
+    EXPECT_EQ(Mix_VolumeMusic(-1), 46);
+    // Only the piece of the moment may halt the music when it goes away.
+    { ModMusic unused("sounds/long"); }
+    EXPECT_EQ(ModMusic::getNowPlaying(), &first);
+    EXPECT_NE(Mix_PlayingMusic(), 0);
     second.play();
     EXPECT_FALSE(first.isLoaded());
     EXPECT_EQ(first.isOn(), 0);
     EXPECT_EQ(ModMusic::getNowPlaying(), &second);
     EXPECT_NE(Mix_PlayingMusic(), 0);
-}
-
-TEST_F(ModMusicTest, ToggleOffStopsAtOnceAndOnRestartsTheSamePiece) {
-    ModMusic piece("sounds/long");
-    ModMusic musicSwitch;
-    piece.play();
+    // The switch stops the music at once and starts the same piece again.
     CaptureStderr();
     musicSwitch.toggle();
     EXPECT_EQ(GetCapturedStderr(), "Stopping modmusic\n");
     EXPECT_EQ(Mix_PlayingMusic(), 0);
     EXPECT_EQ(musicEnabled, 0);
     EXPECT_EQ(musicSwitch.isOn(), 0);
-    EXPECT_FALSE(piece.isLoaded());
+    EXPECT_FALSE(second.isLoaded());
     CaptureStderr();
     musicSwitch.toggle();
     EXPECT_EQ(GetCapturedStderr(), "Starting modmusic\n");
     EXPECT_EQ(musicEnabled, 1);
     EXPECT_EQ(musicSwitch.isOn(), 1);
-    EXPECT_TRUE(piece.isLoaded());
+    EXPECT_TRUE(second.isLoaded());
     EXPECT_NE(Mix_PlayingMusic(), 0);
-    EXPECT_EQ(ModMusic::getNowPlaying(), &piece);
-}
-
-TEST_F(ModMusicTest, VolumeStepsReachThePlayingPiece) {
-    musicVolume = 255;
-    ModMusic piece("sounds/long");
-    ModMusic musicSwitch;
-    piece.play();
-    musicSwitch.decrease();
-    EXPECT_EQ(piece.getLevel(), 247);
-    EXPECT_EQ(Mix_VolumeMusic(-1), 123);
-}
-
-TEST_F(ModMusicTest, InLoopModeAFinishedPieceStartsAgainAtTheNextService) {
-    ModMusic::setContinuation(ModMusic::kContinueLoop);
-    currentMusic = shortPiece();
-    currentMusic->play();
-    ASSERT_TRUE(currentMusic->isLoaded());
-    ASSERT_TRUE(waitUntilMusicIdle());
-    // The hook only raised a flag; nothing restarts until the main thread asks.
+    EXPECT_EQ(ModMusic::getNowPlaying(), &second);
+    second.stop();
     EXPECT_EQ(Mix_PlayingMusic(), 0);
-    ModMusic::serviceFinished();
-    EXPECT_NE(Mix_PlayingMusic(), 0);
-    EXPECT_EQ(ModMusic::getNowPlaying(), currentMusic);
-    delete currentMusic;
-    currentMusic = nullptr;
-    EXPECT_EQ(ModMusic::getNowPlaying(), nullptr);
+    EXPECT_FALSE(second.isLoaded());
+    EXPECT_EQ(second.isOn(), 0);
+    // With the music switched off nothing is loaded.
+    musicEnabled = 0;
+    ModMusic off("sounds/long");
+    EXPECT_EQ(off.isOn(), 0);
+    off.play();
+    EXPECT_FALSE(off.isLoaded());
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
 }
 
-TEST_F(ModMusicTest, InPlainModeAFinishedPieceIsNotFollowed) {
-    currentMusic = shortPiece();
-    currentMusic->play();
-    ASSERT_TRUE(currentMusic->isLoaded());
-    ASSERT_TRUE(waitUntilMusicIdle());
-    ModMusic::serviceFinished();
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-    delete currentMusic;
-    currentMusic = nullptr;
+TEST_F(ModMusicTest, AMissingOrGarbageFileIsReportedAndStaysSilent) {
+    dir.write("sounds/garbage.ogg", {'O', 'g', 'g', 'S', 0, 0, 7});
+    for (const std::string name : {"sounds/absent", "sounds/garbage"}) {
+        ModMusic music(name.c_str());
+        CaptureStderr();
+        music.play();
+        const std::string errors = GetCapturedStderr();
+        EXPECT_EQ(errors.rfind("Couldn't load " + name + ".ogg: ", 0), 0u) << errors;
+        EXPECT_FALSE(music.isLoaded());
+        EXPECT_EQ(Mix_PlayingMusic(), 0);
+    }
 }
 
-TEST_F(ModMusicTest, APieceStoppedOnPurposeIsNotStartedAgain) {
-    ModMusic::setContinuation(ModMusic::kContinueLoop);
-    currentMusic = new ModMusic("sounds/long");
-    currentMusic->play();
-    currentMusic->stop();
-    ModMusic::serviceFinished();
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-    delete currentMusic;
-    currentMusic = nullptr;
-}
-
-TEST_F(ModMusicTest, ReplacingThePieceOfTheMomentInLoopModeDoesNotRestartIt) {
-    ModMusic::setContinuation(ModMusic::kContinueLoop);
-    currentMusic = new ModMusic("sounds/long");
-    currentMusic->play();
-    currentMusic->stop();
-    delete currentMusic;
-    // The title's way: a new piece that is not started.
-    currentMusic = new ModMusic("sounds/long");
-    ModMusic::serviceFinished();
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-    EXPECT_FALSE(currentMusic->isLoaded());
-    delete currentMusic;
-    currentMusic = nullptr;
-}
-
-TEST_F(ModMusicTest, DestroyingAnotherObjectKeepsThePieceOfTheMoment) {
-    ModMusic piece("sounds/long");
-    piece.play();
-    { ModMusic unused("sounds/long"); }
-    EXPECT_EQ(ModMusic::getNowPlaying(), &piece);
-    EXPECT_NE(Mix_PlayingMusic(), 0);
-    ModMusic musicSwitch;
-    musicSwitch.toggle();
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
+// The end-of-music hook runs on the mixer's thread and only raises a flag;
+// the main thread's service then follows the continuation mode. A piece
+// stopped on purpose, or replaced, is not started again.
+TEST_F(ModMusicTest, AFinishedPieceIsStartedAgainAtTheNextServiceOnlyInLoopMode) {
+    dir.write("music/short.wav", toneWav(80));
+    for (const int32_t mode : {ModMusic::kContinueLoop, ModMusic::kContinueNothing}) {
+        SCOPED_TRACE(mode);
+        ModMusic::setContinuation(mode);
+        currentMusic = new ModMusic(nullptr);
+        ASSERT_STREQ(currentMusic->getFileName(), "music/short.wav");
+        currentMusic->play();
+        ASSERT_TRUE(currentMusic->isLoaded());
+        ASSERT_TRUE(waitUntilMusicIdle());
+        EXPECT_EQ(Mix_PlayingMusic(), 0) << "nothing restarts until the main thread asks";
+        ModMusic::serviceFinished();
+        EXPECT_EQ(Mix_PlayingMusic() != 0, mode == ModMusic::kContinueLoop);
+        EXPECT_EQ(ModMusic::getNowPlaying(), currentMusic);
+        // Stopped on purpose while playing, or just after it ended on its own.
+        for (const bool ended : {false, true}) {
+            currentMusic->play();
+            ASSERT_TRUE(!ended || waitUntilMusicIdle());
+            currentMusic->stop();
+            ModMusic::serviceFinished();
+            EXPECT_EQ(Mix_PlayingMusic(), 0) << ended;
+        }
+        delete currentMusic;
+        EXPECT_EQ(ModMusic::getNowPlaying(), nullptr);
+        // The title's way: a new piece that is not started.
+        currentMusic = new ModMusic("sounds/long");
+        ModMusic::serviceFinished();
+        EXPECT_EQ(Mix_PlayingMusic(), 0);
+        EXPECT_FALSE(currentMusic->isLoaded());
+        delete currentMusic;
+        currentMusic = nullptr;
+    }
 }
 
 } // namespace

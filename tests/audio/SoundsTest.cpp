@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <SDL.h>
 #include <SDL_mixer.h>
+#include <memory>
 #include <string>
 
+#include "app/Console.h"
+#include "app/Globals.h"
 #include "audio/MixerFixture.h"
 #include "audio/Sound.h"
-#include "support/TempDir.h"
+#include "gfx/Buffer.h"
+#include "gfx/Font.h"
+#include "gfx/TestPictures.h"
 
 namespace {
 
@@ -16,134 +22,109 @@ using ::testing::internal::GetCapturedStderr;
 
 constexpr int kMs = 2000;
 
-// Runs inside a temporary folder, as the game runs inside its data folder,
-// so the names stay as short as the game's own.
+// With a start-up console, where a set reports how its loading went.
 class SoundsTest : public MixerFixture {
   protected:
     void SetUp() override {
         MixerFixture::SetUp();
-        cwd = new WorkingDir(dir.path());
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        screen = new Buffer(640, 480, 24, kWindowModeWindow);
+        ASSERT_TRUE(screen->isReady()) << SDL_GetError();
+        dir.write("pics/font.pl", rawTga(fontSheet().picture, 24));
+        dir.write("pics/console.pl", rawTga(Picture(64, 480), 24));
+        font = std::make_unique<Font>("pics/font", 300, 80);
+        console = new Console(64, 480, "pics/console", font.get());
+        console->setVisible(false);
     }
     void TearDown() override {
-        delete cwd;
+        delete console;
+        console = nullptr;
+        font.reset();
+        delete screen;
+        screen = nullptr;
         MixerFixture::TearDown();
     }
 
-    void addFiles(const std::string& base, std::initializer_list<const char*> numbers) {
-        for (const char* n : numbers) {
-            dir.write("sounds/" + base + n + ".sl", toneWav(kMs));
-        }
-    }
-    std::string base(const std::string& name) const { return "sounds/" + name; }
-
-    TempDir dir;
-    WorkingDir* cwd = nullptr;
+    std::unique_ptr<Font> font;
 };
 
-TEST_F(SoundsTest, LoadsTheNumberedFilesFromOne) {
-    addFiles("alien", {"01", "02", "03", "04", "05"});
-    Sounds set(5, 4);
-    CaptureStderr();
-    EXPECT_TRUE(set.load(base("alien").c_str()));
-    EXPECT_EQ(GetCapturedStderr(), "");
-    for (int i = 0; i < 5; i++) {
-        EXPECT_TRUE(set.get(i)->isLoaded()) << i;
+TEST_F(SoundsTest, LoadsTheNumberedFilesAndReportsEachMissingOne) {
+    struct Case {
+        std::string base;
+        // '1' where the file of that number exists.
+        std::string present;
+        int copy;
+        std::string errors;
+    };
+    const std::string tooLong(60, 'x');
+    const Case cases[] = {
+        {"sounds/alien", "11111", 4, ""},
+        // From ten on the numbers have no leading zero.
+        {"sounds/many", "111111111111", 1, ""},
+        {"sounds/menu", "101", 1, "Error: sounds/menu02, i: 1, copy: 1\n"},
+        {"sounds/exp", "10", 6, "Error: sounds/exp02, i: 1, copy: 6\n"},
+        {"sounds/none", "000", 2,
+         "Error: sounds/none01, i: 0, copy: 2\nError: sounds/none02, i: 1, copy: 2\n"
+         "Error: sounds/none03, i: 2, copy: 2\n"},
+        {"sounds/nothing", "", 1, ""},
+        // The name buffer holds 35 characters; a longer name is cut.
+        {tooLong, "0", 1, "Error: " + std::string(35, 'x') + ", i: 0, copy: 1\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.base);
+        for (size_t i = 0; i < c.present.size(); i++) {
+            if (c.present[i] == '1') {
+                const int n = int(i) + 1;
+                dir.write(c.base + (n < 10 ? "0" : "") + std::to_string(n) + ".sl", toneWav(kMs));
+            }
+        }
+        Sounds set(int32_t(c.present.size()), c.copy);
+        CaptureStderr();
+        EXPECT_EQ(set.load(c.base.c_str()), c.errors.empty());
+        EXPECT_EQ(GetCapturedStderr(), c.errors);
+        EXPECT_EQ(console->line(console->getCount() - 1),
+                  "Loading sounds \"" + c.base + "\"..." + (c.errors.empty() ? "OK" : "ERROR!"));
+        EXPECT_EQ(set.getCount(), int32_t(c.present.size()));
+        for (size_t i = 0; i < c.present.size(); i++) {
+            EXPECT_EQ(set.get(int32_t(i))->isLoaded(), c.present[i] == '1') << i;
+        }
+        if (!c.present.empty()) {
+            set.play(0);
+            EXPECT_EQ(set.anyPlaying(), c.present[0] == '1');
+            set.stop(0);
+        }
     }
 }
 
-TEST_F(SoundsTest, NumbersFromTenOnHaveNoLeadingZero) {
-    addFiles("many", {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "12"});
-    dir.write("sounds/many010.sl", toneWav(kMs));
-    Sounds set(12);
-    CaptureStderr();
-    EXPECT_TRUE(set.load(base("many").c_str()));
-    EXPECT_EQ(GetCapturedStderr(), "");
-}
-
-TEST_F(SoundsTest, ASecondFileMissingGivesOneErrorLineAndLoadsTheRest) {
-    addFiles("menu", {"01", "03"});
-    Sounds set(3);
-    CaptureStderr();
-    EXPECT_FALSE(set.load(base("menu").c_str()));
-    EXPECT_EQ(GetCapturedStderr(), "Error: " + base("menu") + "02, i: 1, copy: 1\n");
-    EXPECT_TRUE(set.get(0)->isLoaded());
-    EXPECT_FALSE(set.get(1)->isLoaded());
-    EXPECT_TRUE(set.get(2)->isLoaded());
-}
-
-TEST_F(SoundsTest, TheErrorLineCarriesTheCopyValue) {
-    addFiles("exp", {"01"});
-    Sounds set(2, 6);
-    CaptureStderr();
-    EXPECT_FALSE(set.load(base("exp").c_str()));
-    EXPECT_EQ(GetCapturedStderr(), "Error: " + base("exp") + "02, i: 1, copy: 6\n");
-}
-
-TEST_F(SoundsTest, ANameLongerThanItsBufferIsCutToThirtyFiveCharacters) {
-    const std::string longName(60, 'x');
-    Sounds set(1);
-    CaptureStderr();
-    EXPECT_FALSE(set.load(longName.c_str()));
-    EXPECT_EQ(GetCapturedStderr(), "Error: " + std::string(35, 'x') + ", i: 0, copy: 1\n");
-}
-
-TEST_F(SoundsTest, PlayAndStopGoByIndex) {
-    addFiles("gun", {"01", "02"});
+TEST_F(SoundsTest, PlayAndStopGoByIndexAndDoNothingBeforeLoading) {
+    dir.write("sounds/gun01.sl", toneWav(kMs));
+    dir.write("sounds/gun02.sl", toneWav(kMs));
     Sounds set(2);
-    ASSERT_TRUE(set.load(base("gun").c_str()));
+    set.play(0);
+    set.stop(1);
     EXPECT_FALSE(set.anyPlaying());
+    // Loading twice must replace the first sounds, not leak them.
+    ASSERT_TRUE(set.load("sounds/gun"));
+    ASSERT_TRUE(set.load("sounds/gun"));
     set.play(1);
     EXPECT_TRUE(set.get(1)->isPlaying());
     EXPECT_FALSE(set.get(0)->isPlaying());
     EXPECT_TRUE(set.anyPlaying());
-    set.stop(1);
-    EXPECT_FALSE(set.anyPlaying());
-    EXPECT_EQ(Mix_Playing(-1), 0);
-}
-
-TEST_F(SoundsTest, StopHaltsTheChannelEvenWhenAnotherSoundTookIt) {
-    addFiles("pair", {"01", "02"});
-    Sounds set(2);
-    ASSERT_TRUE(set.load(base("pair").c_str()));
+    // Stopping forgets the channel, so stopping again cannot reach another sound.
+    for (int times = 0; times < 2; times++) {
+        set.stop(1);
+        EXPECT_EQ(set.get(1)->getChannel(), -1);
+        EXPECT_FALSE(set.anyPlaying());
+        EXPECT_EQ(Mix_Playing(-1), 0);
+    }
+    // Stop halts the channel even when another sound has taken it over since.
     set.play(0);
     const int channel = set.get(0)->getChannel();
-    // A third party halts the channel and the second sound takes it over.
     Mix_HaltChannel(channel);
     set.play(1);
     ASSERT_EQ(set.get(1)->getChannel(), channel);
     set.stop(0);
     EXPECT_EQ(Mix_Playing(channel), 0);
-}
-
-TEST_F(SoundsTest, ASetWithoutFilesOrBeforeLoadingIsSilent) {
-    Sounds empty(3);
-    empty.play(0);
-    empty.stop(2);
-    EXPECT_FALSE(empty.anyPlaying());
-    CaptureStderr();
-    EXPECT_FALSE(empty.load(base("none").c_str()));
-    const std::string errors = GetCapturedStderr();
-    EXPECT_NE(errors.find("i: 0"), std::string::npos);
-    EXPECT_NE(errors.find("i: 2"), std::string::npos);
-    empty.play(0);
-    EXPECT_FALSE(empty.anyPlaying());
-}
-
-TEST_F(SoundsTest, AnEmptySetLoadsAsComplete) {
-    Sounds none(0);
-    CaptureStderr();
-    EXPECT_TRUE(none.load(base("nothing").c_str()));
-    EXPECT_EQ(GetCapturedStderr(), "");
-    EXPECT_FALSE(none.anyPlaying());
-    EXPECT_EQ(none.getCount(), 0);
-}
-
-TEST_F(SoundsTest, LoadingAgainReplacesTheSounds) {
-    addFiles("twice", {"01"});
-    Sounds set(1);
-    ASSERT_TRUE(set.load(base("twice").c_str()));
-    ASSERT_TRUE(set.load(base("twice").c_str()));
-    EXPECT_TRUE(set.get(0)->isLoaded());
 }
 
 } // namespace

@@ -1,102 +1,79 @@
+// The setup menu's switches: the plain one, the effect volume and the music.
 #include "audio/Switchable.h"
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "app/Globals.h"
+#include "audio/ModMusic.h"
 #include "audio/SFXVolume.h"
 
 namespace {
 
-TEST(Switchable, ToggleFlipsTheFlagBothWays) {
+// The levels from `first` to `last` a step apart, then `ends`.
+std::vector<int> walk(int first, int last, int step, std::vector<int> ends) {
+    std::vector<int> levels;
+    for (int v = first; step > 0 ? v <= last : v >= last; v += step) {
+        levels.push_back(v);
+    }
+    levels.insert(levels.end(), ends.begin(), ends.end());
+    return levels;
+}
+
+// Steps a fresh switch from `start` and checks every level it passes, both its
+// own and the global it drives.
+template <typename Switch, typename Global>
+void expectSteps(Global& global, int start, bool up, const std::vector<int>& levels) {
+    SCOPED_TRACE(testing::Message() << "from " << start << (up ? " up" : " down"));
+    global = static_cast<Global>(start);
+    Switch s;
+    for (int expected : levels) {
+        up ? s.increase() : s.decrease();
+        ASSERT_EQ(s.getLevel(), expected);
+        ASSERT_EQ(global, expected);
+    }
+}
+
+TEST(Switchable, TogglesAndStepsByTenWithinItsRange) {
     Switchable s(0, 50);
     s.toggle();
     EXPECT_EQ(s.isOn(), 1);
     s.toggle();
     EXPECT_EQ(s.isOn(), 0);
+    struct Case {
+        int start;
+        bool up;
+        int after;
+    };
+    for (const Case& c :
+         {Case{85, true, 95}, Case{95, true, 95}, Case{89, true, 99}, Case{90, true, 90},
+          Case{15, false, 5}, Case{5, false, 5}, Case{10, false, 0}, Case{9, false, 9}}) {
+        Switchable step(1, c.start);
+        c.up ? step.increase() : step.decrease();
+        EXPECT_EQ(step.getLevel(), c.after) << c.start << (c.up ? " up" : " down");
+    }
 }
 
-TEST(Switchable, IncreaseStepsByTenUpToNinetyNine) {
-    Switchable s(1, 85);
-    s.increase();
-    EXPECT_EQ(s.getLevel(), 95);
-    s.increase();
-    EXPECT_EQ(s.getLevel(), 95);
-    Switchable edge(1, 89);
-    edge.increase();
-    EXPECT_EQ(edge.getLevel(), 99);
-    Switchable over(1, 90);
-    over.increase();
-    EXPECT_EQ(over.getLevel(), 90);
-}
-
-TEST(Switchable, DecreaseStepsByTenDownToAboveNine) {
-    Switchable low(1, 5);
-    low.decrease();
-    EXPECT_EQ(low.getLevel(), 5);
-    Switchable s(1, 15);
-    s.decrease();
-    EXPECT_EQ(s.getLevel(), 5);
-    s.decrease();
-    EXPECT_EQ(s.getLevel(), 5);
-    Switchable edge(1, 10);
-    edge.decrease();
-    EXPECT_EQ(edge.getLevel(), 0);
-    Switchable nine(1, 9);
-    nine.decrease();
-    EXPECT_EQ(nine.getLevel(), 9);
-}
-
-TEST(SFXVolume, StartsOnAtTheCurrentVolume) {
+TEST(SFXVolume, StartsOnAtTheVolumeAndStepsBySixteenToTheEnds) {
     sfxVolume = 77;
     SFXVolume v;
     EXPECT_EQ(v.isOn(), 1);
     EXPECT_EQ(v.getLevel(), 77);
+    expectSteps<SFXVolume>(sfxVolume, 0, true, walk(16, 240, 16, {255, 255}));
+    expectSteps<SFXVolume>(sfxVolume, 255, false, walk(239, 15, -16, {0, 0}));
+    expectSteps<SFXVolume>(sfxVolume, 239, true, {255});
+    expectSteps<SFXVolume>(sfxVolume, 16, false, {0});
+    expectSteps<SFXVolume>(sfxVolume, 17, false, {1});
 }
 
-TEST(SFXVolume, IncreaseFromSilenceWalksSixteensThenTops) {
-    sfxVolume = 0;
-    SFXVolume v;
-    for (int expected = 16; expected <= 240; expected += 16) {
-        v.increase();
-        ASSERT_EQ(v.getLevel(), expected);
-        ASSERT_EQ(sfxVolume, expected);
-    }
-    v.increase();
-    EXPECT_EQ(v.getLevel(), 255);
-    EXPECT_EQ(sfxVolume, 255);
-    v.increase();
-    EXPECT_EQ(v.getLevel(), 255);
-    EXPECT_EQ(sfxVolume, 255);
-}
-
-TEST(SFXVolume, DecreaseFromFullWalksSixteensThenSilence) {
-    sfxVolume = 255;
-    SFXVolume v;
-    for (int expected = 239; expected >= 15; expected -= 16) {
-        v.decrease();
-        ASSERT_EQ(v.getLevel(), expected);
-        ASSERT_EQ(sfxVolume, expected);
-    }
-    v.decrease();
-    EXPECT_EQ(v.getLevel(), 0);
-    EXPECT_EQ(sfxVolume, 0);
-    v.decrease();
-    EXPECT_EQ(v.getLevel(), 0);
-}
-
-TEST(SFXVolume, StepsAroundTheTopBoundary) {
-    sfxVolume = 239;
-    SFXVolume below;
-    below.increase();
-    EXPECT_EQ(below.getLevel(), 255);
-    sfxVolume = 16;
-    SFXVolume sixteen;
-    sixteen.decrease();
-    EXPECT_EQ(sixteen.getLevel(), 0);
-    sfxVolume = 17;
-    SFXVolume seventeen;
-    seventeen.decrease();
-    EXPECT_EQ(seventeen.getLevel(), 1);
+// Without a mixer: the switch only moves the music volume.
+TEST(ModMusicSteps, StepByEightToTheEnds) {
+    expectSteps<ModMusic>(musicVolume, 0, true, walk(8, 248, 8, {255, 255}));
+    expectSteps<ModMusic>(musicVolume, 255, false, walk(247, 7, -8, {0, 0}));
+    expectSteps<ModMusic>(musicVolume, 247, true, {255});
+    expectSteps<ModMusic>(musicVolume, 240, true, {248});
+    expectSteps<ModMusic>(musicVolume, 8, false, {0});
 }
 
 } // namespace
