@@ -1,9 +1,5 @@
 #include "gfx/Light.h"
 
-void Light::toggle() {
-    on ^= 1;
-}
-
 void Light::roundLight(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {}
 
 void Light::roundLight(int32_t x, int32_t y, int32_t r) {

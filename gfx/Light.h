@@ -3,15 +3,16 @@
 #include <cstdint>
 
 #include "app/GBase.h"
+#include "audio/Switchable.h"
 
 // The light effects object that game objects ask for lights. Its on flag is
-// the "High detail" setting. This version carries the switch and takes every
-// request but adds no light yet; coordinates and radii are in screen pixels.
-class Light : public GBase {
+// the "High detail" setting, stepped by the setup menu like any switch. This
+// version carries the switch and takes every request but adds no light yet;
+// coordinates and radii are in screen pixels.
+class Light : public GBase, public Switchable {
   public:
-    // Flips the on flag.
-    virtual void toggle();
-    bool isOn() const { return on != 0; }
+    // Starts on, at level 0; the level is not used by the lights.
+    Light() : Switchable(1, 0) {}
 
     // A round light of radius r; the short form is white.
     void roundLight(int32_t x, int32_t y, int32_t r, int32_t red, int32_t green, int32_t blue);
@@ -24,7 +25,4 @@ class Light : public GBase {
                    int32_t blue);
     // A small plus-shaped glint.
     void spark(int32_t x, int32_t y, int32_t red, int32_t green, int32_t blue);
-
-  private:
-    uint8_t on = 1;
 };

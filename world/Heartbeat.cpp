@@ -4,7 +4,7 @@
 
 namespace {
 // The pause after the second sound is this many times the one after the first.
-constexpr int32_t kLongPauseFactor = 4;
+constexpr int64_t kLongPauseFactor = 4;
 } // namespace
 
 int32_t Heartbeat::beat() {
@@ -15,7 +15,8 @@ int32_t Heartbeat::beat() {
 }
 
 int32_t Heartbeat::advance() {
-    const int32_t value = meter != nullptr ? meter->getValue() : 0;
+    // 64 bits, so a large watched value cannot overflow the long pause.
+    const int64_t value = meter != nullptr ? meter->getValue() : 0;
     if (phase == 0 && counter > (value * kLongPauseFactor) >> shift) {
         phase = 1;
         counter = 0;

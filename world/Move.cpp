@@ -21,6 +21,21 @@ constexpr int32_t kAimMaxStep = 7;
 // Below this draw from rand() an alien comes in at the top or bottom edge.
 constexpr int32_t kTopBottomDraws = 17000;
 
+// The weighted angle from the vertical, in steps of the direction table,
+// 0 to 7. The ratio has always been worked out as (y * ay) / (r * y), which
+// has no value for an object in row 0 or a target on the object itself; aim
+// is then straight along the vertical rather than a division by zero.
+int32_t aimStep(const LinkablePoint& self, const LinkablePoint& target) {
+    const double ax = static_cast<double>(std::llabs(int64_t{self.x} - target.x) * kAimWeightX);
+    const double ay = static_cast<double>(std::llabs(int64_t{self.y} - target.y) * kAimWeightY);
+    const double r = std::sqrt(ax * ax + ay * ay);
+    if (self.y == 0 || r == 0.0) {
+        return 0;
+    }
+    const double steps = std::acos(ay / r) * kAimScale;
+    return steps >= kAimMaxStep ? kAimMaxStep : static_cast<int32_t>(steps);
+}
+
 int32_t randomBelow(int32_t n) {
     return n > 0 ? std::rand() % n : 0;
 }
@@ -187,15 +202,7 @@ void Move::jitter(int32_t k) {
 }
 
 int32_t Move::directionTo(const LinkablePoint& target) const {
-    const double ax = static_cast<double>(std::llabs(int64_t{x} - target.x) * kAimWeightX);
-    const double ay = static_cast<double>(std::llabs(int64_t{y} - target.y) * kAimWeightY);
-    const double r = std::sqrt(ax * ax + ay * ay);
-    // A target on this very spot has no angle; it counts as straight up.
-    int32_t a = 0;
-    if (r > 0.0) {
-        const double steps = std::acos(ay / r) * kAimScale;
-        a = steps >= kAimMaxStep ? kAimMaxStep : static_cast<int32_t>(steps);
-    }
+    const int32_t a = aimStep(*this, target);
     const bool right = target.x > x;
     const bool left = target.x < x;
     const bool above = target.y < y;

@@ -87,14 +87,28 @@ void Tosser::tossInDirection(int32_t x, int32_t y, int32_t direction, int32_t sp
     }
 }
 
+void Tosser::drawCentred(Bobs& set, const Move& particle, bool intoBackground) {
+    const Bob* first = set.frameAt(0);
+    if (first == nullptr) {
+        return;
+    }
+    set.setFrame(particle.getDirection());
+    const int32_t left = particle.x - first->getWidth() / 2;
+    const int32_t top = particle.y - first->getHeight() / 2;
+    if (intoBackground) {
+        set.drawOnBackground(left, top);
+    } else {
+        set.drawAt(left, top);
+    }
+}
+
 void Tosser::draw() {
     forEachParticle(*this, [this](Move& particle) {
         if (!particle.isStill()) {
             particle.stepAndBounce();
         }
-        if (flying != nullptr && particle.getSprites() == flying) {
-            flying->setFrame(particle.getDirection());
-            particle.draw();
+        if (flying != nullptr) {
+            drawCentred(*flying, particle, false);
         }
     });
 }
@@ -116,16 +130,12 @@ bool Tosser::settle() {
     if (isEmpty()) {
         return true;
     }
-    const Bob* stain = landed != nullptr ? landed->frameAt(0) : nullptr;
-    const int32_t halfW = stain != nullptr ? stain->getWidth() / 2 : 0;
-    const int32_t halfH = stain != nullptr ? stain->getHeight() / 2 : 0;
-    forEachParticle(*this, [&](Move& particle) {
+    forEachParticle(*this, [this](Move& particle) {
         if (!particle.isStill()) {
             return;
         }
-        if (leavesMarks && stain != nullptr) {
-            landed->setFrame(particle.getDirection());
-            landed->drawOnBackground(particle.x - halfW, particle.y - halfH);
+        if (leavesMarks && landed != nullptr) {
+            drawCentred(*landed, particle, true);
         }
         particle.removeSelf();
     });

@@ -43,6 +43,9 @@ class Tosser : public LinkedList {
     int32_t nextFrame();
     // A random velocity component in [-range, range).
     static int32_t randomAround(int32_t range);
+    // Draws the particle's frame of set centred on it, on the screen or into
+    // the background picture.
+    static void drawCentred(Bobs& set, const Move& particle, bool intoBackground);
     void throwParticle(int32_t x, int32_t y, int32_t vx, int32_t vy, int32_t frame, Bobs* set);
 
     int32_t frameCounter = 0;

@@ -108,6 +108,21 @@ TEST_F(Gauges, ALongBarChangesFrameAlongItsLength) {
     EXPECT_EQ(screenAt(0, 116), 0u);
 }
 
+TEST_F(Gauges, HalfOfALength500BarIs250PixelsOfWholePieces) {
+    BarGauge health(20, 300, 500, 100);
+    health.setSprites(makeSet("health", 10, 5, {kRed, kGreen}));
+    health.draw(50);
+    EXPECT_EQ(litScreenPixels(), 250 * 5);
+    EXPECT_EQ(screenAt(269, 300), kRed) << "still in the first half of the colours";
+    EXPECT_EQ(screenAt(270, 300), 0u);
+    // Pieces start while they are short of the bar's end, so a piece width
+    // that does not divide it runs past: 21 pieces of 12 from 0 to 240.
+    BarGauge rough(20, 320, 500, 100);
+    rough.setSprites(makeSet("rough", 12, 5, {kBlue}));
+    rough.draw(50);
+    EXPECT_EQ(litScreenPixels(), 250 * 5 + 21 * 12 * 5);
+}
+
 TEST_F(Gauges, HalfAValueDrawsHalfTheBar) {
     BarGauge volume(10, 0, 270, 255);
     volume.setSprites(makeSet("volume", 8, 16, {kRed, kGreen, kBlue}));

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -249,6 +250,109 @@ TEST_F(ListFixture, AListIsAFocusReceiver) {
     LinkedList plain;
     plain.keyDown(97);
     EXPECT_EQ(plain.count(), 0);
+}
+
+// A list whose links a test may walk, to check them against the items.
+class OpenList : public GLinkedList {
+  public:
+    // The items from head to tail, after checking every link both ways.
+    std::vector<Linkable*> checkedItems() const {
+        std::vector<Linkable*> items;
+        EXPECT_EQ(head->prev, nullptr);
+        EXPECT_EQ(tail->next, nullptr);
+        EXPECT_EQ(head->item, nullptr);
+        EXPECT_EQ(tail->item, nullptr);
+        for (ListNode* node = head; node != tail; node = node->next) {
+            EXPECT_EQ(node->next->prev, node);
+            if (node != head) {
+                EXPECT_NE(node->item, nullptr);
+                EXPECT_EQ(node->item->getNode(), node);
+                items.push_back(node->item);
+            }
+        }
+        EXPECT_EQ(int32_t(items.size()), count());
+        EXPECT_EQ(isEmpty(), items.empty());
+        return items;
+    }
+};
+
+// An object that, when it acts, does what a script says: nothing, remove
+// itself, put a fragment ahead of itself, or both.
+class Actor : public Move {
+  public:
+    Actor(int id, std::vector<int>& visits, OpenList& list, int& alive)
+        : Move(0, 0, 0, 0), id(id), visits(visits), list(list), alive(alive) {
+        ++alive;
+    }
+    ~Actor() override { --alive; }
+
+    void act(Collision&) override { perform(); }
+    void afterAct() override { perform(); }
+
+    const int id;
+    int nextId = -1; // the fragment's id, or -1 for none
+    bool leave = false;
+
+  private:
+    void perform() {
+        visits.push_back(id);
+        if (nextId >= 0) {
+            list.insertBefore(getNode(), new Actor(nextId, visits, list, alive), kKindGrenade);
+            nextId = -1;
+        }
+        if (leave) {
+            removeSelf();
+        }
+    }
+
+    std::vector<int>& visits;
+    OpenList& list;
+    int& alive;
+};
+
+TEST(ListInvariants, HoldThroughPassesWhereItemsLeaveAndPutFragmentsAhead) {
+    std::srand(31);
+    std::vector<int> visits;
+    int alive = 0;
+    OpenList list;
+    int ids = 0;
+    for (int i = 0; i < 20; ++i) {
+        list.append(new Actor(ids++, visits, list, alive), kKindAlien);
+    }
+    Collision map(640, 480, 2);
+    for (int pass = 0; pass < 30; ++pass) {
+        // Script the pass, and work out who must be visited and who must stay.
+        std::vector<int> expectedVisits, expectedAfter;
+        for (Linkable* item : list.checkedItems()) {
+            auto& actor = static_cast<Actor&>(*item);
+            expectedVisits.push_back(actor.id);
+            const int roll = std::rand() % 6;
+            if (roll == 0 || roll == 2) {
+                actor.nextId = ids++;
+                expectedAfter.push_back(actor.nextId);
+            }
+            actor.leave = roll == 1 || roll == 2;
+            if (!actor.leave) {
+                expectedAfter.push_back(actor.id);
+            }
+        }
+        visits.clear();
+        if (pass % 2 == 0) {
+            list.forEachAct(map);
+        } else {
+            list.forEachAfterAct();
+        }
+        EXPECT_EQ(visits, expectedVisits) << "pass " << pass << ": fragments wait a pass";
+        std::vector<int> after;
+        for (Linkable* item : list.checkedItems()) {
+            after.push_back(static_cast<Actor&>(*item).id);
+        }
+        ASSERT_EQ(after, expectedAfter) << "pass " << pass;
+        EXPECT_EQ(alive, int(after.size()));
+    }
+    list.clear();
+    EXPECT_TRUE(list.checkedItems().empty());
+    EXPECT_EQ(alive, 0);
 }
 
 struct NearestFixture : ::testing::Test {

@@ -70,12 +70,15 @@ TEST(MoveBase, ListPassesRegisterAndActEveryObject) {
     EXPECT_EQ(b->met, 2);
 }
 
-TEST(LightSwitch, StartsOnAndToggles) {
+TEST(LightSwitch, StartsOnAndTogglesAsTheMenusSwitch) {
     Light light;
     EXPECT_TRUE(light.isOn());
-    light.toggle();
+    EXPECT_EQ(light.getLevel(), 0);
+    // The setup menu steps it through its Switchable side.
+    Switchable& highDetail = light;
+    highDetail.toggle();
     EXPECT_FALSE(light.isOn());
-    light.toggle();
+    highDetail.toggle();
     EXPECT_TRUE(light.isOn());
 }
 

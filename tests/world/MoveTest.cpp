@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -254,19 +255,28 @@ TEST(MoveAim, DirectionToOnTheAxesAndInEveryQuadrant) {
     }
 }
 
-TEST(MoveAim, DirectionToFromTheTopRowStillAims) {
-    // At y = 0 the aim must not depend on the object's own row.
+TEST(MoveAim, FromTheTopRowOnlyTheQuadrantCounts) {
+    // In row 0 the angle within a quadrant has no value and counts as 0, so
+    // each quadrant gives its direction nearest the vertical.
     const Move top(320, 0, 0, 0);
-    EXPECT_EQ(top.directionTo(LinkablePoint(420, 100)), 10);
-    EXPECT_EQ(top.directionTo(LinkablePoint(220, 100)), 21);
+    EXPECT_EQ(top.directionTo(LinkablePoint(420, 100)), 15);
+    EXPECT_EQ(top.directionTo(LinkablePoint(220, 100)), 16);
+    EXPECT_EQ(top.directionTo(LinkablePoint(420, -100)), 0);
+    EXPECT_EQ(top.directionTo(LinkablePoint(220, -100)), 31);
+    EXPECT_EQ(top.directionTo(LinkablePoint(600, 0)), 0) << "straight right from row 0";
+    EXPECT_EQ(top.directionTo(LinkablePoint(100, 0)), 24);
     EXPECT_EQ(top.directionTo(LinkablePoint(320, 0)), 0);
+    // One row lower the same targets are aimed at properly.
+    const Move below(320, 1, 0, 0);
+    EXPECT_EQ(below.directionTo(LinkablePoint(420, 101)), 10);
+    EXPECT_EQ(below.directionTo(LinkablePoint(600, 1)), 7);
 }
 
 TEST(MoveAim, EveryAimIsATableDirectionInItsQuadrant) {
-    const Move self(0, 0, 0, 0);
+    const Move self(1000, 1000, 0, 0);
     for (int32_t dy = -60; dy <= 60; dy += 3) {
         for (int32_t dx = -60; dx <= 60; dx += 3) {
-            const int32_t d = self.directionTo(LinkablePoint(dx, dy));
+            const int32_t d = self.directionTo(LinkablePoint(1000 + dx, 1000 + dy));
             ASSERT_GE(d, 0);
             ASSERT_LT(d, 32);
             int32_t quadrant = -1;
@@ -284,6 +294,40 @@ TEST(MoveAim, EveryAimIsATableDirectionInItsQuadrant) {
             }
         }
     }
+}
+
+TEST(MoveAim, TheFourQuadrantsMirrorEachOther) {
+    const Move self(1000, 1000, 0, 0);
+    auto aim = [&self](int32_t dx, int32_t dy) {
+        return self.directionTo(LinkablePoint(1000 + dx, 1000 + dy));
+    };
+    for (int32_t up = 1; up <= 90; up += 7) {
+        for (int32_t right = 1; right <= 90; right += 5) {
+            const int32_t a = aim(right, -up);
+            EXPECT_EQ(aim(right, up), 15 - a) << right << "," << up;
+            EXPECT_EQ(aim(-right, up), 16 + a) << right << "," << up;
+            EXPECT_EQ(aim(-right, -up), 31 - a) << right << "," << up;
+        }
+    }
+}
+
+TEST(MoveAim, TurningTheTargetClockwiseNeverTurnsTheAimBack) {
+    // From straight up round to straight right on a circle: 0 up to 7, every
+    // step reached, and the aim only ever grows.
+    const Move self(320, 240, 0, 0);
+    int32_t previous = 0;
+    std::vector<bool> seen(8, false);
+    for (int degrees = 0; degrees <= 90; ++degrees) {
+        const double angle = degrees * 3.141592654 / 180.0;
+        const int32_t tx = 320 + static_cast<int32_t>(std::lround(200 * std::sin(angle)));
+        const int32_t ty = 240 - static_cast<int32_t>(std::lround(200 * std::cos(angle)));
+        const int32_t d = self.directionTo(LinkablePoint(tx, ty));
+        ASSERT_GE(d, previous) << degrees;
+        ASSERT_LE(d, 7) << degrees;
+        seen[size_t(d)] = true;
+        previous = d;
+    }
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), true), 8);
 }
 
 TEST(MoveAim, ExtremeOffsetsStayDefined) {
@@ -340,6 +384,30 @@ TEST(MovePlacement, RandomEdgeIsJustOutsideTheLeftOrRightEdge) {
     for (int bucket : yBuckets) {
         EXPECT_NEAR(bucket, kDraws / 4, 320);
     }
+}
+
+TEST(MovePlacement, TheRareTopOrBottomPlacementIsJustOutsideTheScreenToo) {
+    // About 17000 draws in 2^31 pick the top or bottom edge: some 24 in three
+    // million placements.
+    std::srand(2024);
+    constexpr int kPlacements = 3000000;
+    constexpr int32_t kHalfW = 35;
+    constexpr int32_t kHalfH = 35;
+    Move alien(0, 0, 0, 3);
+    alien.setHalfSize(kHalfW, kHalfH);
+    int topOrBottom = 0;
+    for (int i = 0; i < kPlacements; ++i) {
+        alien.placeAtRandomEdge();
+        if (alien.x == -kHalfW || alien.x == kW + kHalfW) {
+            continue;
+        }
+        ++topOrBottom;
+        ASSERT_TRUE(alien.y == -kHalfH || alien.y == kH + kHalfH) << alien.x << "," << alien.y;
+        ASSERT_GT(alien.x, -kHalfW);
+        ASSERT_LT(alien.x, kW + kHalfW);
+    }
+    EXPECT_GE(topOrBottom, 5);
+    EXPECT_LE(topOrBottom, 60);
 }
 
 TEST(MovePlacement, RandomPlaceKeepsTheObjectWhollyOnTheScreen) {

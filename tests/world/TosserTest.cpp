@@ -145,6 +145,16 @@ TEST_F(Tossers, DrawMovesAndShowsEachParticleWithItsOwnFrame) {
     EXPECT_EQ(litBackgroundPixels(), 0);
 }
 
+TEST_F(Tossers, ParticlesThrownAlongADirectionShowThatFrameOfTheFlyingSet) {
+    Tosser still(0, 2, fourFrames());
+    still.tossInDirection(200, 150, 3, 0, 1);
+    still.draw();
+    EXPECT_EQ(screenAt(198, 148), kWhite);
+    EXPECT_EQ(screenAt(201, 151), kWhite);
+    EXPECT_EQ(litScreenPixels(), 16);
+    EXPECT_EQ(still.getFrameCounter(), 0) << "the direction, not the counter, is the frame";
+}
+
 TEST_F(Tossers, AParticleThrownAtTheEdgeBouncesBackAndNeverLeaves) {
     std::srand(9);
     Tosser parts(18, 1, makeSet("part", 35, 29, {kRed, kGreen, kBlue, kWhite, kRed}));

@@ -1,0 +1,22 @@
+#include "world/NumberDisplay.h"
+
+#include <cstdio>
+
+#include "app/Globals.h"
+#include "gfx/DigitFont.h"
+
+namespace {
+// Room for every 32-bit value with its sign and the terminating zero.
+constexpr int kTextSize = 12;
+} // namespace
+
+void NumberDisplay::draw(int32_t n) const {
+    if (digitFont == nullptr) {
+        return;
+    }
+    char text[kTextSize];
+    std::snprintf(text, sizeof text, "%i", n);
+    // The measured width ends with one spacing pixel after the last digit,
+    // so the digits stop two pixels left of x.
+    digitFont->drawString(text, x - digitFont->width(text), y);
+}
