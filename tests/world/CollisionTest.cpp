@@ -1,4 +1,5 @@
 #include "world/Collision.h"
+#include "world/GLinkedList.h"
 #include "world/Move.h"
 #include "world/ObjectKinds.h"
 
@@ -7,6 +8,7 @@
 #include <climits>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -16,13 +18,8 @@ using Log = std::vector<std::string>;
 // An object that logs every collide call and can be set to be used up by it.
 class Contact : public Move {
   public:
-    Contact(std::string name, Log& log, int32_t x = 0, int32_t y = 0)
-        : Move(x, y, 0, 0), name(std::move(name)), log(log) {}
-    Contact(std::string name, Log& log, int32_t x, int32_t y, int32_t direction, int32_t speed)
-        : Move(x, y, direction, speed), name(std::move(name)), log(log) {}
-    Contact(std::string name, Log& log, int32_t x, int32_t y, int32_t vx, int32_t vy,
-            int32_t friction)
-        : Move(x, y, vx, vy, friction), name(std::move(name)), log(log) {}
+    Contact(std::string name, Log& log, const Move& motion)
+        : Move(motion), name(std::move(name)), log(log) {}
 
     bool collide(Move& other) override {
         log.push_back(name + " meets " + static_cast<Contact&>(other).name);
@@ -34,16 +31,20 @@ class Contact : public Move {
     bool usedUp = false;
 };
 
-struct CollisionFixture : ::testing::Test {
+struct Collisions : ::testing::Test {
     Collision map{640, 480, 2};
     Log log;
 
     Contact* make(const std::string& name, int32_t x = 0, int32_t y = 0) {
-        owned.emplace_back(std::make_unique<Contact>(name, log, x, y));
+        owned.push_back(std::make_unique<Contact>(name, log, Move(x, y, 0, 0)));
         return owned.back().get();
     }
+    void add(const std::string& name, int32_t x, int32_t y, int32_t w, int32_t h) {
+        map.add(x, y, w, h, make(name));
+    }
+    Log met() { return std::exchange(log, {}); }
 
-    // Every cell index painted in the grid, by reading each cell's pixel.
+    // How many cells of the grid hold index, reading each cell's pixel.
     int paintedCells(int32_t index) const {
         int n = 0;
         for (int32_t row = 0; row < map.getRows(); ++row) {
@@ -57,15 +58,25 @@ struct CollisionFixture : ::testing::Test {
     std::vector<std::unique_ptr<Contact>> owned;
 };
 
-TEST_F(CollisionFixture, GridOfTheGameIs160By120) {
-    EXPECT_EQ(map.getCols(), 160);
-    EXPECT_EQ(map.getRows(), 120);
-    EXPECT_EQ(map.getCount(), 0);
+TEST(CollisionShape, GridsOfEverySizeAndShift) {
+    struct Case {
+        int32_t width, height, shift, cols, rows;
+    };
+    for (const Case& c : {Case{640, 480, 2, 160, 120}, Case{640, 480, 4, 40, 30},
+                          Case{0, 0, 2, 1, 1}, Case{64, 48, 0, 64, 48}}) {
+        Collision map(c.width, c.height, c.shift);
+        EXPECT_EQ(map.getCols(), c.cols);
+        EXPECT_EQ(map.getRows(), c.rows);
+        EXPECT_EQ(map.cellAt(100, 100), Collision::kEmpty);
+    }
+    Collision fine(64, 48, 0);
+    fine.add(10, 10, 5, 5, nullptr);
+    EXPECT_EQ(fine.cellAt(14, 14), 0);
+    EXPECT_EQ(fine.cellAt(15, 14), Collision::kEmpty);
 }
 
-TEST_F(CollisionFixture, AfterClearEveryLookupFindsNothing) {
-    Contact* alien = make("alien");
-    map.add(0, 0, 640, 480, alien);
+TEST_F(Collisions, AfterClearEveryLookupFindsNothing) {
+    add("alien", 0, 0, 640, 480);
     EXPECT_EQ(map.cellAt(100, 100), 0);
     map.clear();
     EXPECT_EQ(map.getCount(), 0);
@@ -77,8 +88,8 @@ TEST_F(CollisionFixture, AfterClearEveryLookupFindsNothing) {
     EXPECT_TRUE(log.empty());
 }
 
-TEST_F(CollisionFixture, ABoxPaintsWholeCellsFromItsCorner) {
-    map.add(10, 20, 35, 44, make("alien"));
+TEST_F(Collisions, ABoxPaintsWholeCellsFromItsCorner) {
+    add("alien", 10, 20, 35, 44);
     // Cells 2..9 across (35 >> 2 = 8 wide) and 5..15 down (44 >> 2 = 11 high).
     EXPECT_EQ(paintedCells(0), 8 * 11);
     EXPECT_EQ(map.cellAt(8, 20), 0);
@@ -86,74 +97,42 @@ TEST_F(CollisionFixture, ABoxPaintsWholeCellsFromItsCorner) {
     EXPECT_EQ(map.cellAt(39, 63), 0);
     EXPECT_EQ(map.cellAt(40, 63), Collision::kEmpty);
     EXPECT_EQ(map.cellAt(39, 64), Collision::kEmpty);
-    EXPECT_EQ(map.getCount(), 1);
 }
 
-TEST_F(CollisionFixture, TheLaterOfTwoOverlappingBoxesOwnsTheOverlap) {
-    Contact* first = make("first");
-    Contact* second = make("second");
-    map.add(100, 100, 40, 40, first);
-    map.add(120, 120, 40, 40, second);
-    EXPECT_EQ(map.cellAt(130, 130), 1);
-    EXPECT_EQ(map.cellAt(110, 110), 0);
-    Contact* flame = make("flame");
-    map.testPoint(130, 130, *flame);
-    EXPECT_EQ(log, (Log{"flame meets second", "second meets flame"}));
-}
-
-TEST_F(CollisionFixture, BoxesWhollyLeftOrAboveAreNotRecorded) {
-    map.add(-100, 50, 60, 40, make("left"));
-    map.add(50, -100, 40, 60, make("above"));
-    EXPECT_EQ(map.getCount(), 0);
-    EXPECT_EQ(paintedCells(Collision::kEmpty), 160 * 120);
-}
-
-TEST_F(CollisionFixture, ABoxReachingInFromTheLeftIsPaintedWithItsFullWidth) {
-    map.add(-100, 50, 120, 40, make("alien"));
-    ASSERT_EQ(map.getCount(), 1);
-    // Column 0 to 29: the width is not cut by the part that was off the grid.
-    EXPECT_EQ(map.cellAt(0, 60), 0);
-    EXPECT_EQ(map.cellAt(29 * 4, 60), 0);
-    EXPECT_EQ(map.cellAt(30 * 4, 60), Collision::kEmpty);
-    EXPECT_EQ(paintedCells(0), 30 * 10);
-}
-
-TEST_F(CollisionFixture, TheLastColumnAndRowAreNeverPainted) {
-    map.add(600, 440, 400, 400, make("corner"));
-    EXPECT_EQ(map.cellAt(635, 470), 0);
-    EXPECT_EQ(map.cellAt(636, 470), Collision::kEmpty);
-    EXPECT_EQ(map.cellAt(630, 476), Collision::kEmpty);
-    EXPECT_EQ(paintedCells(0), 9 * 9);
-}
-
-TEST_F(CollisionFixture, BoxesFarOffTheGridNeverTouchCellsOutsideIt) {
-    const int32_t far[][4] = {
-        {INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX},
-        {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX},
-        {INT32_MIN, 0, INT32_MAX, 10},
-        {700, 100, 40, 40},
-        {100, 500, 40, 40},
-        {639, 479, 40, 40},
-        {100, 100, -40, -40},
-        {-8, -8, -40, 100},
-        {10, 10, INT32_MIN, INT32_MIN},
-        {INT32_MAX - 4, 0, 8, 480},
-        {600, 440, INT32_MAX, INT32_MAX},
+TEST_F(Collisions, BoxesOffTheGridNeverTouchCellsOutsideIt) {
+    struct Case {
+        int32_t x, y, w, h;
+        int32_t recorded, painted;
     };
-    for (const auto& box : far) {
-        map.add(box[0], box[1], box[2], box[3], make("stray"));
+    const Case cases[] = {
+        {-100, 50, 60, 40, 0, 0}, // wholly left or above: not recorded
+        {50, -100, 40, 60, 0, 0},
+        {-100, 50, 120, 40, 1, 30 * 10}, // the part off the grid does not cut the width
+        {600, 440, 400, 400, 1, 9 * 9},  // the last column and row stay unpainted
+        {600, 440, INT32_MAX, INT32_MAX, 1, 9 * 9},
+        {INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, 1, 0},
+        {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 0, 0},
+        {INT32_MIN, 0, INT32_MAX, 10, 0, 0},
+        {700, 100, 40, 40, 1, 0},
+        {100, 500, 40, 40, 1, 0},
+        {639, 479, 40, 40, 1, 0},
+        {INT32_MAX - 4, 0, 8, 480, 1, 0},
+        {100, 100, -40, -40, 1, 0}, // negative sizes
+        {-8, -8, -40, 100, 0, 0},
+        {10, 10, INT32_MIN, INT32_MIN, 0, 0},
+    };
+    for (const Case& c : cases) {
+        map.clear();
+        add("stray", c.x, c.y, c.w, c.h);
+        EXPECT_EQ(map.getCount(), c.recorded) << c.x << "," << c.y << " " << c.w << "x" << c.h;
+        EXPECT_EQ(paintedCells(0), c.painted) << c.x << "," << c.y << " " << c.w << "x" << c.h;
+        EXPECT_EQ(paintedCells(Collision::kEmpty), 160 * 120 - c.painted);
     }
-    // Four boxes lie wholly left of or above the grid and are not recorded;
-    // the others are, but only the last one reaches onto the grid, and it is
-    // cut at the last unpainted column and row.
-    EXPECT_EQ(map.getCount(), 7);
-    EXPECT_EQ(paintedCells(6), 9 * 9);
-    EXPECT_EQ(paintedCells(Collision::kEmpty), 160 * 120 - 9 * 9);
 }
 
-TEST_F(CollisionFixture, LookupsOffTheGridReadTheNearestBorderCell) {
-    map.add(0, 0, 8, 8, make("topLeft"));
-    map.add(600, 400, 40, 80, make("rightEdge"));
+TEST_F(Collisions, LookupsOffTheGridReadTheNearestBorderCell) {
+    add("topLeft", 0, 0, 8, 8);
+    add("rightEdge", 600, 400, 40, 80);
     EXPECT_EQ(map.cellAt(-1000, -1000), 0);
     EXPECT_EQ(map.cellAt(INT32_MIN, 0), 0);
     EXPECT_EQ(map.cellAt(0, INT32_MIN), 0);
@@ -162,9 +141,9 @@ TEST_F(CollisionFixture, LookupsOffTheGridReadTheNearestBorderCell) {
     EXPECT_EQ(map.cellAt(635, 470), 1);
 }
 
-TEST_F(CollisionFixture, RegistrationStopsAt256Objects) {
+TEST_F(Collisions, RegistrationStopsAt256Objects) {
     for (int i = 0; i < 300; ++i) {
-        map.add(i % 150 * 4, 8, 4, 4, make("alien"));
+        add("alien", i % 150 * 4, 8, 4, 4);
     }
     EXPECT_EQ(map.getCount(), Collision::kMaxObjects);
     EXPECT_EQ(map.cellAt(149 * 4, 8), 149);
@@ -173,171 +152,159 @@ TEST_F(CollisionFixture, RegistrationStopsAt256Objects) {
     EXPECT_EQ(map.cellAt(106 * 4, 8), 106) << "the 257th box is ignored";
 }
 
-TEST_F(CollisionFixture, TestPointMeetsWithTheTesterFirstAndForgetsAUsedUpObject) {
+TEST_F(Collisions, TheLaterOfTwoOverlappingBoxesOwnsTheOverlapAndTheTesterMeetsFirst) {
+    add("first", 100, 100, 40, 40);
+    add("second", 120, 120, 40, 40);
+    EXPECT_EQ(map.cellAt(130, 130), 1);
+    EXPECT_EQ(map.cellAt(110, 110), 0);
+    map.testPoint(130, 130, *make("flame"));
+    EXPECT_EQ(met(), (Log{"flame meets second", "second meets flame"}));
+}
+
+TEST_F(Collisions, TestPointForgetsAUsedUpObjectAndStopsWhenTheTesterIsUsedUp) {
     Contact* powerUp = make("powerUp");
     powerUp->usedUp = true;
     map.add(200, 200, 32, 32, powerUp);
+    add("alien", 300, 200, 32, 32);
     Contact* trooper = make("trooper");
     map.testPoint(210, 210, *trooper);
-    EXPECT_EQ(log, (Log{"trooper meets powerUp", "powerUp meets trooper"}));
-    log.clear();
+    EXPECT_EQ(met(), (Log{"trooper meets powerUp", "powerUp meets trooper"}));
     map.testPoint(210, 210, *trooper);
-    EXPECT_TRUE(log.empty()) << "a used-up object meets nothing again this frame";
+    EXPECT_TRUE(met().empty()) << "a used-up object meets nothing again this frame";
+    trooper->usedUp = true;
+    map.testPoint(310, 210, *trooper);
+    EXPECT_EQ(met(), (Log{"trooper meets alien"}));
+    map.testPoint(290, 210, *trooper);
+    EXPECT_TRUE(met().empty());
 }
 
-TEST_F(CollisionFixture, TestPointStopsWhenTheTesterIsUsedUp) {
-    map.add(200, 200, 32, 32, make("alien"));
-    Contact* flame = make("flame");
-    flame->usedUp = true;
-    map.testPoint(210, 210, *flame);
-    EXPECT_EQ(log, (Log{"flame meets alien"}));
-    log.clear();
-    flame->usedUp = false;
-    map.testPoint(210, 210, *flame);
-    EXPECT_EQ(log, (Log{"flame meets alien", "alien meets flame"}));
-    log.clear();
-    map.testPoint(190, 210, *flame);
-    EXPECT_TRUE(log.empty());
-}
-
-TEST_F(CollisionFixture, TestRectMeetsOnlyTheFirstObjectFromTheTopLeft) {
-    map.add(140, 100, 40, 40, make("right"));
-    map.add(100, 112, 20, 20, make("lowerLeft"));
+TEST_F(Collisions, TestRectMeetsOnlyTheFirstObjectFromTheTopLeft) {
+    add("right", 140, 100, 40, 40);
+    add("lowerLeft", 100, 112, 20, 20);
     Contact* trooper = make("trooper");
     // Rows from y = 100 down: the upper right box is met first.
     map.testRect(100, 100, 60, 30, *trooper);
-    EXPECT_EQ(log, (Log{"trooper meets right", "right meets trooper"}));
-    log.clear();
+    EXPECT_EQ(met(), (Log{"trooper meets right", "right meets trooper"}));
     map.testRect(100, 112, 60, 10, *trooper);
-    EXPECT_EQ(log, (Log{"trooper meets lowerLeft", "lowerLeft meets trooper"}));
+    EXPECT_EQ(met(), (Log{"trooper meets lowerLeft", "lowerLeft meets trooper"}));
 }
 
-TEST_F(CollisionFixture, TestRectReadsEverySecondPixelAndStopsBeforeTheFarEdge) {
-    map.add(120, 100, 4, 4, make("alien"));
+TEST_F(Collisions, TestRectReadsEverySecondPixelAndStopsBeforeTheFarEdge) {
+    add("alien", 120, 100, 4, 4);
     Contact* trooper = make("trooper");
-    map.testRect(100, 100, 20, 4, *trooper);
-    EXPECT_TRUE(log.empty()) << "px runs to 118 only";
-    map.testRect(101, 100, 20, 4, *trooper);
-    EXPECT_TRUE(log.empty()) << "px runs to 119 only";
-    map.testRect(102, 100, 20, 4, *trooper);
-    EXPECT_EQ(log.size(), 2u);
-    log.clear();
-    map.testRect(100, 96, 24, 4, *trooper);
-    EXPECT_TRUE(log.empty()) << "py runs to 98 only";
-    map.testRect(100, 96, 24, 0, *trooper);
-    map.testRect(100, 96, -24, 40, *trooper);
-    EXPECT_TRUE(log.empty());
+    struct Case {
+        int32_t x, y, w, h;
+        bool meets;
+    };
+    const Case cases[] = {
+        {100, 100, 20, 4, false},                          // px runs to 118 only
+        {101, 100, 20, 4, false},                          // px runs to 119 only
+        {102, 100, 20, 4, true},  {100, 96, 24, 4, false}, // py runs to 98 only
+        {100, 96, 24, 0, false},  {100, 96, -24, 40, false},
+    };
+    for (const Case& c : cases) {
+        map.testRect(c.x, c.y, c.w, c.h, *trooper);
+        EXPECT_EQ(met().size(), c.meets ? 2u : 0u) << c.x << "," << c.y << " " << c.w << "x" << c.h;
+    }
 }
 
-TEST_F(CollisionFixture, TestRectSkipsAUsedUpObjectAndGoesOnScanning) {
+TEST_F(Collisions, TestRectSkipsAUsedUpObjectAndGoesOnScanning) {
     Contact* gone = make("gone");
     gone->usedUp = true;
     map.add(100, 100, 20, 20, gone);
-    map.add(140, 100, 20, 20, make("next"));
+    add("next", 140, 100, 20, 20);
     Contact* blast = make("blast");
     map.testRect(100, 100, 60, 20, *blast);
-    EXPECT_EQ(log, (Log{"blast meets gone", "gone meets blast"}));
-    log.clear();
+    EXPECT_EQ(met(), (Log{"blast meets gone", "gone meets blast"}));
     map.testRect(100, 100, 60, 20, *blast);
-    EXPECT_EQ(log, (Log{"blast meets next", "next meets blast"}));
-    log.clear();
-    map.testPoint(110, 110, *blast);
-    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(met(), (Log{"blast meets next", "next meets blast"}));
 }
 
-TEST_F(CollisionFixture, ATrooperTouchingTwoObjectsMeetsOnlyOne) {
-    map.add(300, 200, 20, 20, make("powerUp"));
-    map.add(300, 216, 40, 40, make("alien"));
-    Contact* trooper = make("trooper");
-    map.testRect(290, 205, 22, 22, *trooper);
-    EXPECT_EQ(log, (Log{"trooper meets powerUp", "powerUp meets trooper"}));
-}
-
-TEST_F(CollisionFixture, TestRectFarOffTheGridStillFindsBorderObjects) {
-    map.add(0, 0, 8, 8, make("corner"));
+TEST_F(Collisions, TestRectFarOffTheGridStillFindsBorderObjects) {
+    add("corner", 0, 0, 8, 8);
     Contact* blast = make("blast");
     map.testRect(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, *blast);
-    EXPECT_EQ(log, (Log{"blast meets corner", "corner meets blast"}));
-    log.clear();
+    EXPECT_EQ(met(), (Log{"blast meets corner", "corner meets blast"}));
     map.testRect(INT32_MAX - 10, 0, INT32_MAX, 100, *blast);
     map.testRect(1000, 1000, INT32_MAX, INT32_MAX, *blast);
     EXPECT_TRUE(log.empty());
 }
 
-TEST_F(CollisionFixture, ASweepStopsOneStepBeyondTheFirstOccupiedCell) {
-    map.add(300, 0, 36, 480, make("alien"));
-    Contact bullet("bullet", log, 100, 200, 8, 10);
-    map.sweep(bullet);
-    // x: 100, 115, ..., 295 (empty), 310 (occupied, read), then one step to 325.
-    EXPECT_EQ(bullet.x, 325);
-    EXPECT_EQ(bullet.y, 200);
-    EXPECT_EQ(log, (Log{"alien meets bullet", "bullet meets alien"}));
+TEST_F(Collisions, ASweepStopsOneStepBeyondTheFirstOccupiedCellOrJustOffTheScreen) {
+    struct Case {
+        int32_t boxX, boxY, boxW, boxH;
+        int32_t x, y, direction, speed;
+        int32_t wantX, wantY;
+        bool meets;
+    };
+    const Case cases[] = {
+        // x: 100, 115, ..., 295 (empty), 310 (occupied, read), then one step to 325.
+        {300, 0, 36, 480, 100, 200, 8, 10, 325, 200, true},
+        {300, 180, 40, 40, 310, 200, 8, 10, 310, 200, true}, // starts on it: does not move
+        {300, 300, 40, 40, 100, 200, 0, 10, 100, -8, false},
+        {300, 300, 40, 40, 100, 200, 24, 10, -5, 200, false},
+        {0, 100, 40, 40, -20, 110, 8, 10, -20, 110, true}, // off the screen: meets its border cell
+        {300, 300, 40, 40, 100, 200, 8, 0, 100, 200, false}, // cannot move: no endless sweep
+    };
+    for (const Case& c : cases) {
+        map.clear();
+        add("alien", c.boxX, c.boxY, c.boxW, c.boxH);
+        Contact shot("shot", log, Move(c.x, c.y, c.direction, c.speed));
+        map.sweep(shot);
+        EXPECT_EQ(shot.x, c.wantX) << c.x << "," << c.y << " along " << c.direction;
+        EXPECT_EQ(shot.y, c.wantY) << c.x << "," << c.y << " along " << c.direction;
+        EXPECT_EQ(met(), c.meets ? (Log{"alien meets shot", "shot meets alien"}) : Log{});
+    }
+    Contact slowed("slowed", log, Move(100, 200, 3, 0, 1));
+    map.sweep(slowed);
+    EXPECT_EQ(slowed.x, 106) << "3, 2 and 1 pixels, then it stops";
 }
 
-TEST_F(CollisionFixture, ASweepMeetsTheRegisteredSideFirstAndStopsThereIfUsedUp) {
+TEST_F(Collisions, ASweepMeetsTheRegisteredSideFirstAndStopsThereIfUsedUp) {
     Contact* alien = make("alien");
     alien->usedUp = true;
     map.add(300, 0, 36, 480, alien);
-    Contact bullet("bullet", log, 100, 200, 8, 10);
+    Contact bullet("bullet", log, Move(100, 200, 8, 10));
     map.sweep(bullet);
-    EXPECT_EQ(log, (Log{"alien meets bullet"}));
-    log.clear();
-    Contact second("second", log, 100, 200, 8, 10);
+    EXPECT_EQ(met(), (Log{"alien meets bullet"}));
+    Contact second("second", log, Move(100, 200, 8, 10));
     map.sweep(second);
     EXPECT_TRUE(log.empty()) << "the used-up alien's cells lead nowhere";
     EXPECT_EQ(second.x, 325) << "it still stops at the occupied cells";
 }
 
-TEST_F(CollisionFixture, ABulletStartingOnAnOccupiedCellMeetsItWithoutMoving) {
-    map.add(300, 180, 40, 40, make("alien"));
-    Contact bullet("bullet", log, 310, 200, 8, 10);
-    map.sweep(bullet);
-    EXPECT_EQ(bullet.x, 310);
-    EXPECT_EQ(log, (Log{"alien meets bullet", "bullet meets alien"}));
+// What every game object gets from Move: registering its box centred on
+// itself, meeting what lies under its centre, and colliding harmlessly.
+TEST_F(Collisions, AMoveRegistersItsCentredBoxAndActsOnItsCentre) {
+    Contact* alien = make("alien", 100, 200);
+    alien->setHalfSize(17, 22);
+    alien->registerIn(map);
+    // Box (83, 178, 34, 44): cells 20..27 across, 44..54 down.
+    EXPECT_EQ(paintedCells(0), 8 * 11);
+    EXPECT_EQ(map.cellAt(80, 176), 0);
+    EXPECT_EQ(map.cellAt(111, 219), 0);
+    make("flame", 100, 200)->act(map);
+    make("away", 200, 200)->act(map);
+    EXPECT_EQ(met(), (Log{"flame meets alien", "alien meets flame"}));
+    Move plain(100, 200, 0, 0);
+    EXPECT_FALSE(plain.collide(*alien)) << "a base object is never used up";
 }
 
-TEST_F(CollisionFixture, ASweepThatMissesEndsJustOffTheScreen) {
-    map.add(300, 300, 40, 40, make("alien"));
-    Contact up("up", log, 100, 200, 0, 10);
-    map.sweep(up);
-    EXPECT_EQ(up.x, 100);
-    EXPECT_EQ(up.y, -8);
-    Contact left("left", log, 100, 200, 24, 10);
-    map.sweep(left);
-    EXPECT_EQ(left.x, -5);
-    EXPECT_TRUE(log.empty());
-}
-
-TEST_F(CollisionFixture, AShotOffTheScreenDoesNotMoveButMeetsItsBorderCell) {
-    map.add(0, 100, 40, 40, make("alien"));
-    Contact shot("shot", log, -20, 110, 8, 10);
-    map.sweep(shot);
-    EXPECT_EQ(shot.x, -20);
-    EXPECT_EQ(log, (Log{"alien meets shot", "shot meets alien"}));
-}
-
-TEST_F(CollisionFixture, AShotThatCannotMoveDoesNotSweepForever) {
-    Contact still("still", log, 100, 200, 8, 0);
-    map.sweep(still);
-    EXPECT_EQ(still.x, 100);
-    Contact slowed("slowed", log, 100, 200, 3, 0, 1);
-    map.sweep(slowed);
-    EXPECT_EQ(slowed.x, 106) << "3, 2 and 1 pixels, then it stops";
-    EXPECT_TRUE(log.empty());
-}
-
-TEST(CollisionShape, OtherSizesAndShiftsGiveMatchingGrids) {
-    Collision coarse(640, 480, 4);
-    EXPECT_EQ(coarse.getCols(), 40);
-    EXPECT_EQ(coarse.getRows(), 30);
-    Collision tiny(0, 0, 2);
-    EXPECT_EQ(tiny.getCols(), 1);
-    EXPECT_EQ(tiny.getRows(), 1);
-    EXPECT_EQ(tiny.cellAt(100, 100), Collision::kEmpty);
-    Collision fine(64, 48, 0);
-    fine.add(10, 10, 5, 5, nullptr);
-    EXPECT_EQ(fine.cellAt(14, 14), 0);
-    EXPECT_EQ(fine.cellAt(15, 14), Collision::kEmpty);
+TEST_F(Collisions, ListPassesRegisterAndActEveryObject) {
+    GLinkedList aliens, shots;
+    for (int32_t x : {100, 300}) {
+        auto* alien = new Contact("alien" + std::to_string(x), log, Move(x, 100, 0, 0));
+        alien->setHalfSize(10, 10);
+        aliens.append(alien, kKindAlien);
+    }
+    aliens.forEachRegister(map);
+    EXPECT_EQ(map.getCount(), 2);
+    for (int32_t x : {100, 300, 300}) {
+        shots.append(new Contact("shot", log, Move(x, 100, 0, 0)), kKindFlame);
+    }
+    shots.forEachAct(map);
+    EXPECT_EQ(met(), (Log{"shot meets alien100", "alien100 meets shot", "shot meets alien300",
+                          "alien300 meets shot", "shot meets alien300", "alien300 meets shot"}));
 }
 
 } // namespace

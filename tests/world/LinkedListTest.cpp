@@ -6,258 +6,62 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
 
-// A game object that writes its name into a log when visited and can be told
-// to remove itself or to put a new object before itself when it acts.
-class Probe : public Move {
-  public:
-    Probe(std::string name, std::vector<std::string>& log, int* alive, int32_t x = 0, int32_t y = 0)
-        : Move(x, y, 0, 0), name(std::move(name)), log(log), alive(alive) {
-        if (alive != nullptr) {
-            ++*alive;
-        }
-    }
-    ~Probe() override {
-        if (alive != nullptr) {
-            --*alive;
-        }
-    }
+using Names = std::vector<std::string>;
 
-    void act(Collision&) override { visit("act"); }
-    void afterAct() override { visit("after"); }
+// A game object that logs its name when a pass visits it. When it acts it may
+// put a fragment ahead of itself and then leave, as a grenade does.
+class Item : public Move {
+  public:
+    Item(std::string name, Names& log, int& alive, LinkedList* list = nullptr, int32_t x = 0,
+         int32_t y = 0)
+        : Move(x, y, 0, 0), name(std::move(name)), log(log), alive(alive), list(list) {
+        ++alive;
+    }
+    ~Item() override { --alive; }
+
+    void act(Collision&) override { perform(); }
+    void afterAct() override { perform(); }
     void draw() override { log.push_back(name); }
     void readControls() override { log.push_back(name); }
     void keyDown(int32_t key) override { log.push_back(name + " down " + std::to_string(key)); }
     void keyUp(int32_t key) override { log.push_back(name + " up " + std::to_string(key)); }
 
-    bool removeWhenVisited = false;
-    LinkedList* insertInto = nullptr;
+    const std::string name;
+    std::string fragment; // put ahead at the next visit, if not empty
+    bool leave = false;
 
   private:
-    void visit(const char*) {
+    void perform() {
         log.push_back(name);
-        if (insertInto != nullptr) {
-            insertInto->insertBefore(getNode(), new Probe(name + "'", log, alive), kKindGrenade);
-            insertInto = nullptr;
+        if (!fragment.empty()) {
+            list->insertBefore(getNode(), new Item(fragment, log, alive, list), kKindGrenade);
+            fragment.clear();
         }
-        if (removeWhenVisited) {
+        if (leave) {
             removeSelf();
         }
     }
 
-    std::string name;
-    std::vector<std::string>& log;
-    int* alive;
+    Names& log;
+    int& alive;
+    LinkedList* list;
 };
-
-struct ListFixture : ::testing::Test {
-    std::vector<std::string> log;
-    int alive = 0;
-    GLinkedList list;
-    Collision map{640, 480, 2};
-
-    Probe* add(const std::string& name, int32_t kind = kKindAlien) {
-        auto* probe = new Probe(name, log, &alive);
-        list.append(probe, kind);
-        return probe;
-    }
-
-    std::vector<std::string> drawOrder() {
-        log.clear();
-        list.forEachDraw();
-        return log;
-    }
-};
-
-using Names = std::vector<std::string>;
-
-TEST_F(ListFixture, NewListIsEmptyAndCountsItsItems) {
-    EXPECT_EQ(list.count(), 0);
-    EXPECT_TRUE(list.isEmpty());
-    add("a");
-    Probe* b = add("b");
-    add("c");
-    EXPECT_EQ(list.count(), 3);
-    list.removeNode(b->getNode());
-    EXPECT_EQ(list.count(), 2);
-    EXPECT_EQ(alive, 2);
-    EXPECT_EQ(drawOrder(), (Names{"a", "c"}));
-}
-
-TEST_F(ListFixture, AppendKeepsInsertionOrderAndSetsNodeAndKind) {
-    Probe* a = add("a", kKindTrooper);
-    Probe* b = add("b", kKindFlame);
-    EXPECT_EQ(drawOrder(), (Names{"a", "b"}));
-    EXPECT_EQ(a->getKind(), kKindTrooper);
-    EXPECT_EQ(b->getKind(), kKindFlame);
-    ASSERT_NE(a->getNode(), nullptr);
-    EXPECT_EQ(a->getNode()->item, a);
-    EXPECT_EQ(a->getNode()->next, b->getNode());
-    EXPECT_EQ(b->getNode()->prev, a->getNode());
-    EXPECT_EQ(a->getNode()->prev->prev, nullptr) << "the head sentinel starts the chain";
-    EXPECT_EQ(b->getNode()->next->next, nullptr) << "the tail sentinel ends the chain";
-    EXPECT_EQ(a->getNode()->prev->item, nullptr);
-    EXPECT_EQ(b->getNode()->next->item, nullptr);
-}
-
-TEST_F(ListFixture, RemovingTheFirstLastAndOnlyItemsRelinksTheSentinels) {
-    Probe* a = add("a");
-    add("b");
-    Probe* c = add("c");
-    list.removeNode(a->getNode());
-    EXPECT_EQ(drawOrder(), (Names{"b", "c"}));
-    list.removeNode(c->getNode());
-    EXPECT_EQ(drawOrder(), (Names{"b"}));
-    list.forEachItemRemovalSafe([](Linkable& item) { item.removeSelf(); });
-    EXPECT_TRUE(list.isEmpty());
-    EXPECT_EQ(list.count(), 0);
-    EXPECT_EQ(alive, 0);
-    add("d");
-    EXPECT_EQ(drawOrder(), (Names{"d"}));
-}
-
-TEST_F(ListFixture, RemovingSentinelsOrNullIsIgnored) {
-    Probe* a = add("a");
-    list.removeNode(nullptr);
-    list.removeNode(a->getNode()->prev);
-    list.removeNode(a->getNode()->next);
-    EXPECT_EQ(list.count(), 1);
-    EXPECT_EQ(alive, 1);
-}
-
-TEST_F(ListFixture, ClearDeletesEverythingAndLeavesAUsableList) {
-    add("a");
-    add("b");
-    add("c");
-    list.clear();
-    EXPECT_EQ(alive, 0);
-    EXPECT_EQ(list.count(), 0);
-    list.clear();
-    add("d");
-    EXPECT_EQ(drawOrder(), (Names{"d"}));
-}
-
-TEST(LinkedListLifetime, DeletingAListDeletesEveryObjectItHolds) {
-    std::vector<std::string> log;
-    int alive = 0;
-    {
-        GLinkedList list;
-        for (int i = 0; i < 5; ++i) {
-            list.append(new Probe("p", log, &alive), kKindAlien);
-        }
-        EXPECT_EQ(alive, 5);
-    }
-    EXPECT_EQ(alive, 0);
-}
-
-TEST(LinkableRemoveSelf, AnItemInNoListIsLeftAlone) {
-    std::vector<std::string> log;
-    int alive = 0;
-    Probe loose("loose", log, &alive);
-    loose.removeSelf();
-    EXPECT_EQ(alive, 1);
-    EXPECT_EQ(loose.getNode(), nullptr);
-}
-
-TEST_F(ListFixture, InsertBeforePutsTheItemAheadOfTheNode) {
-    Probe* a = add("a");
-    Probe* c = add("c");
-    list.insertBefore(c->getNode(), new Probe("b", log, &alive), kKindGrenade);
-    list.insertBefore(a->getNode(), new Probe("first", log, &alive), kKindGrenade);
-    EXPECT_EQ(drawOrder(), (Names{"first", "a", "b", "c"}));
-    EXPECT_EQ(c->getNode()->prev->item->getKind(), kKindGrenade);
-}
-
-TEST_F(ListFixture, InsertBeforeNullAppendsAndBeforeTheHeadPutsFirst) {
-    Probe* a = add("a");
-    list.insertBefore(nullptr, new Probe("last", log, &alive), kKindAlien);
-    list.insertBefore(a->getNode()->prev, new Probe("first", log, &alive), kKindAlien);
-    EXPECT_EQ(drawOrder(), (Names{"first", "a", "last"}));
-    list.insertBefore(a->getNode(), nullptr, kKindAlien);
-    EXPECT_EQ(list.count(), 3);
-}
-
-TEST_F(ListFixture, ItemsRemovingThemselvesDuringActDoNotStopTheWalk) {
-    for (int removed = 0; removed < 4; ++removed) {
-        list.clear();
-        Probe* items[4] = {add("a"), add("b"), add("c"), add("d")};
-        items[removed]->removeWhenVisited = true;
-        log.clear();
-        list.forEachAct(map);
-        EXPECT_EQ(log, (Names{"a", "b", "c", "d"})) << "removing item " << removed;
-        EXPECT_EQ(list.count(), 3);
-        EXPECT_EQ(alive, 3);
-    }
-}
-
-TEST_F(ListFixture, EveryItemMayRemoveItselfDuringAfterAct) {
-    for (const char* name : {"a", "b", "c"}) {
-        add(name)->removeWhenVisited = true;
-    }
-    log.clear();
-    list.forEachAfterAct();
-    EXPECT_EQ(log, (Names{"a", "b", "c"}));
-    EXPECT_TRUE(list.isEmpty());
-    EXPECT_EQ(alive, 0);
-}
-
-TEST_F(ListFixture, ItemsInsertedBeforeTheVisitedNodeWaitForTheNextPass) {
-    add("a");
-    Probe* b = add("b");
-    add("c");
-    b->insertInto = &list;
-    log.clear();
-    list.forEachAct(map);
-    EXPECT_EQ(log, (Names{"a", "b", "c"}));
-    log.clear();
-    list.forEachAct(map);
-    EXPECT_EQ(log, (Names{"a", "b'", "b", "c"}));
-}
-
-TEST_F(ListFixture, AGrenadeMayPutFragmentsAheadAndThenRemoveItself) {
-    add("a");
-    Probe* g = add("g");
-    add("c");
-    g->insertInto = &list;
-    g->removeWhenVisited = true;
-    log.clear();
-    list.forEachAct(map);
-    EXPECT_EQ(log, (Names{"a", "g", "c"}));
-    EXPECT_EQ(drawOrder(), (Names{"a", "g'", "c"}));
-}
-
-TEST_F(ListFixture, KeyEventsAndPlainPassesReachEveryItemInOrder) {
-    add("a");
-    add("b");
-    log.clear();
-    list.keyDown(32);
-    list.keyUp(13);
-    list.forEachReadControls();
-    EXPECT_EQ(log, (Names{"a down 32", "b down 32", "a up 13", "b up 13", "a", "b"}));
-}
-
-TEST_F(ListFixture, AListIsAFocusReceiver) {
-    add("a");
-    Focusable& receiver = list;
-    log.clear();
-    receiver.keyDown(97);
-    EXPECT_EQ(log, (Names{"a down 97"}));
-    LinkedList plain;
-    plain.keyDown(97);
-    EXPECT_EQ(plain.count(), 0);
-}
 
 // A list whose links a test may walk, to check them against the items.
 class OpenList : public GLinkedList {
   public:
-    // The items from head to tail, after checking every link both ways.
-    std::vector<Linkable*> checkedItems() const {
-        std::vector<Linkable*> items;
+    ListNode* first() const { return head; }
+
+    // The items' names from head to tail, after checking every link both ways.
+    Names checkedNames() const {
+        Names names;
         EXPECT_EQ(head->prev, nullptr);
         EXPECT_EQ(tail->next, nullptr);
         EXPECT_EQ(head->item, nullptr);
@@ -265,142 +69,178 @@ class OpenList : public GLinkedList {
         for (ListNode* node = head; node != tail; node = node->next) {
             EXPECT_EQ(node->next->prev, node);
             if (node != head) {
-                EXPECT_NE(node->item, nullptr);
                 EXPECT_EQ(node->item->getNode(), node);
-                items.push_back(node->item);
+                names.push_back(static_cast<Item*>(node->item)->name);
             }
         }
-        EXPECT_EQ(int32_t(items.size()), count());
-        EXPECT_EQ(isEmpty(), items.empty());
-        return items;
+        EXPECT_EQ(int32_t(names.size()), count());
+        EXPECT_EQ(isEmpty(), names.empty());
+        return names;
     }
 };
 
-// An object that, when it acts, does what a script says: nothing, remove
-// itself, put a fragment ahead of itself, or both.
-class Actor : public Move {
-  public:
-    Actor(int id, std::vector<int>& visits, OpenList& list, int& alive)
-        : Move(0, 0, 0, 0), id(id), visits(visits), list(list), alive(alive) {
-        ++alive;
-    }
-    ~Actor() override { --alive; }
-
-    void act(Collision&) override { perform(); }
-    void afterAct() override { perform(); }
-
-    const int id;
-    int nextId = -1; // the fragment's id, or -1 for none
-    bool leave = false;
-
-  private:
-    void perform() {
-        visits.push_back(id);
-        if (nextId >= 0) {
-            list.insertBefore(getNode(), new Actor(nextId, visits, list, alive), kKindGrenade);
-            nextId = -1;
-        }
-        if (leave) {
-            removeSelf();
-        }
-    }
-
-    std::vector<int>& visits;
-    OpenList& list;
-    int& alive;
-};
-
-TEST(ListInvariants, HoldThroughPassesWhereItemsLeaveAndPutFragmentsAhead) {
-    std::srand(31);
-    std::vector<int> visits;
+struct Lists : ::testing::Test {
+    Names log;
     int alive = 0;
     OpenList list;
-    int ids = 0;
-    for (int i = 0; i < 20; ++i) {
-        list.append(new Actor(ids++, visits, list, alive), kKindAlien);
+    Collision map{640, 480, 2};
+
+    Item* add(const std::string& name, int32_t kind = kKindAlien) {
+        auto* item = new Item(name, log, alive, &list);
+        list.append(item, kind);
+        return item;
     }
-    Collision map(640, 480, 2);
+    Item* loose(const std::string& name) { return new Item(name, log, alive, &list); }
+};
+
+TEST_F(Lists, AppendInsertAndRemoveKeepOrderKindsAndLinks) {
+    EXPECT_TRUE(list.checkedNames().empty());
+    Item* a = add("a", kKindTrooper);
+    Item* c = add("c", kKindFlame);
+    list.insertBefore(c->getNode(), loose("b"), kKindGrenade);
+    list.insertBefore(list.first(), loose("first"), kKindAlien);
+    list.insertBefore(nullptr, loose("last"), kKindAlien);
+    list.insertBefore(a->getNode(), nullptr, kKindAlien);
+    EXPECT_EQ(list.checkedNames(), (Names{"first", "a", "b", "c", "last"}));
+    EXPECT_EQ(a->getKind(), kKindTrooper);
+    EXPECT_EQ(c->getKind(), kKindFlame);
+    EXPECT_EQ(c->getNode()->prev->item->getKind(), kKindGrenade);
+
+    // Sentinels and null are never unlinked; real nodes go with their items.
+    list.removeNode(nullptr);
+    list.removeNode(list.first());
+    list.removeNode(list.first()->next->next);
+    list.removeNode(list.first()->next);
+    list.removeNode(c->getNode()->next);
+    list.removeNode(c->getNode()->next); // now the tail
+    EXPECT_EQ(list.checkedNames(), (Names{"b", "c"}));
+    EXPECT_EQ(alive, 2);
+}
+
+TEST_F(Lists, ClearAndDestructionDeleteEveryItem) {
+    add("a");
+    add("b");
+    list.clear();
+    EXPECT_EQ(alive, 0);
+    list.clear();
+    add("c");
+    EXPECT_EQ(list.checkedNames(), (Names{"c"}));
+    {
+        GLinkedList scoped;
+        for (int i = 0; i < 5; ++i) {
+            scoped.append(loose("p"), kKindAlien);
+        }
+        EXPECT_EQ(alive, 6);
+    }
+    EXPECT_EQ(alive, 1);
+    Item alone("alone", log, alive);
+    alone.removeSelf();
+    EXPECT_EQ(alive, 2) << "an item in no list is left alone";
+}
+
+TEST_F(Lists, FragmentsPutAheadDuringAPassWaitForTheNextOne) {
+    add("a");
+    Item* grenade = add("g");
+    add("c");
+    grenade->fragment = "g'";
+    grenade->leave = true;
+    list.forEachAct(map);
+    EXPECT_EQ(log, (Names{"a", "g", "c"}));
+    log.clear();
+    list.forEachAfterAct();
+    EXPECT_EQ(log, (Names{"a", "g'", "c"}));
+}
+
+TEST_F(Lists, EveryItemMayLeaveDuringAPass) {
+    for (const char* name : {"a", "b", "c"}) {
+        add(name)->leave = true;
+    }
+    list.forEachAfterAct();
+    EXPECT_EQ(log, (Names{"a", "b", "c"}));
+    EXPECT_TRUE(list.checkedNames().empty());
+    EXPECT_EQ(alive, 0);
+}
+
+TEST_F(Lists, InvariantsHoldThroughPassesWhereItemsLeaveAndPutFragmentsAhead) {
+    std::srand(31);
+    int ids = 0;
+    for (; ids < 20; ++ids) {
+        add(std::to_string(ids));
+    }
     for (int pass = 0; pass < 30; ++pass) {
         // Script the pass, and work out who must be visited and who must stay.
-        std::vector<int> expectedVisits, expectedAfter;
-        for (Linkable* item : list.checkedItems()) {
-            auto& actor = static_cast<Actor&>(*item);
-            expectedVisits.push_back(actor.id);
+        Names expectedVisits, expectedAfter;
+        for (ListNode* node = list.first()->next; node->item != nullptr; node = node->next) {
+            auto& item = static_cast<Item&>(*node->item);
+            expectedVisits.push_back(item.name);
             const int roll = std::rand() % 6;
             if (roll == 0 || roll == 2) {
-                actor.nextId = ids++;
-                expectedAfter.push_back(actor.nextId);
+                item.fragment = std::to_string(ids++);
+                expectedAfter.push_back(item.fragment);
             }
-            actor.leave = roll == 1 || roll == 2;
-            if (!actor.leave) {
-                expectedAfter.push_back(actor.id);
+            item.leave = roll == 1 || roll == 2;
+            if (!item.leave) {
+                expectedAfter.push_back(item.name);
             }
         }
-        visits.clear();
+        log.clear();
         if (pass % 2 == 0) {
             list.forEachAct(map);
         } else {
             list.forEachAfterAct();
         }
-        EXPECT_EQ(visits, expectedVisits) << "pass " << pass << ": fragments wait a pass";
-        std::vector<int> after;
-        for (Linkable* item : list.checkedItems()) {
-            after.push_back(static_cast<Actor&>(*item).id);
-        }
-        ASSERT_EQ(after, expectedAfter) << "pass " << pass;
-        EXPECT_EQ(alive, int(after.size()));
+        EXPECT_EQ(log, expectedVisits) << "pass " << pass << ": fragments wait a pass";
+        ASSERT_EQ(list.checkedNames(), expectedAfter) << "pass " << pass;
+        EXPECT_EQ(alive, int(expectedAfter.size()));
     }
     list.clear();
-    EXPECT_TRUE(list.checkedItems().empty());
+    EXPECT_TRUE(list.checkedNames().empty());
     EXPECT_EQ(alive, 0);
 }
 
-struct NearestFixture : ::testing::Test {
-    std::vector<std::string> log;
-    GLinkedList list;
-    Probe* at(const char* name, int32_t x, int32_t y) {
-        auto* probe = new Probe(name, log, nullptr, x, y);
-        list.append(probe, kKindTrooper);
-        return probe;
-    }
+TEST_F(Lists, KeyEventsAndPlainPassesReachEveryItemInOrder) {
+    add("a");
+    add("b");
+    Focusable& receiver = list;
+    receiver.keyDown(32);
+    receiver.keyUp(13);
+    list.forEachReadControls();
+    list.forEachDraw();
+    EXPECT_EQ(log, (Names{"a down 32", "b down 32", "a up 13", "b up 13", "a", "b", "a", "b"}));
+}
+
+struct Point {
+    int32_t x, y;
 };
 
-TEST_F(NearestFixture, EmptyListHasNoNearest) {
-    EXPECT_EQ(list.nearestTo(LinkablePoint(10, 10)), nullptr);
-}
+struct NearestCase {
+    std::vector<Point> items;
+    Point from;
+    int want; // index of the nearest item, or -1 for none
+};
 
-TEST_F(NearestFixture, NearestUsesManhattanDistance) {
-    at("diagonal", 107, 107);                   // 14 away
-    Probe* straight = at("straight", 100, 113); // 13 away
-    EXPECT_EQ(list.nearestTo(LinkablePoint(100, 100)), straight);
-}
-
-TEST_F(NearestFixture, EqualDistancesGoToTheItemNearerTheHead) {
-    Probe* first = at("first", 110, 100);
-    at("second", 90, 100);
-    at("third", 100, 110);
-    EXPECT_EQ(list.nearestTo(LinkablePoint(100, 100)), first);
-}
-
-TEST_F(NearestFixture, ItemsTenThousandOrMoreAwayAreNeverFound) {
-    at("far", 9000, 1000); // exactly 10000
-    EXPECT_EQ(list.nearestTo(LinkablePoint(0, 0)), nullptr);
-    Probe* near = at("near", 9000, 999);
-    EXPECT_EQ(list.nearestTo(LinkablePoint(0, 0)), near);
-}
-
-TEST_F(NearestFixture, AnItemOnTheSamePointIsAtDistanceZero) {
-    at("beside", 51, 50);
-    Probe* same = at("same", 50, 50);
-    EXPECT_EQ(list.nearestTo(LinkablePoint(50, 50)), same);
-    EXPECT_EQ(list.nearestTo(*same), same);
-}
-
-TEST_F(NearestFixture, ExtremeCoordinatesDoNotOverflow) {
-    at("far", INT32_MIN, INT32_MIN);
-    Probe* near = at("near", 0, 0);
-    EXPECT_EQ(list.nearestTo(LinkablePoint(INT32_MAX, INT32_MAX)), nullptr);
-    EXPECT_EQ(list.nearestTo(LinkablePoint(3, -4)), near);
+TEST_F(Lists, NearestIsByManhattanDistanceBelowTheLimitAndTiesGoToTheHead) {
+    const NearestCase cases[] = {
+        {{}, {10, 10}, -1},
+        {{{107, 107}, {100, 113}}, {100, 100}, 1},            // 14 against 13
+        {{{110, 100}, {90, 100}, {100, 110}}, {100, 100}, 0}, // all 10
+        {{{9000, 1000}}, {0, 0}, -1},                         // exactly the limit
+        {{{9000, 1000}, {9000, 999}}, {0, 0}, 1},
+        {{{51, 50}, {50, 50}}, {50, 50}, 1},
+        {{{INT32_MIN, INT32_MIN}, {0, 0}}, {INT32_MAX, INT32_MAX}, -1}, // no overflow
+        {{{INT32_MIN, INT32_MIN}, {0, 0}}, {3, -4}, 1},
+    };
+    for (const NearestCase& c : cases) {
+        list.clear();
+        std::vector<Move*> items;
+        for (const Point& p : c.items) {
+            items.push_back(new Item("", log, alive, &list, p.x, p.y));
+            list.append(items.back(), kKindTrooper);
+        }
+        EXPECT_EQ(list.nearestTo(LinkablePoint(c.from.x, c.from.y)),
+                  c.want < 0 ? nullptr : items[size_t(c.want)])
+            << c.from.x << "," << c.from.y;
+    }
 }
 
 TEST(ObjectKinds, CodesMatchTheGameWorld) {
