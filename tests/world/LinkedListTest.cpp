@@ -138,19 +138,6 @@ TEST_F(Lists, ClearAndDestructionDeleteEveryItem) {
     EXPECT_EQ(alive, 2) << "an item in no list is left alone";
 }
 
-TEST_F(Lists, FragmentsPutAheadDuringAPassWaitForTheNextOne) {
-    add("a");
-    Item* grenade = add("g");
-    add("c");
-    grenade->fragment = "g'";
-    grenade->leave = true;
-    list.forEachAct(map);
-    EXPECT_EQ(log, (Names{"a", "g", "c"}));
-    log.clear();
-    list.forEachAfterAct();
-    EXPECT_EQ(log, (Names{"a", "g'", "c"}));
-}
-
 TEST_F(Lists, EveryItemMayLeaveDuringAPass) {
     for (const char* name : {"a", "b", "c"}) {
         add(name)->leave = true;

@@ -6,8 +6,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/Globals.h"
-#include "gfx/Buffer.h"
 #include "gfx/Light.h"
 #include "world/Move.h"
 #include "world/Tosser.h"
@@ -15,15 +13,26 @@
 
 namespace {
 
-constexpr uint32_t kRed = 0xFF0000;
-constexpr uint32_t kGreen = 0x00FF00;
-constexpr uint32_t kBlue = 0x0000FF;
-constexpr uint32_t kWhite = 0xFFFFFF;
-
 std::vector<Move*> particles(const Tosser& tosser) {
     std::vector<Move*> all;
     tosser.forEachItem([&all](Linkable& item) { all.push_back(dynamic_cast<Move*>(&item)); });
     return all;
+}
+
+// The lowest and highest vx and vy of particles [from, to).
+struct Range {
+    int32_t lowX = INT32_MAX, highX = INT32_MIN, lowY = INT32_MAX, highY = INT32_MIN;
+};
+
+Range velocities(const std::vector<Move*>& all, size_t from, size_t to) {
+    Range r;
+    for (size_t i = from; i < to; ++i) {
+        r.lowX = std::min(r.lowX, all[i]->getVx());
+        r.highX = std::max(r.highX, all[i]->getVx());
+        r.lowY = std::min(r.lowY, all[i]->getVy());
+        r.highY = std::max(r.highY, all[i]->getVy());
+    }
+    return r;
 }
 
 class Tossers : public WorldPictures {
@@ -31,31 +40,17 @@ class Tossers : public WorldPictures {
     Bobs* fourFrames() { return makeSet("blood", 4, 4, {kRed, kGreen, kBlue, kWhite}); }
 };
 
-TEST_F(Tossers, SuccessiveParticlesOfAFreshTosserCycleTheFrames) {
-    Tosser blood(8, 2, fourFrames());
-    const LinkablePoint at(100, 100);
-    blood.toss(at, 5);
-    std::vector<int32_t> frames;
-    for (Move* p : particles(blood)) {
-        frames.push_back(p->getDirection());
-    }
-    EXPECT_EQ(frames, (std::vector<int32_t>{1, 2, 3, 0, 1}));
-    EXPECT_EQ(blood.getFrameCounter(), 1);
-}
-
-TEST_F(Tossers, TossingNothingChangesNothing) {
-    Tosser blood(8, 2, fourFrames());
-    blood.toss(LinkablePoint(100, 100), 0);
-    blood.toss(LinkablePoint(100, 100), -3);
-    EXPECT_EQ(blood.count(), 0);
-    EXPECT_EQ(blood.getFrameCounter(), 0);
-}
-
-TEST_F(Tossers, EachParticleStartsAtTheSourceWithTheFlyingSet) {
-    Bobs* set = makeSet("part", 35, 29, {kRed, kGreen});
+TEST_F(Tossers, SuccessiveParticlesCycleTheFramesAndStartAtTheSource) {
+    Bobs* set = makeSet("part", 35, 29, {kRed, kGreen, kBlue, kWhite});
     Tosser parts(18, 2, set);
-    parts.toss(LinkablePoint(320, 240), 3);
+    parts.toss(LinkablePoint(100, 100), 0);
+    parts.toss(LinkablePoint(100, 100), -3);
+    EXPECT_EQ(parts.count(), 0);
+    EXPECT_EQ(parts.getFrameCounter(), 0) << "tossing nothing changes nothing";
+    parts.toss(LinkablePoint(320, 240), 5);
+    std::vector<int32_t> frames;
     for (Move* p : particles(parts)) {
+        frames.push_back(p->getDirection());
         EXPECT_EQ(p->x, 320);
         EXPECT_EQ(p->y, 240);
         EXPECT_EQ(p->getSprites(), set);
@@ -64,77 +59,63 @@ TEST_F(Tossers, EachParticleStartsAtTheSourceWithTheFlyingSet) {
         EXPECT_EQ(p->getFriction(), 2);
         EXPECT_FALSE(p->isHeadingMode());
     }
+    EXPECT_EQ(frames, (std::vector<int32_t>{1, 2, 3, 0, 1}));
+    EXPECT_EQ(parts.getFrameCounter(), 1);
 }
 
 TEST_F(Tossers, ATossScattersEachComponentOverTwiceTheSpreadEachWay) {
     std::srand(5);
     Tosser blood(8, 2, fourFrames());
     blood.toss(LinkablePoint(320, 240), 3000);
-    int32_t low = 0, high = 0;
-    for (Move* p : particles(blood)) {
-        low = std::min({low, p->getVx(), p->getVy()});
-        high = std::max({high, p->getVx(), p->getVy()});
-    }
-    EXPECT_EQ(low, -16);
-    EXPECT_EQ(high, 15);
+    const Range r = velocities(particles(blood), 0, 3000);
+    EXPECT_EQ(std::min(r.lowX, r.lowY), -16);
+    EXPECT_EQ(std::max(r.highX, r.highY), 15);
 }
 
 TEST_F(Tossers, TossAlongCarriesTheMoversVelocity) {
     std::srand(6);
     Tosser slime(2, 2, fourFrames());
-    const Move walker(0, 0, 8, 20); // heading right at twice the table vector
-    const Move flier(0, 0, -7, 4, 0);
-    slime.tossAlong(LinkablePoint(50, 60), walker, 500);
-    slime.tossAlong(LinkablePoint(50, 60), flier, 500);
+    slime.tossAlong(LinkablePoint(50, 60), Move(0, 0, 8, 20), 500); // twice the table vector
+    slime.tossAlong(LinkablePoint(50, 60), Move(0, 0, -7, 4, 0), 500);
     const std::vector<Move*> all = particles(slime);
     ASSERT_EQ(all.size(), 1000u);
-    int32_t lowX = 100, highX = -100, lowY = 100, highY = -100;
-    for (size_t i = 0; i < 500; ++i) {
-        lowX = std::min(lowX, all[i]->getVx());
-        highX = std::max(highX, all[i]->getVx());
-        lowY = std::min(lowY, all[i]->getVy());
-        highY = std::max(highY, all[i]->getVy());
-    }
-    EXPECT_EQ(lowX, 28);
-    EXPECT_EQ(highX, 31);
-    EXPECT_EQ(lowY, -2);
-    EXPECT_EQ(highY, 1);
-    for (size_t i = 500; i < 1000; ++i) {
-        EXPECT_GE(all[i]->getVx(), -9);
-        EXPECT_LE(all[i]->getVx(), -6);
-        EXPECT_GE(all[i]->getVy(), 2);
-        EXPECT_LE(all[i]->getVy(), 5);
-    }
+    const Range walker = velocities(all, 0, 500);
+    EXPECT_EQ(walker.lowX, 28);
+    EXPECT_EQ(walker.highX, 31);
+    EXPECT_EQ(walker.lowY, -2);
+    EXPECT_EQ(walker.highY, 1);
+    const Range flier = velocities(all, 500, 1000);
+    EXPECT_GE(flier.lowX, -9);
+    EXPECT_LE(flier.highX, -6);
+    EXPECT_GE(flier.lowY, 2);
+    EXPECT_LE(flier.highY, 5);
     EXPECT_EQ(all[0]->x, 50);
     EXPECT_EQ(all[0]->y, 60);
 }
 
-TEST_F(Tossers, ATosserWithoutSetsCannotTossSprites) {
+TEST_F(Tossers, SparksAreThrownOnlyAlongADirectionWhichIsAlsoTheirFrame) {
+    std::srand(8);
     Tosser sparks(4, 5, 180, 90, 0);
     sparks.toss(LinkablePoint(10, 10), 5);
     sparks.tossAlong(LinkablePoint(10, 10), Move(0, 0, 0, 10), 5);
-    EXPECT_EQ(sparks.count(), 0);
-    EXPECT_TRUE(sparks.settle());
-}
-
-TEST_F(Tossers, TossInDirectionUsesTheDirectionAsFrameAndVector) {
-    std::srand(8);
-    Tosser sparks(4, 5, 180, 90, 0);
+    EXPECT_TRUE(sparks.settle()) << "a tosser without sets cannot toss sprites";
     sparks.tossInDirection(100, 120, 27, 5, 400);
-    for (Move* p : particles(sparks)) {
+    const std::vector<Move*> all = particles(sparks);
+    for (Move* p : all) {
         EXPECT_EQ(p->getDirection(), 27);
         EXPECT_EQ(p->getSprites(), nullptr);
         EXPECT_EQ(p->x, 100);
         EXPECT_EQ(p->y, 120);
-        // stepX(27, 5) = -6 and stepY(27, 5) = -4, then -4..3 each.
-        EXPECT_GE(p->getVx(), -10);
-        EXPECT_LE(p->getVx(), -3);
-        EXPECT_GE(p->getVy(), -8);
-        EXPECT_LE(p->getVy(), -1);
     }
+    // stepX(27, 5) = -6 and stepY(27, 5) = -4, then -4..3 each.
+    const Range r = velocities(all, 0, all.size());
+    EXPECT_GE(r.lowX, -10);
+    EXPECT_LE(r.highX, -3);
+    EXPECT_GE(r.lowY, -8);
+    EXPECT_LE(r.highY, -1);
 }
 
-TEST_F(Tossers, DrawMovesAndShowsEachParticleWithItsOwnFrame) {
+TEST_F(Tossers, DrawShowsEachParticleCentredInItsOwnFrame) {
     Tosser still(0, 2, fourFrames());
     still.toss(LinkablePoint(200, 150), 2); // frames 1 and 2, no spread: they do not move
     still.draw();
@@ -142,17 +123,12 @@ TEST_F(Tossers, DrawMovesAndShowsEachParticleWithItsOwnFrame) {
     EXPECT_EQ(screenAt(198, 148), kBlue);
     EXPECT_EQ(screenAt(201, 151), kBlue);
     EXPECT_EQ(litScreenPixels(), 16);
-    EXPECT_EQ(litBackgroundPixels(), 0);
-}
-
-TEST_F(Tossers, ParticlesThrownAlongADirectionShowThatFrameOfTheFlyingSet) {
-    Tosser still(0, 2, fourFrames());
-    still.tossInDirection(200, 150, 3, 0, 1);
+    still.tossInDirection(300, 150, 3, 0, 1);
     still.draw();
-    EXPECT_EQ(screenAt(198, 148), kWhite);
-    EXPECT_EQ(screenAt(201, 151), kWhite);
-    EXPECT_EQ(litScreenPixels(), 16);
-    EXPECT_EQ(still.getFrameCounter(), 0) << "the direction, not the counter, is the frame";
+    EXPECT_EQ(screenAt(298, 148), kWhite) << "the direction, not the counter, is the frame";
+    EXPECT_EQ(screenAt(301, 151), kWhite);
+    EXPECT_EQ(litScreenPixels(), 32);
+    EXPECT_EQ(litBackgroundPixels(), 0);
 }
 
 TEST_F(Tossers, AParticleThrownAtTheEdgeBouncesBackAndNeverLeaves) {
@@ -164,9 +140,9 @@ TEST_F(Tossers, AParticleThrownAtTheEdgeBouncesBackAndNeverLeaves) {
     }
     bool reversed = false;
     for (int frame = 0; frame < 80; ++frame) {
-        std::vector<std::pair<int32_t, int32_t>> before;
+        std::vector<int32_t> before;
         for (Move* p : particles(parts)) {
-            before.emplace_back(p->getVx(), p->getVy());
+            before.push_back(p->getVx());
         }
         parts.draw();
         size_t i = 0;
@@ -175,9 +151,7 @@ TEST_F(Tossers, AParticleThrownAtTheEdgeBouncesBackAndNeverLeaves) {
             ASSERT_LT(p->x, 640 - 17);
             ASSERT_GE(p->y, 14);
             ASSERT_LT(p->y, 480 - 14);
-            const int32_t vx = before[i].first;
-            reversed = reversed || (vx != 0 && p->getVx() * vx < 0);
-            ++i;
+            reversed = reversed || p->getVx() * before[i++] < 0;
         }
     }
     EXPECT_TRUE(reversed) << "some particle bounced off an edge";
@@ -186,16 +160,9 @@ TEST_F(Tossers, AParticleThrownAtTheEdgeBouncesBackAndNeverLeaves) {
     }
 }
 
-TEST_F(Tossers, SettleOnAnEmptyTosserReturnsTrueAndDrawsNothing) {
-    Tosser blood(8, 2, fourFrames());
-    EXPECT_TRUE(blood.settle());
-    EXPECT_EQ(litBackgroundPixels(), 0);
-    EXPECT_EQ(litScreenPixels(), 0);
-}
-
 TEST_F(Tossers, StoppedParticlesBecomeStainsWithTheFrameTheyFlewWith) {
-    Bobs* parts = makeSet("trooperpart", 4, 4, {kRed, kGreen, kBlue, kWhite});
-    Tosser bodyParts(0, 2, parts);
+    Tosser bodyParts(0, 2, fourFrames());
+    EXPECT_TRUE(bodyParts.settle());
     bodyParts.toss(LinkablePoint(100, 100), 1); // frame 1
     bodyParts.toss(LinkablePoint(300, 200), 2); // frames 2, 3
     EXPECT_FALSE(bodyParts.settle());
@@ -210,9 +177,8 @@ TEST_F(Tossers, StoppedParticlesBecomeStainsWithTheFrameTheyFlewWith) {
 }
 
 TEST_F(Tossers, StainsUseTheLandedSetCentredOnTheParticle) {
-    Bobs* flying = makeSet("blood", 4, 4, {kRed, kRed, kRed, kRed});
     Bobs* landed = makeSet("bloodbg", 6, 2, {kBlue, kGreen, kWhite, kBlue});
-    Tosser blood(0, 2, flying, landed);
+    Tosser blood(0, 2, makeSet("blood", 4, 4, {kRed, kRed, kRed, kRed}), landed);
     blood.toss(LinkablePoint(50, 40), 1);
     blood.settle();
     EXPECT_EQ(backgroundAt(47, 39), kGreen);
@@ -226,10 +192,9 @@ TEST_F(Tossers, OnlyParticlesThatHaveStoppedAreSettled) {
     std::srand(10);
     Tosser blood(8, 2, fourFrames());
     blood.toss(LinkablePoint(320, 240), 30);
-    int flying = 0;
-    for (Move* p : particles(blood)) {
-        flying += !p->isStill();
-    }
+    const std::vector<Move*> all = particles(blood);
+    const auto flying =
+        std::count_if(all.begin(), all.end(), [](Move* p) { return !p->isStill(); });
     ASSERT_GT(flying, 0);
     blood.settle();
     EXPECT_EQ(blood.count(), flying);
@@ -239,7 +204,6 @@ TEST_F(Tossers, OnlyParticlesThatHaveStoppedAreSettled) {
     }
     EXPECT_FALSE(blood.settle());
     EXPECT_TRUE(blood.settle());
-    EXPECT_GT(litBackgroundPixels(), 0);
 }
 
 TEST_F(Tossers, LightParticlesFlyUntilTheyStopAndAreThenDropped) {
@@ -260,24 +224,25 @@ TEST_F(Tossers, LightParticlesFlyUntilTheyStopAndAreThenDropped) {
     // goes out at the next call.
     EXPECT_EQ(counts[0], 10);
     EXPECT_EQ(counts.back(), 0);
-    for (size_t i = 1; i < counts.size(); ++i) {
-        EXPECT_LE(counts[i], counts[i - 1]);
-    }
+    EXPECT_TRUE(std::is_sorted(counts.rbegin(), counts.rend()));
     EXPECT_EQ(litScreenPixels(), 0);
     EXPECT_EQ(litBackgroundPixels(), 0) << "light particles leave no marks";
 }
 
 TEST_F(Tossers, LightParticlesMoveTheSameWithTheLightSwitchedOff) {
     Light light;
-    light.toggle();
+    EXPECT_TRUE(light.isOn());
+    Switchable& highDetail = light; // as the setup menu switches it
+    highDetail.toggle();
+    EXPECT_FALSE(light.isOn());
     Tosser sparks(0, 5, 180, 90, 0);
     sparks.tossInDirection(320, 240, 8, 10, 1);
-    sparks.drawLights(light);
-    ASSERT_EQ(sparks.count(), 1);
-    EXPECT_EQ(particles(sparks)[0]->x, 335);
-    sparks.drawLights(light);
-    sparks.drawLights(light);
-    EXPECT_EQ(particles(sparks)[0]->x, 335 + 10 + 5);
+    std::vector<int32_t> xs;
+    for (int call = 0; call < 3; ++call) {
+        sparks.drawLights(light);
+        xs.push_back(particles(sparks).at(0)->x);
+    }
+    EXPECT_EQ(xs, (std::vector<int32_t>{335, 345, 350}));
     sparks.drawLights(light);
     EXPECT_EQ(sparks.count(), 0);
 }

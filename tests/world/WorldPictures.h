@@ -6,11 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "app/Globals.h"
 #include "gfx/Bobs.h"
+#include "gfx/Buffer.h"
+#include "gfx/Image.h"
 #include "gfx/TestPictures.h"
-#include "support/TempDir.h"
 
-class WorldPictures : public DisplayTest {
+constexpr uint32_t kRed = 0xFF0000;
+constexpr uint32_t kGreen = 0x00FF00;
+constexpr uint32_t kBlue = 0x0000FF;
+
+class WorldPictures : public FolderTest {
   protected:
     void SetUp() override;
     void TearDown() override;
@@ -19,13 +25,12 @@ class WorldPictures : public DisplayTest {
     Bobs* makeSet(const std::string& name, int width, int height,
                   const std::vector<uint32_t>& colours);
 
-    uint32_t screenAt(int x, int y) const;
-    uint32_t backgroundAt(int x, int y) const;
-    // Pixels of the screen that are not black.
-    int litScreenPixels() const;
-    int litBackgroundPixels() const;
+    static uint32_t screenAt(int x, int y) { return screen->getPixel(x, y); }
+    static uint32_t backgroundAt(int x, int y) { return background->getPixel(x, y); }
+    // Pixels that are not black.
+    static int litPixels(SurfaceHolder& picture);
+    static int litScreenPixels() { return litPixels(*screen); }
+    static int litBackgroundPixels() { return litPixels(*background); }
 
-    TempDir folder;
-    std::unique_ptr<WorkingDir> here;
     std::vector<std::unique_ptr<Bobs>> sets;
 };
