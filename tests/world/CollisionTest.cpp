@@ -69,10 +69,6 @@ TEST(CollisionShape, GridsOfEverySizeAndShift) {
         EXPECT_EQ(map.getRows(), c.rows);
         EXPECT_EQ(map.cellAt(100, 100), Collision::kEmpty);
     }
-    Collision fine(64, 48, 0);
-    fine.add(10, 10, 5, 5, nullptr);
-    EXPECT_EQ(fine.cellAt(14, 14), 0);
-    EXPECT_EQ(fine.cellAt(15, 14), Collision::kEmpty);
 }
 
 TEST_F(Collisions, AfterClearEveryLookupFindsNothing) {
