@@ -71,37 +71,14 @@ TEST(CollisionShape, GridsOfEverySizeAndShift) {
     }
 }
 
-TEST_F(Collisions, AfterClearEveryLookupFindsNothing) {
-    add("alien", 0, 0, 640, 480);
-    EXPECT_EQ(map.cellAt(100, 100), 0);
-    map.clear();
-    EXPECT_EQ(map.getCount(), 0);
-    EXPECT_EQ(paintedCells(Collision::kEmpty), 160 * 120);
-    Contact* shot = make("shot", 100, 100);
-    map.testPoint(100, 100, *shot);
-    map.testRect(0, 0, 640, 480, *shot);
-    map.sweep(*shot);
-    EXPECT_TRUE(log.empty());
-}
-
-TEST_F(Collisions, ABoxPaintsWholeCellsFromItsCorner) {
-    add("alien", 10, 20, 35, 44);
-    // Cells 2..9 across (35 >> 2 = 8 wide) and 5..15 down (44 >> 2 = 11 high).
-    EXPECT_EQ(paintedCells(0), 8 * 11);
-    EXPECT_EQ(map.cellAt(8, 20), 0);
-    EXPECT_EQ(map.cellAt(7, 20), Collision::kEmpty);
-    EXPECT_EQ(map.cellAt(39, 63), 0);
-    EXPECT_EQ(map.cellAt(40, 63), Collision::kEmpty);
-    EXPECT_EQ(map.cellAt(39, 64), Collision::kEmpty);
-}
-
 TEST_F(Collisions, BoxesOffTheGridNeverTouchCellsOutsideIt) {
     struct Case {
         int32_t x, y, w, h;
         int32_t recorded, painted;
     };
     const Case cases[] = {
-        {-100, 50, 60, 40, 0, 0}, // wholly left or above: not recorded
+        {10, 20, 35, 44, 1, 8 * 11}, // whole cells from the corner: 35 >> 2 by 44 >> 2
+        {-100, 50, 60, 40, 0, 0},    // wholly left or above: not recorded
         {50, -100, 40, 60, 0, 0},
         {-100, 50, 120, 40, 1, 30 * 10}, // the part off the grid does not cut the width
         {600, 440, 400, 400, 1, 9 * 9},  // the last column and row stay unpainted
@@ -265,7 +242,11 @@ TEST_F(Collisions, AMoveRegistersItsCentredBoxAndActsOnItsCentre) {
     // Box (83, 178, 34, 44): cells 20..27 across, 44..54 down.
     EXPECT_EQ(paintedCells(0), 8 * 11);
     EXPECT_EQ(map.cellAt(80, 176), 0);
+    EXPECT_EQ(map.cellAt(79, 176), Collision::kEmpty);
+    EXPECT_EQ(map.cellAt(80, 175), Collision::kEmpty);
     EXPECT_EQ(map.cellAt(111, 219), 0);
+    EXPECT_EQ(map.cellAt(112, 219), Collision::kEmpty);
+    EXPECT_EQ(map.cellAt(111, 220), Collision::kEmpty);
     make("flame", 100, 200)->act(map);
     make("away", 200, 200)->act(map);
     EXPECT_EQ(met(), (Log{"flame meets alien", "alien meets flame"}));

@@ -224,15 +224,4 @@ TEST_F(Lists, NearestIsByManhattanDistanceBelowTheLimitAndTiesGoToTheHead) {
     }
 }
 
-TEST(ObjectKinds, CodesMatchTheGameWorld) {
-    const int32_t codes[] = {
-        kKindTrooper,        kKindAlien,        kKindFirstAid, kKindExplodingGunPowerUp,
-        kKindGrenadePowerUp, kKindFlamePowerUp, kKindBullet,   kKindExplodingBullet,
-        kKindFlame,          kKindGrenade};
-    for (int32_t i = 0; i < 10; ++i) {
-        EXPECT_EQ(codes[i], i);
-    }
-    EXPECT_EQ(kKindParticle, kKindTrooper);
-}
-
 } // namespace
