@@ -233,12 +233,18 @@ TEST_F(Collisions, ASweepMeetsTheRegisteredSideFirstAndStopsThereIfUsedUp) {
     EXPECT_EQ(second.x, 325) << "it still stops at the occupied cells";
 }
 
-// What every game object gets from Move: registering its box centred on
-// itself, meeting what lies under its centre, and colliding harmlessly.
-TEST_F(Collisions, AMoveRegistersItsCentredBoxAndActsOnItsCentre) {
-    Contact* alien = make("alien", 100, 200);
-    alien->setHalfSize(17, 22);
-    alien->registerIn(map);
+// What every game object gets from Move, through a frame's list passes:
+// registering its box centred on itself, meeting what lies under its centre,
+// and colliding harmlessly.
+TEST_F(Collisions, ListPassesRegisterCentredBoxesAndActOnCentres) {
+    GLinkedList aliens, shots;
+    for (int32_t x : {100, 300}) {
+        auto* alien = new Contact("alien" + std::to_string(x), log, Move(x, 200, 0, 0));
+        alien->setHalfSize(17, 22);
+        aliens.append(alien, kKindAlien);
+    }
+    aliens.forEachRegister(map);
+    EXPECT_EQ(map.getCount(), 2);
     // Box (83, 178, 34, 44): cells 20..27 across, 44..54 down.
     EXPECT_EQ(paintedCells(0), 8 * 11);
     EXPECT_EQ(map.cellAt(80, 176), 0);
@@ -247,28 +253,14 @@ TEST_F(Collisions, AMoveRegistersItsCentredBoxAndActsOnItsCentre) {
     EXPECT_EQ(map.cellAt(111, 219), 0);
     EXPECT_EQ(map.cellAt(112, 219), Collision::kEmpty);
     EXPECT_EQ(map.cellAt(111, 220), Collision::kEmpty);
-    make("flame", 100, 200)->act(map);
-    make("away", 200, 200)->act(map);
-    EXPECT_EQ(met(), (Log{"flame meets alien", "alien meets flame"}));
-    Move plain(100, 200, 0, 0);
-    EXPECT_FALSE(plain.collide(*alien)) << "a base object is never used up";
-}
-
-TEST_F(Collisions, ListPassesRegisterAndActEveryObject) {
-    GLinkedList aliens, shots;
-    for (int32_t x : {100, 300}) {
-        auto* alien = new Contact("alien" + std::to_string(x), log, Move(x, 100, 0, 0));
-        alien->setHalfSize(10, 10);
-        aliens.append(alien, kKindAlien);
-    }
-    aliens.forEachRegister(map);
-    EXPECT_EQ(map.getCount(), 2);
-    for (int32_t x : {100, 300, 300}) {
-        shots.append(new Contact("shot", log, Move(x, 100, 0, 0)), kKindFlame);
+    for (int32_t x : {100, 200, 300, 300}) {
+        shots.append(new Contact("shot", log, Move(x, 200, 0, 0)), kKindFlame);
     }
     shots.forEachAct(map);
     EXPECT_EQ(met(), (Log{"shot meets alien100", "alien100 meets shot", "shot meets alien300",
                           "alien300 meets shot", "shot meets alien300", "alien300 meets shot"}));
+    Move plain(100, 200, 0, 0);
+    EXPECT_FALSE(plain.collide(plain)) << "a base object is never used up";
 }
 
 } // namespace
