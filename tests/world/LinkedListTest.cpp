@@ -57,7 +57,7 @@ class Item : public Move {
 // A list whose links a test may walk, to check them against the items.
 class OpenList : public GLinkedList {
   public:
-    ListNode* first() const { return head; }
+    ListNode* headSentinel() const { return head; }
 
     // The items' names from head to tail, after checking every link both ways.
     Names checkedNames() const {
@@ -98,7 +98,7 @@ TEST_F(Lists, AppendInsertAndRemoveKeepOrderKindsAndLinks) {
     Item* a = add("a", kKindTrooper);
     Item* c = add("c", kKindFlame);
     list.insertBefore(c->getNode(), loose("b"), kKindGrenade);
-    list.insertBefore(list.first(), loose("first"), kKindAlien);
+    list.insertBefore(list.headSentinel(), loose("first"), kKindAlien);
     list.insertBefore(nullptr, loose("last"), kKindAlien);
     list.insertBefore(a->getNode(), nullptr, kKindAlien);
     EXPECT_EQ(list.checkedNames(), (Names{"first", "a", "b", "c", "last"}));
@@ -108,9 +108,9 @@ TEST_F(Lists, AppendInsertAndRemoveKeepOrderKindsAndLinks) {
 
     // Sentinels and null are never unlinked; real nodes go with their items.
     list.removeNode(nullptr);
-    list.removeNode(list.first());
-    list.removeNode(list.first()->next->next);
-    list.removeNode(list.first()->next);
+    list.removeNode(list.headSentinel());
+    list.removeNode(list.headSentinel()->next->next);
+    list.removeNode(list.headSentinel()->next);
     list.removeNode(c->getNode()->next);
     list.removeNode(c->getNode()->next); // now the tail
     EXPECT_EQ(list.checkedNames(), (Names{"b", "c"}));
@@ -147,7 +147,7 @@ TEST_F(Lists, InvariantsHoldThroughPassesWhereItemsLeaveAndPutFragmentsAhead) {
     for (int pass = 0; pass < 30; ++pass) {
         // Script the pass, and work out who must be visited and who must stay.
         Names expectedVisits, expectedAfter;
-        for (ListNode* node = list.first()->next; node->item != nullptr; node = node->next) {
+        for (ListNode* node = list.headSentinel()->next; node->item != nullptr; node = node->next) {
             auto& item = static_cast<Item&>(*node->item);
             expectedVisits.push_back(item.name);
             const int roll = std::rand() % 6;
@@ -171,7 +171,7 @@ TEST_F(Lists, InvariantsHoldThroughPassesWhereItemsLeaveAndPutFragmentsAhead) {
         EXPECT_EQ(alive, int(expectedAfter.size()));
     }
     // Last, every item leaves in one pass.
-    for (ListNode* node = list.first()->next; node->item != nullptr; node = node->next) {
+    for (ListNode* node = list.headSentinel()->next; node->item != nullptr; node = node->next) {
         static_cast<Item&>(*node->item).leave = true;
     }
     list.forEachAfterAct();
