@@ -23,7 +23,6 @@ class ConsoleTest : public DisplayTest {
         here = std::make_unique<WorkingDir>(folder.path());
         openDisplay(24);
         folder.write("pics/font.pl", rawTga(fontSheet().picture, 24));
-        folder.write("pics/console.pl", runLengthTga(Picture(640, 480, kConsoleColour), 24));
         font = std::make_unique<Font>("pics/font", 300, 80);
     }
     void TearDown() override {
@@ -33,182 +32,114 @@ class ConsoleTest : public DisplayTest {
         DisplayTest::TearDown();
         here.reset();
     }
-    void makeConsole(int height = 480) {
+    // A console of the given height, hidden unless a test looks at the drawing.
+    void makeConsole(int height = 480, bool hidden = true) {
+        delete console;
+        console = nullptr; // the new console's own loading reports go nowhere
         folder.write("pics/console.pl", runLengthTga(Picture(640, height, kConsoleColour), 24));
         console = new Console(640, height, "pics/console", font.get());
+        if (hidden) {
+            console->setVisible(false);
+        }
     }
+    const std::string& last() const { return console->line(console->getCount() - 1); }
 
     TempDir folder;
     std::unique_ptr<WorkingDir> here;
     std::unique_ptr<Font> font;
 };
 
-TEST_F(ConsoleTest, RowsFollowTheFontsLineHeight) {
-    makeConsole();
-    EXPECT_EQ(console->getRows(), 480 / (10 + 4));
-    EXPECT_EQ(console->getCount(), 0);
-    EXPECT_TRUE(console->isVisible());
-    EXPECT_EQ(console->rowBaseLine(0), 14);
-    EXPECT_EQ(console->rowBaseLine(2), 42);
-}
-
-TEST_F(ConsoleTest, AConsoleLowerThanALineStillHasOneRow) {
+TEST_F(ConsoleTest, RowsFollowTheFontsLineHeightAndAFullConsoleScrolls) {
     makeConsole(12);
-    EXPECT_EQ(console->getRows(), 1);
+    EXPECT_EQ(console->getRows(), 1) << "lower than a line still has one row";
     console->addLine("first");
     console->addLine("second");
     EXPECT_EQ(console->getCount(), 1);
     EXPECT_EQ(console->line(0), "second");
-}
 
-TEST_F(ConsoleTest, AFullConsoleDropsItsTopLine) {
     makeConsole();
-    console->setVisible(false);
     const int rows = console->getRows();
-    for (int i = 0; i < rows; ++i) {
+    EXPECT_EQ(rows, 480 / (10 + 4));
+    EXPECT_EQ(console->rowBaseLine(2), 42);
+    for (int i = 0; i <= rows; ++i) {
         console->addLine(("line " + std::to_string(i)).c_str());
-        EXPECT_EQ(console->getCount(), i + 1);
+        EXPECT_EQ(console->getCount(), std::min(i + 1, rows));
     }
-    EXPECT_EQ(console->line(0), "line 0");
-    console->addLine("newest");
-    EXPECT_EQ(console->getCount(), rows);
     EXPECT_EQ(console->line(0), "line 1");
-    EXPECT_EQ(console->line(rows - 2), "line " + std::to_string(rows - 1));
-    EXPECT_EQ(console->line(rows - 1), "newest");
+    console->appendToLast(" end");
+    EXPECT_EQ(console->line(rows - 1), "line " + std::to_string(rows) + " end");
 }
 
-TEST_F(ConsoleTest, AppendingJoinsWithoutASeparator) {
-    makeConsole();
-    console->addLine("Version information: ");
-    console->appendToLast("Version 1.1L");
-    ASSERT_EQ(console->getCount(), 1);
-    EXPECT_EQ(console->line(0), "Version information: Version 1.1L");
-    console->addLine("");
-    console->appendToLast("OK");
-    EXPECT_EQ(console->line(1), "OK");
-}
-
-TEST_F(ConsoleTest, AppendingToAFullConsoleChangesTheBottomLine) {
-    makeConsole();
-    for (int i = 0; i <= console->getRows(); ++i) {
-        console->addLine("x");
-    }
-    console->appendToLast("y");
-    EXPECT_EQ(console->line(console->getRows() - 1), "xy");
-    EXPECT_EQ(console->line(console->getRows() - 2), "x");
-}
-
-TEST_F(ConsoleTest, AppendingToAnEmptyConsoleAddsALine) {
+TEST_F(ConsoleTest, AppendingJoinsWithoutASeparatorAndTextsAreCutAt255) {
     makeConsole();
     console->appendToLast("alone");
-    ASSERT_EQ(console->getCount(), 1);
-    EXPECT_EQ(console->line(0), "alone");
-}
-
-TEST_F(ConsoleTest, LongTextsAreCutAt255Characters) {
-    makeConsole();
+    EXPECT_EQ(console->line(0), "alone") << "appending to an empty console adds a line";
+    console->addLine("Version information: ");
+    console->appendToLast("Version 1.1L");
+    EXPECT_EQ(last(), "Version information: Version 1.1L");
     for (size_t length : {254u, 255u, 256u, 1000u}) {
         console->addLine(std::string(length, 'a').c_str());
-        EXPECT_EQ(console->line(console->getCount() - 1).size(), std::min<size_t>(length, 255));
+        EXPECT_EQ(last().size(), std::min<size_t>(length, 255));
     }
     console->addLine(std::string(250, 'b').c_str());
     console->appendToLast("0123456789");
-    EXPECT_EQ(console->line(console->getCount() - 1), std::string(250, 'b') + "01234");
-    console->appendToLast("more");
-    EXPECT_EQ(console->line(console->getCount() - 1).size(), 255u);
+    EXPECT_EQ(last(), std::string(250, 'b') + "01234");
     console->addLine(nullptr);
     console->appendToLast(nullptr);
-    EXPECT_EQ(console->line(console->getCount() - 1), "");
+    EXPECT_EQ(last(), "");
 }
 
-TEST_F(ConsoleTest, LowerRowsAreMoreOpaqueAndNeverWrap) {
+TEST_F(ConsoleTest, LinesAreDrawnMoreOpaqueLowerDownAndOnlyWhileVisible) {
     EXPECT_EQ(Console::rowAlpha(0), 64);
     EXPECT_EQ(Console::rowAlpha(1), 70);
     EXPECT_EQ(Console::rowAlpha(31), 250);
     EXPECT_EQ(Console::rowAlpha(32), 255);
     for (int i = 1; i < 200; ++i) {
-        EXPECT_GE(Console::rowAlpha(i), Console::rowAlpha(i - 1)) << i;
-        EXPECT_GE(Console::rowAlpha(i), 64) << i;
+        EXPECT_GE(Console::rowAlpha(i), Console::rowAlpha(i - 1)) << "never wraps, row " << i;
     }
-}
-
-TEST_F(ConsoleTest, AVisibleConsoleDrawsItsLinesWithTheirAlpha) {
     makeConsole();
     console->addLine("A");
-    console->addLine("A");
-    // The console picture covers the screen.
-    EXPECT_EQ(screen->getPixel(600, 400), kConsoleColour);
-    // Row 0 at alpha 64 is fainter than row 1 at alpha 70; both lie between
-    // the console's colour and the glyph's.
-    const uint32_t glyph = glyphColour(0);
-    const uint32_t faint = screen->getPixel(11, console->rowBaseLine(0) - 5);
-    const uint32_t stronger = screen->getPixel(11, console->rowBaseLine(1) - 5);
-    const auto red = [](uint32_t c) { return int(c >> 16 & 0xFF); };
-    EXPECT_GT(red(faint), red(kConsoleColour));
-    EXPECT_LT(red(faint), red(glyph));
-    EXPECT_GT(red(stronger), red(faint));
-    const int expectedFaint = red(kConsoleColour) + (red(glyph) - red(kConsoleColour)) * 64 / 255;
-    EXPECT_NEAR(red(faint), expectedFaint, 2);
-}
-
-TEST_F(ConsoleTest, AHiddenConsoleRecordsButDoesNotDraw) {
-    makeConsole();
-    console->setVisible(false);
-    EXPECT_FALSE(console->isVisible());
-    console->addLine("A");
-    console->appendToLast("A");
-    EXPECT_EQ(console->line(0), "AA");
-    EXPECT_EQ(screen->getPixel(600, 400), 0u);
     console->setVisible(true);
-    EXPECT_EQ(screen->getPixel(600, 400), 0u);
+    EXPECT_EQ(screen->getPixel(600, 400), 0u) << "hidden lines are recorded, not drawn";
     console->redraw();
-    EXPECT_EQ(screen->getPixel(600, 400), kConsoleColour);
+    EXPECT_EQ(screen->getPixel(600, 400), kConsoleColour) << "the picture covers the screen";
+
+    makeConsole(480, false);
+    EXPECT_TRUE(console->isVisible()) << "a new console shows";
+    console->addLine("A");
+    console->addLine("A");
+    const auto red = [](uint32_t c) { return int(c >> 16 & 0xFF); };
+    const int faint = red(screen->getPixel(11, console->rowBaseLine(0) - 5));
+    const int back = red(kConsoleColour);
+    EXPECT_NEAR(faint, back + (red(glyphColour(0)) - back) * 64 / 255, 2);
+    EXPECT_GT(red(screen->getPixel(11, console->rowBaseLine(1) - 5)), faint);
 }
 
-TEST_F(ConsoleTest, ReportingReachesTheConsoleOnlyOnceItExists) {
+TEST_F(ConsoleTest, ReportsReachTheConsoleOnlyOnceItExists) {
     GBase::print("before");
     GBase::printAppend("before");
     makeConsole();
     EXPECT_EQ(console->getCount(), 0);
     GBase::print("Loading keys.");
     GBase::printAppend(" done");
-    ASSERT_EQ(console->getCount(), 1);
-    EXPECT_EQ(console->line(0), "Loading keys. done");
-    testing::internal::CaptureStderr();
-    GBase::error("to standard error");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "to standard error");
-    EXPECT_EQ(console->getCount(), 1);
-}
+    EXPECT_EQ(stderrOf([] { GBase::error("to standard error"); }), "to standard error");
 
-TEST_F(ConsoleTest, LoadersReportOnTheConsole) {
-    makeConsole();
-    console->setVisible(false);
+    // The loaders report what they load, and whether it worked.
     folder.write("pics/blood.lib", libraryFile(2, 2, {Picture(2, 2, 1)}));
-    Image picture("pics/console", 640, 480);
-    Bobs found(1);
-    found.load("pics/blood", 2, 2);
-    Bobs missing(1);
-    testing::internal::CaptureStderr();
-    missing.load("pics/absent", 2, 2);
-    testing::internal::GetCapturedStderr();
-    ASSERT_EQ(console->getCount(), 3);
-    EXPECT_EQ(console->line(0), "Loading image \"pics/console\".");
-    EXPECT_EQ(console->line(1), "Loading images \"pics/blood.lib\"...OK");
-    EXPECT_EQ(console->line(2), "Loading images \"pics/absent.lib\"...ERROR!");
-}
-
-TEST_F(ConsoleTest, SingleFileSetsReportOnTheConsole) {
-    makeConsole();
-    console->setVisible(false);
     folder.write("pics/gran01.bl", rawTga(Picture(2, 2, 5), 24));
-    Bobs partial(2);
-    testing::internal::CaptureStderr();
-    partial.loadFiles("pics/gran", 2, 2, 1);
-    testing::internal::GetCapturedStderr();
-    Bobs whole(1);
+    Image picture("pics/console", 640, 480);
+    Bobs found(1), missing(1), partial(2), whole(1);
+    found.load("pics/blood", 2, 2);
+    stderrOf([&] { missing.load("pics/absent", 2, 2); });
+    stderrOf([&] { partial.loadFiles("pics/gran", 2, 2, 1); });
     whole.loadFiles("pics/gran", 2, 2, 1);
-    EXPECT_EQ(console->line(0), "Loading images \"pics/gran\"...ERROR!");
-    EXPECT_EQ(console->line(1), "Loading images \"pics/gran\"...OK");
+    ASSERT_EQ(console->getCount(), 6);
+    EXPECT_EQ(console->line(0), "Loading keys. done");
+    EXPECT_EQ(console->line(1), "Loading image \"pics/console\".");
+    EXPECT_EQ(console->line(2), "Loading images \"pics/blood.lib\"...OK");
+    EXPECT_EQ(console->line(3), "Loading images \"pics/absent.lib\"...ERROR!");
+    EXPECT_EQ(console->line(4), "Loading images \"pics/gran\"...ERROR!");
+    EXPECT_EQ(console->line(5), "Loading images \"pics/gran\"...OK");
 }
 
 } // namespace

@@ -6,45 +6,34 @@
 
 namespace {
 
-struct Outcome {
-    int32_t mode;
-    std::string output;
-};
-
-Outcome parse(std::vector<const char*> args) {
+// The mode chosen and what was printed for these arguments after the name.
+std::pair<int32_t, std::string> parse(std::vector<const char*> args) {
     args.insert(args.begin(), "kravex");
     testing::internal::CaptureStdout();
     const int32_t mode = windowModeFromArguments(int(args.size()), args.data());
     return {mode, testing::internal::GetCapturedStdout()};
 }
 
-TEST(CommandLine, TheTwoOptionsSelectTheirModesSilently) {
-    EXPECT_EQ(parse({"--fullscreen"}).mode, 1);
-    EXPECT_EQ(parse({"--fullscreen"}).output, "");
-    EXPECT_EQ(parse({"--window"}).mode, 2);
-    EXPECT_EQ(parse({"--window"}).output, "");
-}
-
-TEST(CommandLine, NoArgumentLeavesTheModeOpen) {
-    const Outcome none = parse({});
-    EXPECT_EQ(none.mode, 0);
-    EXPECT_EQ(none.output, "");
-}
-
-TEST(CommandLine, NearMissesAreReportedAndIgnored) {
+TEST(CommandLine, OnlyTheExactFirstArgumentChoosesAMode) {
+    const struct {
+        std::vector<const char*> args;
+        int32_t mode;
+        std::string output;
+    } cases[] = {
+        {{}, 0, ""},
+        {{"--fullscreen"}, 1, ""},
+        {{"--window"}, 2, ""},
+        {{"--window", "--fullscreen"}, 2, ""},
+        {{"--bogus", "--window"}, 0, "Unknown parameter --bogus\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(parse(c.args), std::make_pair(c.mode, c.output)) << c.args.size();
+    }
+    // Case, dashes and suffixes all have to match.
     for (const char* arg : {"--Window", "--FULLSCREEN", "-window", "---window", "window",
                             "--windowed", "--fullscreen2", "--full", ""}) {
-        const Outcome outcome = parse({arg});
-        EXPECT_EQ(outcome.mode, 0) << arg;
-        EXPECT_EQ(outcome.output, "Unknown parameter " + std::string(arg) + "\n");
+        EXPECT_EQ(parse({arg}), std::make_pair(0, "Unknown parameter " + std::string(arg) + "\n"));
     }
-}
-
-TEST(CommandLine, OnlyTheFirstArgumentCounts) {
-    EXPECT_EQ(parse({"--window", "--fullscreen"}).mode, 2);
-    const Outcome unknownFirst = parse({"--bogus", "--window"});
-    EXPECT_EQ(unknownFirst.mode, 0);
-    EXPECT_EQ(unknownFirst.output, "Unknown parameter --bogus\n");
 }
 
 } // namespace

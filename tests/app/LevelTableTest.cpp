@@ -5,78 +5,53 @@
 namespace {
 
 // The table the game builds at start-up.
-LevelTable gameTable() {
+LevelTable gameTable(int32_t maxLevel) {
     LevelTable table(5);
     table.addRow(0, 0, 100);
     table.addRow(1000, 10, 200);
     table.addRow(3000, 20, 300);
     table.addRow(3900, 23, 500);
     table.addRow(4900, 25, 200);
-    table.maxLevel = 25;
+    table.maxLevel = maxLevel;
     return table;
 }
 
 TEST(LevelTable, EachRowStartsAtItsBaseAndStepsByItsDivisor) {
-    const LevelTable table = gameTable();
     const struct {
-        int32_t score;
-        int32_t level;
-    } cases[] = {{0, 0},      {99, 0},     {100, 1},    {999, 9},    {1000, 10},
-                 {1199, 10},  {1200, 11},  {2999, 19},  {3000, 20},  {3299, 20},
-                 {3300, 21},  {3899, 22},  {3900, 23},  {4399, 23},  {4400, 24},
-                 {4899, 24},  {4900, 25},  {5100, 25},  {100000, 25}};
+        int32_t maxLevel, score, level;
+    } cases[] = {
+        {25, 0, 0},         {25, 99, 0},    {25, 100, 1},     {25, 999, 9},   {25, 1000, 10},
+        {25, 1199, 10},     {25, 1200, 11}, {25, 2999, 19},   {25, 3000, 20}, {25, 3299, 20},
+        {25, 3300, 21},     {25, 3899, 22}, {25, 3900, 23},   {25, 4399, 23}, {25, 4400, 24},
+        {25, 4899, 24},     {25, 4900, 25}, {25, 100000, 25}, {25, -1, 0},    {25, -100, 0},
+        {25, INT32_MIN, 0}, {0, 6300, 32},  {-3, 6300, 32},   {20, 2999, 19}, {20, 4000, 20},
+    };
     for (const auto& c : cases) {
-        EXPECT_EQ(table.levelFor(c.score), c.level) << "score " << c.score;
+        EXPECT_EQ(gameTable(c.maxLevel).levelFor(c.score), c.level)
+            << "score " << c.score << " cap " << c.maxLevel;
     }
 }
 
-TEST(LevelTable, MaxLevelCapsOnlyWhenPositive) {
-    LevelTable table = gameTable();
-    table.maxLevel = 0;
-    EXPECT_EQ(table.levelFor(4900 + 200 * 7), 32);
-    table.maxLevel = -3;
-    EXPECT_EQ(table.levelFor(4900 + 200 * 7), 32);
-    table.maxLevel = 20;
-    EXPECT_EQ(table.levelFor(2999), 19);
-    EXPECT_EQ(table.levelFor(3000), 20);
-    EXPECT_EQ(table.levelFor(4000), 20);
-}
+TEST(LevelTable, OddTablesStayInBounds) {
+    LevelTable extreme(1);
+    extreme.addRow(-2000000000, 0, 1);
+    EXPECT_EQ(extreme.levelFor(INT32_MAX), INT32_MAX) << "no overflow";
 
-TEST(LevelTable, NegativeScoresUseRowZeroAndNeverGoBelowLevelZero) {
-    const LevelTable table = gameTable();
-    EXPECT_EQ(table.levelFor(-1), 0);
-    EXPECT_EQ(table.levelFor(-99), 0);
-    EXPECT_EQ(table.levelFor(-100), 0);
-    EXPECT_EQ(table.levelFor(INT32_MIN), 0);
-}
-
-TEST(LevelTable, ExtremeScoresDoNotOverflow) {
-    LevelTable table(1);
-    table.addRow(-2000000000, 0, 1);
-    EXPECT_EQ(table.levelFor(INT32_MAX), INT32_MAX);
-}
-
-TEST(LevelTable, UnfilledRowsAndExtraRowsAreIgnored) {
-    LevelTable partial(5);
-    partial.addRow(0, 0, 100);
-    partial.addRow(1000, 10, 200);
-    EXPECT_EQ(partial.levelFor(5000), 30) << "only the two added rows count";
-
-    LevelTable full(1);
-    full.addRow(0, 0, 100);
-    full.addRow(1000, 10, 200);
-    EXPECT_EQ(full.levelFor(5000), 50) << "a row beyond the allocated ones is dropped";
-
-    LevelTable empty(0);
+    // Rows not added, or beyond the allocated ones, do not count.
+    LevelTable partial(5), full(1), empty(0);
+    for (LevelTable* table : {&partial, &full}) {
+        table->addRow(0, 0, 100);
+        table->addRow(1000, 10, 200);
+    }
     empty.addRow(0, 5, 1);
+    EXPECT_EQ(partial.levelFor(5000), 30);
+    EXPECT_EQ(full.levelFor(5000), 50);
     EXPECT_EQ(empty.levelFor(123), 0);
-}
 
-TEST(LevelTable, ZeroDivisorKeepsTheBaseLevel) {
-    LevelTable table(2);
-    table.addRow(0, 0, 100);
-    table.addRow(1000, 7, 0);
-    EXPECT_EQ(table.levelFor(123456), 7);
+    LevelTable flat(2);
+    flat.addRow(0, 0, 100);
+    flat.addRow(1000, 7, 0);
+    EXPECT_EQ(flat.levelFor(123456), 7) << "a zero divisor keeps the base level";
 }
 
 } // namespace

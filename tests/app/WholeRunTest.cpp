@@ -1,4 +1,5 @@
-// Runs the real game binary headless and reads what it says.
+// Runs the real game binary headless and reads what it says and stores.
+#include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
@@ -19,7 +20,8 @@ class WholeRun : public testing::Test {
         std::filesystem::create_directory(work.path() / "dat");
     }
 
-    std::string run(const std::string& args, int* status = nullptr) {
+    // Runs the game and checks its exit status and the last lines it prints.
+    std::string run(const std::string& args) {
         const std::string command = "cd '" + work.path().string() +
                                     "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " +
                                     KRAVEX_BINARY + " " + args + " 2>/dev/null";
@@ -30,72 +32,46 @@ class WholeRun : public testing::Test {
         while ((n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) {
             output.append(chunk, n);
         }
-        const int result = pclose(pipe);
-        if (status != nullptr) {
-            *status = result;
-        }
+        EXPECT_EQ(pclose(pipe), 0);
+        const std::string tail = "Cleaning up..\nHave a nice day!\n";
+        EXPECT_EQ(output.substr(output.size() - std::min(output.size(), tail.size())), tail);
         return output;
+    }
+
+    // The six stored settings, little-endian.
+    std::vector<int32_t> settings() const {
+        const std::vector<unsigned char> file = work.read("dat/config.dat");
+        EXPECT_EQ(file.size(), 24u);
+        std::vector<int32_t> values(file.size() / 4);
+        for (size_t i = 0; i < file.size(); ++i) {
+            values[i / 4] = int32_t(uint32_t(values[i / 4]) | uint32_t(file[i]) << (8 * (i % 4)));
+        }
+        return values;
     }
 
     TempDir work;
 };
 
-bool endsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-TEST_F(WholeRun, BannerFirstAndTheCleanUpLinesLast) {
-    int status = -1;
-    const std::string output = run("--window", &status);
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(output.rfind("Kravex II", 0), 0u) << output;
+TEST_F(WholeRun, BannerFirstCleanUpLastAndTheSettingsCreated) {
+    const std::string output = run("--window");
     const std::string firstLine = output.substr(0, output.find('\n'));
+    EXPECT_EQ(firstLine.rfind("Kravex II", 0), 0u) << output;
     EXPECT_NE(firstLine.find("Version 1.1L"), std::string::npos) << firstLine;
-    EXPECT_TRUE(endsWith(output, "Cleaning up..\nHave a nice day!\n")) << output;
     EXPECT_EQ(output.find("You played for"), std::string::npos);
+    // Music starts switched on, both volumes full; entries 1 to 3 stay unset.
+    EXPECT_EQ(settings(), (std::vector<int32_t>{1, -1, -1, -1, 255, 255}));
 }
 
-TEST_F(WholeRun, UnknownOptionIsReportedAfterTheBanner) {
+TEST_F(WholeRun, UnknownOptionAfterTheBannerAndStoredSettingsSurvive) {
+    // The reserved entries 2 and 3 hold 9 and 7; entry 5 holds 300, of which
+    // only the low byte, 44, is an effect volume.
+    work.write("dat/config.dat", {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 9,  0, 0, 0,
+                                  7, 0, 0, 0, 100,  0,    0,    0,    44, 1, 0, 0});
     const std::string output = run("--Window --window");
     const size_t lineEnd = output.find('\n');
     ASSERT_NE(lineEnd, std::string::npos);
-    EXPECT_EQ(output.substr(lineEnd + 1, 26), "Unknown parameter --Window") << output;
-    EXPECT_TRUE(endsWith(output, "Cleaning up..\nHave a nice day!\n")) << output;
-}
-
-int32_t entryOf(const std::vector<unsigned char>& file, int index) {
-    uint32_t value = 0;
-    for (int b = 3; b >= 0; --b) {
-        value = value << 8 | file[size_t(index * 4 + b)];
-    }
-    return int32_t(value);
-}
-
-TEST_F(WholeRun, SettingsAreCreatedAndTheVolumesWrittenBack) {
-    run("--window");
-    const std::vector<unsigned char> settings = work.read("dat/config.dat");
-    ASSERT_EQ(settings.size(), 24u);
-    EXPECT_EQ(entryOf(settings, 0), 1) << "music starts switched on";
-    for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(entryOf(settings, i), -1) << "entry " << i;
-    }
-    EXPECT_EQ(entryOf(settings, 4), 255);
-    EXPECT_EQ(entryOf(settings, 5), 255);
-}
-
-TEST_F(WholeRun, StoredMusicAndEffectSettingsSurviveARun) {
-    const unsigned char stored[24] = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                      7, 0, 0, 0, 100,  0,    0,    0,    44,   1,    0,    0};
-    work.write("dat/config.dat", std::vector<unsigned char>(stored, stored + sizeof stored));
-    run("--window");
-    const std::vector<unsigned char> settings = work.read("dat/config.dat");
-    ASSERT_EQ(settings.size(), 24u);
-    EXPECT_EQ(entryOf(settings, 0), 0);
-    EXPECT_EQ(entryOf(settings, 3), 7);
-    EXPECT_EQ(entryOf(settings, 4), 100);
-    // Only the low byte of a stored effect volume counts: 300 plays as 44.
-    EXPECT_EQ(entryOf(settings, 5), 44);
+    EXPECT_EQ(output.substr(lineEnd + 1, 27), "Unknown parameter --Window\n") << output;
+    EXPECT_EQ(settings(), (std::vector<int32_t>{0, -1, 9, 7, 100, 44}));
 }
 
 } // namespace

@@ -10,155 +10,115 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
+// A key file: eight keys, then eight devices, each four bytes little-endian.
 Bytes file(const int32_t (&keys)[8], const int32_t (&devices)[8]) {
     Bytes bytes;
     for (const auto* values : {keys, devices}) {
-        for (int i = 0; i < 8; ++i) {
-            for (int b = 0; b < 4; ++b) {
-                bytes.push_back(static_cast<unsigned char>(uint32_t(values[i]) >> (8 * b)));
-            }
+        for (int i = 0; i < 32; ++i) {
+            bytes.push_back(static_cast<unsigned char>(uint32_t(values[i / 4]) >> (8 * (i % 4))));
         }
     }
     return bytes;
 }
 
-TEST(GuideKeysDefaults, MissingFileGivesArrowsForPlayerOneAndWasdForPlayerTwo) {
+TEST(GuideKeys, MissingOrShortFileGivesArrowsForPlayerOneAndWasdForPlayerTwo) {
     TempDir dir;
     GuideKeys one(dir.file("pl1key").c_str(), 1);
-    GuideKeys two(dir.file("pl2key").c_str(), 2);
+    EXPECT_EQ(one.fileName(), dir.file("pl1key_sdl.dat"));
+    EXPECT_STREQ(one.getName(), dir.file("pl1key").c_str());
     const int32_t expectOne[] = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN, SDLK_RCTRL};
     const int32_t expectTwo[] = {SDLK_a, SDLK_d, SDLK_w, SDLK_s, SDLK_LCTRL};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(*one.binding(i), (Binding{expectOne[i], Binding::kKeyboard})) << i;
-        EXPECT_EQ(*two.binding(i), (Binding{expectTwo[i], Binding::kKeyboard})) << i;
+    for (int i = 0; i < 8; ++i) {
+        const int32_t key = i < 5 ? expectOne[i] : SDLK_UNKNOWN;
+        EXPECT_EQ(*one.binding(i), (Binding{key, Binding::kKeyboard})) << i;
     }
-    for (int i = 5; i < 8; ++i) {
-        EXPECT_EQ(*one.binding(i), (Binding{SDLK_UNKNOWN, Binding::kKeyboard})) << i;
-    }
-    EXPECT_FALSE(dir.exists("pl1key_sdl.dat")) << "defaults are not written until saved";
-}
-
-TEST(GuideKeysDefaults, EveryShortFileGivesTheDefaults) {
-    TempDir dir;
     const Bytes whole = file({97, 98, 99, 100, 101, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0});
     for (size_t length = 0; length < whole.size(); ++length) {
         dir.write("pl2key_sdl.dat", Bytes(whole.begin(), whole.begin() + long(length)));
-        GuideKeys keys(dir.file("pl2key").c_str(), 2);
-        EXPECT_EQ(keys.binding(GuideKeys::kFire)->key, SDLK_LCTRL) << "length " << length;
-        EXPECT_EQ(keys.binding(GuideKeys::kLeft)->key, SDLK_a) << "length " << length;
-        EXPECT_EQ(keys.binding(GuideKeys::kRight)->key, SDLK_d) << "length " << length;
+        GuideKeys two(dir.file("pl2key").c_str(), 2);
+        for (int i = 0; i < 8; ++i) {
+            EXPECT_EQ(two.binding(i)->key, i < 5 ? expectTwo[i] : 0) << length << " " << i;
+        }
     }
+    EXPECT_FALSE(dir.exists("pl1key_sdl.dat")) << "defaults are not written until saved";
     dir.write("pl2key_sdl.dat", whole);
-    GuideKeys keys(dir.file("pl2key").c_str(), 2);
-    EXPECT_EQ(keys.binding(GuideKeys::kRight)->key, 98) << "a whole file is read";
+    EXPECT_EQ(GuideKeys(dir.file("pl2key").c_str(), 2).binding(1)->key, 98) << "a whole file";
+    EXPECT_EQ(one.binding(-1), nullptr);
+    EXPECT_EQ(one.binding(8), nullptr);
 }
 
-TEST(GuideKeys, FileNameIsTheBaseNameWithSdlDat) {
-    GuideKeys keys("dat/pl1key", 1);
-    EXPECT_STREQ(keys.getName(), "dat/pl1key");
-    EXPECT_EQ(keys.fileName(), "dat/pl1key_sdl.dat");
-    EXPECT_EQ(keys.binding(-1), nullptr);
-    EXPECT_EQ(keys.binding(8), nullptr);
-    EXPECT_FALSE(keys.isActionDown(-1));
-    EXPECT_FALSE(keys.isActionDown(8));
-}
-
-TEST(GuideKeysHeld, KeyboardBindingsFollowTheKeyboard) {
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
+TEST(GuideKeys, SavedBindingsComeBackAndLeftOnTheAKeyIsStoredAs61000000) {
     TempDir dir;
     GuideKeys keys(dir.file("pl1key").c_str(), 1);
-    press(SDLK_RCTRL);
-    EXPECT_TRUE(keys.isActionDown(GuideKeys::kFire));
-    EXPECT_FALSE(keys.isActionDown(GuideKeys::kLeft));
-    press(SDLK_LEFT);
-    EXPECT_TRUE(keys.isActionDown(GuideKeys::kLeft));
-    release(SDLK_RCTRL);
-    EXPECT_FALSE(keys.isActionDown(GuideKeys::kFire));
-}
-
-TEST(GuideKeysHeld, JoystickBindingsFollowTheJoystick) {
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
-    TempDir dir;
-    GuideKeys keys(dir.file("pl1key").c_str(), 1);
-    *keys.binding(GuideKeys::kFire) = Binding{4, Binding::kJoystick};
-    *keys.binding(GuideKeys::kLeft) = Binding{0, Binding::kJoystick};
-    const uint8_t fire[4] = {1, 0, 0, 0};
-    joystick->record(-20000, 0, 4, fire);
-    EXPECT_TRUE(keys.isActionDown(GuideKeys::kFire));
-    EXPECT_TRUE(keys.isActionDown(GuideKeys::kLeft));
-    press(SDLK_RCTRL);
-    joystick->record(0, 0, 4, fire);
-    EXPECT_FALSE(keys.isActionDown(GuideKeys::kLeft));
-    EXPECT_TRUE(keys.isActionDown(GuideKeys::kFire));
-}
-
-TEST(GuideKeysHeld, BindingsOutOfRangeNeverReadAsHeld) {
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
-    TempDir dir;
-    // Every key on the keyboard held, every joystick state on.
-    for (int32_t key = 0; key < Keyboard::kKeyCount; ++key) {
-        keyboard->keyDown(key);
-    }
-    const uint8_t all[4] = {1, 1, 1, 1};
-    joystick->record(-20000, -20000, 4, all);
-    dir.write("pl1key_sdl.dat",
-              file({-1, 512, 100000, INT32_MIN, 36, -1, 4, 7}, {0, 0, 0, 1, 1, 1, 2, -1}));
-    GuideKeys keys(dir.file("pl1key").c_str(), 1);
-    for (int action = 0; action < 8; ++action) {
-        EXPECT_FALSE(keys.isActionDown(action)) << "action " << action;
-    }
-    dir.write("pl1key_sdl.dat", file({0, 511, 35, 0, 4, 0, 0, 0}, {0, 0, 1, 1, 1, 0, 0, 0}));
-    GuideKeys edges(dir.file("pl1key").c_str(), 1);
-    EXPECT_TRUE(edges.isActionDown(0)) << "key 0";
-    EXPECT_TRUE(edges.isActionDown(1)) << "key 511";
-    EXPECT_FALSE(edges.isActionDown(2)) << "state 35 exists but is never set";
-    EXPECT_TRUE(edges.isActionDown(3)) << "state 0";
-    EXPECT_TRUE(edges.isActionDown(4)) << "state 4";
-}
-
-TEST(GuideKeysHeld, WithoutDevicesNothingIsHeld) {
-    ASSERT_EQ(keyboard, nullptr);
-    ASSERT_EQ(joystick, nullptr);
-    TempDir dir;
-    GuideKeys keys(dir.file("pl1key").c_str(), 1);
-    *keys.binding(GuideKeys::kFire) = Binding{4, Binding::kJoystick};
-    EXPECT_FALSE(keys.isActionDown(GuideKeys::kLeft));
-    EXPECT_FALSE(keys.isActionDown(GuideKeys::kFire));
-}
-
-TEST(GuideKeysFile, SavedBindingsComeBack) {
-    TempDir dir;
-    GuideKeys keys(dir.file("pl1key").c_str(), 1);
-    for (int i = 0; i < 8; ++i) {
-        *keys.binding(i) = Binding{1000 * i - 3, i % 3};
-    }
+    *keys.binding(GuideKeys::kLeft) = Binding{SDLK_a, Binding::kKeyboard};
+    *keys.binding(GuideKeys::kForward) = Binding{5, Binding::kJoystick};
+    *keys.binding(7) = Binding{-3, 2};
     ASSERT_TRUE(keys.save());
+    // Right stays on the right arrow (275) and fire on Right Ctrl (305).
+    EXPECT_EQ(dir.read("pl1key_sdl.dat"),
+              file({0x61, 275, 5, SDLK_DOWN, 305, 0, 0, -3}, {0, 0, 1, 0, 0, 0, 0, 2}));
     GuideKeys again(dir.file("pl1key").c_str(), 2);
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(*again.binding(i), *keys.binding(i)) << i;
     }
 }
 
-TEST(GuideKeysFile, LeftOnTheAKeyIsSavedAs61000000AndTheDevicesFollowTheKeys) {
+TEST(GuideKeysHeld, BindingsFollowTheKeyboardOrTheJoystick) {
+    InputDevices devices;
+    ASSERT_TRUE(devices.ok) << SDL_GetError();
     TempDir dir;
     GuideKeys keys(dir.file("pl1key").c_str(), 1);
-    *keys.binding(GuideKeys::kLeft) = Binding{SDLK_a, Binding::kKeyboard};
-    *keys.binding(GuideKeys::kForward) = Binding{5, Binding::kJoystick};
-    ASSERT_TRUE(keys.save());
-    const Bytes bytes = dir.read("pl1key_sdl.dat");
-    ASSERT_EQ(bytes.size(), 64u);
-    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4), (Bytes{0x61, 0, 0, 0}));
-    EXPECT_EQ(Bytes(bytes.begin() + 4, bytes.begin() + 8), (Bytes{0x13, 0x01, 0, 0}))
-        << "right stays on the right arrow, 275";
-    EXPECT_EQ(Bytes(bytes.begin() + 8, bytes.begin() + 12), (Bytes{5, 0, 0, 0}));
-    EXPECT_EQ(Bytes(bytes.begin() + 16, bytes.begin() + 20), (Bytes{0x31, 0x01, 0, 0}))
-        << "fire on Right Ctrl, 305";
-    EXPECT_EQ(Bytes(bytes.begin() + 32, bytes.begin() + 36), (Bytes{0, 0, 0, 0}));
-    EXPECT_EQ(Bytes(bytes.begin() + 40, bytes.begin() + 44), (Bytes{1, 0, 0, 0}))
-        << "the device of forward";
+    press(SDLK_RCTRL);
+    press(SDLK_LEFT);
+    EXPECT_TRUE(keys.isActionDown(GuideKeys::kFire));
+    EXPECT_TRUE(keys.isActionDown(GuideKeys::kLeft));
+    EXPECT_FALSE(keys.isActionDown(GuideKeys::kRight));
+    release(SDLK_RCTRL);
+    EXPECT_FALSE(keys.isActionDown(GuideKeys::kFire));
+
+    // On the joystick, fire is button 0 (state 4) and left is the stick.
+    *keys.binding(GuideKeys::kFire) = Binding{4, Binding::kJoystick};
+    *keys.binding(GuideKeys::kLeft) = Binding{0, Binding::kJoystick};
+    press(SDLK_RCTRL);
+    const uint8_t fire[4] = {1, 0, 0, 0};
+    joystick->record(0, 0, 4, fire);
+    EXPECT_FALSE(keys.isActionDown(GuideKeys::kLeft)) << "the left arrow is not bound now";
+    EXPECT_TRUE(keys.isActionDown(GuideKeys::kFire));
+    joystick->record(-20000, 0, 4, fire);
+    EXPECT_TRUE(keys.isActionDown(GuideKeys::kLeft));
+}
+
+TEST(GuideKeysHeld, BindingsOutOfRangeOrWithoutDevicesNeverReadAsHeld) {
+    TempDir dir;
+    const auto load = [&](const Bytes& bytes) {
+        dir.write("pl1key_sdl.dat", bytes);
+        return GuideKeys(dir.file("pl1key").c_str(), 1);
+    };
+    const Bytes outside =
+        file({-1, 512, 100000, INT32_MIN, 36, -1, 4, 7}, {0, 0, 0, 1, 1, 1, 2, -1});
+    const Bytes edges = file({0, 511, 35, 0, 4, 0, 0, 0}, {0, 0, 1, 1, 1, 0, 0, 0});
+    ASSERT_EQ(keyboard, nullptr);
+    for (int action = 0; action < 8; ++action) {
+        EXPECT_FALSE(load(edges).isActionDown(action)) << "no devices, action " << action;
+    }
+    InputDevices devices;
+    ASSERT_TRUE(devices.ok) << SDL_GetError();
+    // Every key on the keyboard held, every joystick state on.
+    for (int32_t key = 0; key < Keyboard::kKeyCount; ++key) {
+        keyboard->keyDown(key);
+    }
+    const uint8_t all[4] = {1, 1, 1, 1};
+    joystick->record(-20000, -20000, 4, all);
+    const GuideKeys bad = load(outside);
+    const GuideKeys good = load(edges);
+    const bool goodHeld[8] = {true, true, false, true, true, true, true, true};
+    for (int action = 0; action < 8; ++action) {
+        EXPECT_FALSE(bad.isActionDown(action)) << "action " << action;
+        // Joystick state 35 exists but no reading ever sets it.
+        EXPECT_EQ(good.isActionDown(action), goodHeld[action]) << "action " << action;
+    }
+    EXPECT_FALSE(bad.isActionDown(-1));
+    EXPECT_FALSE(bad.isActionDown(8));
 }
 
 } // namespace

@@ -38,24 +38,21 @@ class InputDevices {
 inline void pushKey(uint8_t type, int32_t key) {
     SDL_Event event{};
     event.type = type;
-    event.key.type = type;
     event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
     event.key.keysym.sym = static_cast<SDLKey>(key);
     SDL_PushEvent(&event);
 }
 
+// Key events as the game's pump delivers them: down, up, or one of each.
 inline void press(int32_t key) {
     pushKey(SDL_KEYDOWN, key);
     pumpEvents();
 }
-
 inline void release(int32_t key) {
     pushKey(SDL_KEYUP, key);
     pumpEvents();
 }
-
 inline void tap(int32_t key) {
     pushKey(SDL_KEYDOWN, key);
-    pushKey(SDL_KEYUP, key);
-    pumpEvents();
+    release(key);
 }

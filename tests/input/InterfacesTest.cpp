@@ -1,12 +1,9 @@
 #include "input/Interfaces.h"
 
 #include <SDL_mixer.h>
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <memory>
 
 #include "app/Console.h"
-#include "app/Detector.h"
 #include "app/GBase.h"
 #include "app/Globals.h"
 #include "audio/MixerFixture.h"
@@ -20,17 +17,18 @@
 
 namespace {
 
+bool everyInterfaceGone() {
+    return console == nullptr && screen == nullptr && keyboard == nullptr && detector == nullptr &&
+           joystick == nullptr && inputFocus == nullptr;
+}
+
 TEST(Interfaces, CreationBeforeSdlStartsMakesEveryDeviceAndFullVolumes) {
-    audioEnabled = 0;
-    sfxVolume = 0;
-    musicVolume = 0;
+    audioEnabled = sfxVolume = musicVolume = 0;
     ASSERT_TRUE(createInterfaces());
-    ASSERT_NE(inputFocus, nullptr);
+    ASSERT_TRUE(inputFocus != nullptr && keyboard != nullptr && joystick != nullptr);
     EXPECT_EQ(inputFocus->current, nullptr);
     EXPECT_NE(detector, nullptr);
-    ASSERT_NE(keyboard, nullptr);
     EXPECT_TRUE(keyboard->isOk());
-    ASSERT_NE(joystick, nullptr);
     EXPECT_EQ(audioEnabled, 1);
     EXPECT_EQ(sfxVolume, 255);
     EXPECT_EQ(musicVolume, 255);
@@ -39,17 +37,11 @@ TEST(Interfaces, CreationBeforeSdlStartsMakesEveryDeviceAndFullVolumes) {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK), 0) << SDL_GetError();
     pumpEvents();
     EXPECT_FALSE(joystick->anyOn());
-
     destroyInterfaces();
-    EXPECT_EQ(keyboard, nullptr);
-    EXPECT_EQ(joystick, nullptr);
-    EXPECT_EQ(inputFocus, nullptr);
-    EXPECT_EQ(detector, nullptr);
-    SDL_Quit();
-}
+    EXPECT_TRUE(everyInterfaceGone());
+    destroyInterfaces();
 
-TEST(Interfaces, PumpingWithoutDevicesIsHarmless) {
-    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    // Pumping without devices still drains the queue.
     SDL_Event event{};
     event.type = SDL_KEYDOWN;
     event.key.keysym.sym = SDLK_a;
@@ -59,62 +51,7 @@ TEST(Interfaces, PumpingWithoutDevicesIsHarmless) {
     SDL_Quit();
 }
 
-// The mixer's end-of-music hook only raises a flag; the pump is where the
-// main thread acts on it.
-class PumpWithMusic : public MixerFixture {
-  protected:
-    void SetUp() override {
-        MixerFixture::SetUp();
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        std::filesystem::create_directories(dir.path() / "music");
-        dir.write("music/short.wav", toneWav(kShortPieceMs));
-        here = std::make_unique<WorkingDir>(dir.path());
-    }
-    void TearDown() override {
-        delete currentMusic;
-        currentMusic = nullptr;
-        here.reset();
-        MixerFixture::TearDown();
-    }
-
-    static constexpr int kShortPieceMs = 80;
-    TempDir dir;
-    std::unique_ptr<WorkingDir> here;
-};
-
-TEST_F(PumpWithMusic, AFinishedLoopingPieceStartsAgainAtTheNextPump) {
-    ModMusic::setContinuation(ModMusic::kContinueLoop);
-    currentMusic = new ModMusic(nullptr);
-    currentMusic->play();
-    ASSERT_TRUE(currentMusic->isLoaded());
-    ASSERT_TRUE(waitUntilMusicIdle());
-    ASSERT_EQ(Mix_PlayingMusic(), 0) << "nothing restarts on the mixer's thread";
-    pumpEvents();
-    EXPECT_NE(Mix_PlayingMusic(), 0);
-    EXPECT_EQ(ModMusic::getNowPlaying(), currentMusic);
-
-    // The flag is spent: stopping the piece on purpose and pumping again
-    // must not bring it back.
-    currentMusic->stop();
-    pumpEvents();
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-}
-
-TEST_F(PumpWithMusic, AFinishedPieceIsNotFollowedInPlainMode) {
-    currentMusic = new ModMusic(nullptr);
-    currentMusic->play();
-    ASSERT_TRUE(currentMusic->isLoaded());
-    ASSERT_TRUE(waitUntilMusicIdle());
-    pumpEvents();
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-    // The pump took the flag: a later switch to loop mode finds no end
-    // left to replay.
-    ModMusic::setContinuation(ModMusic::kContinueLoop);
-    ModMusic::serviceFinished();
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-}
-
-TEST(InterfacesTeardown, TheStartUpConsoleGoesWithTheDisplay) {
+TEST(Interfaces, TheStartUpConsoleGoesWithTheDisplay) {
     ASSERT_TRUE(createInterfaces());
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK), 0) << SDL_GetError();
     {
@@ -126,22 +63,54 @@ TEST(InterfacesTeardown, TheStartUpConsoleGoesWithTheDisplay) {
         console->addLine("Loading keys.");
         // The leak checker of the sanitizer build sees a console left behind.
         destroyInterfaces();
-        EXPECT_EQ(console, nullptr);
-        EXPECT_EQ(screen, nullptr);
-        EXPECT_EQ(keyboard, nullptr);
-        EXPECT_EQ(detector, nullptr);
-        EXPECT_EQ(joystick, nullptr);
-        EXPECT_EQ(inputFocus, nullptr);
+        EXPECT_TRUE(everyInterfaceGone());
         GBase::print("after the console is gone");
     }
     SDL_Quit();
 }
 
-TEST(InterfacesTeardown, NothingPresentIsFine) {
-    destroyInterfaces();
-    destroyInterfaces();
-    EXPECT_EQ(console, nullptr);
-    EXPECT_EQ(screen, nullptr);
+// The mixer's end-of-music hook only raises a flag; the pump is where the
+// main thread acts on it.
+class PumpWithMusic : public MixerFixture {
+  protected:
+    void SetUp() override {
+        MixerFixture::SetUp();
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        dir.write("music/short.wav", toneWav(80));
+        currentMusic = new ModMusic(nullptr);
+    }
+    void TearDown() override {
+        delete currentMusic;
+        currentMusic = nullptr;
+        MixerFixture::TearDown();
+    }
+    // Plays the piece to its end without pumping.
+    void playToTheEnd() {
+        currentMusic->play();
+        ASSERT_TRUE(currentMusic->isLoaded());
+        ASSERT_TRUE(waitUntilMusicIdle());
+        ASSERT_EQ(Mix_PlayingMusic(), 0) << "nothing restarts on the mixer's thread";
+    }
+};
+
+TEST_F(PumpWithMusic, OnlyALoopingPieceStartsAgainAtTheNextPumpAndOnlyOnce) {
+    playToTheEnd();
+    pumpEvents();
+    EXPECT_EQ(Mix_PlayingMusic(), 0) << "plain mode follows with nothing";
+    // The pump took the flag: a later switch to loop mode finds no end left.
+    ModMusic::setContinuation(ModMusic::kContinueLoop);
+    ModMusic::serviceFinished();
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+
+    playToTheEnd();
+    pumpEvents();
+    EXPECT_NE(Mix_PlayingMusic(), 0);
+    EXPECT_EQ(ModMusic::getNowPlaying(), currentMusic);
+    // The flag is spent: stopping on purpose and pumping again must not
+    // bring the piece back.
+    currentMusic->stop();
+    pumpEvents();
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
 }
 
 } // namespace

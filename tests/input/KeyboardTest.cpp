@@ -15,41 +15,42 @@ class Recorder : public Focusable {
     std::vector<int32_t> events;
 };
 
-TEST(KeyboardEvents, EscapeLatchIsConsumedOnceEvenWhileHeld) {
+class KeyboardEvents : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(devices.ok) << SDL_GetError(); }
     InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
-    EXPECT_FALSE(keyboard->consumeEscape());
-    press(SDLK_ESCAPE);
-    EXPECT_TRUE(keyboard->isDown(SDLK_ESCAPE));
-    EXPECT_TRUE(keyboard->consumeEscape());
-    EXPECT_FALSE(keyboard->isDown(SDLK_ESCAPE)) << "consuming clears the held state too";
-    EXPECT_FALSE(keyboard->consumeEscape());
-    pumpEvents();
-    EXPECT_FALSE(keyboard->consumeEscape()) << "no new press, no new latch";
-    release(SDLK_ESCAPE);
-    press(SDLK_ESCAPE);
-    EXPECT_TRUE(keyboard->consumeEscape());
+};
+
+TEST_F(KeyboardEvents, EscapeAndF1LatchesAreEachConsumedOnceEvenWhileHeld) {
+    const struct {
+        int32_t key;
+        bool (Keyboard::*consume)();
+        bool (Keyboard::*other)();
+    } latches[] = {{SDLK_ESCAPE, &Keyboard::consumeEscape, &Keyboard::consumeF1},
+                   {SDLK_F1, &Keyboard::consumeF1, &Keyboard::consumeEscape}};
+    for (const auto& l : latches) {
+        EXPECT_FALSE((keyboard->*l.consume)());
+        press(l.key);
+        EXPECT_TRUE(keyboard->isDown(l.key));
+        EXPECT_FALSE((keyboard->*l.other)()) << "the latches are independent";
+        EXPECT_TRUE((keyboard->*l.consume)());
+        EXPECT_FALSE(keyboard->isDown(l.key)) << "consuming clears the held state too";
+        pumpEvents();
+        EXPECT_FALSE((keyboard->*l.consume)()) << "no new press, no new latch";
+        release(l.key);
+        press(l.key);
+        EXPECT_TRUE((keyboard->*l.consume)());
+        keyboard->setPressed(l.key);
+        EXPECT_TRUE((keyboard->*l.consume)());
+        release(l.key);
+    }
 }
 
-TEST(KeyboardEvents, F1LatchWorksLikeEscapeAndTheyAreIndependent) {
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
-    tap(SDLK_F1);
-    EXPECT_FALSE(keyboard->consumeEscape());
-    EXPECT_TRUE(keyboard->consumeF1());
-    EXPECT_FALSE(keyboard->consumeF1());
-    keyboard->setPressed(SDLK_F1);
-    EXPECT_TRUE(keyboard->consumeF1());
-}
-
-TEST(KeyboardEvents, ReleaseKeepsTheLatchUntilCleared) {
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
+TEST_F(KeyboardEvents, ReleaseKeepsTheLatchUntilCleared) {
     EXPECT_FALSE(keyboard->anyPressed());
     tap(SDLK_q);
     EXPECT_FALSE(keyboard->isDown(SDLK_q));
     EXPECT_TRUE(keyboard->wasPressed(SDLK_q));
-    EXPECT_TRUE(keyboard->anyPressed());
     tap(SDLK_0);
     keyboard->clearPressed(SDLK_q);
     EXPECT_TRUE(keyboard->anyPressed()) << "the 0 key is still latched";
@@ -57,18 +58,14 @@ TEST(KeyboardEvents, ReleaseKeepsTheLatchUntilCleared) {
     EXPECT_FALSE(keyboard->anyPressed());
 }
 
-TEST(KeyboardEvents, ScansSeeOnlyKeyCodesBelow256) {
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
+TEST_F(KeyboardEvents, ScansSeeOnlyKeyCodesBelow256) {
     for (int32_t key : {SDLK_UP, SDLK_LEFT, SDLK_F1, SDLK_RSHIFT, SDLK_LSHIFT, SDLK_RCTRL}) {
         press(key);
         EXPECT_TRUE(keyboard->isDown(key)) << key;
-        EXPECT_FALSE(keyboard->anyDown()) << key;
+        EXPECT_FALSE(keyboard->anyDown() || keyboard->anyPressed()) << key;
         EXPECT_EQ(keyboard->lastDown(), -1) << key;
-        EXPECT_FALSE(keyboard->anyPressed()) << key;
     }
     press(SDLK_a);
-    EXPECT_TRUE(keyboard->anyDown());
     EXPECT_EQ(keyboard->lastDown(), SDLK_a);
     press(SDLK_DELETE);
     EXPECT_EQ(keyboard->lastDown(), SDLK_DELETE) << "127 is the highest code held below 256";
@@ -77,19 +74,16 @@ TEST(KeyboardEvents, ScansSeeOnlyKeyCodesBelow256) {
     EXPECT_FALSE(keyboard->anyDown());
 }
 
-TEST(KeyboardEvents, WithoutFocusKeysStillReachTheKeyboard) {
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
-    ASSERT_EQ(inputFocus->current, nullptr);
+TEST_F(KeyboardEvents, TheFocusedReceiverGetsKeysInOrderAndOtherEventsAreDropped) {
     press(SDLK_x);
-    EXPECT_TRUE(keyboard->isDown(SDLK_x));
-}
-
-TEST(KeyboardEvents, FocusedReceiverGetsPressesAndReleasesInOrder) {
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
+    EXPECT_TRUE(keyboard->isDown(SDLK_x)) << "without focus keys still reach the keyboard";
     Recorder recorder;
     inputFocus->current = &recorder;
+    SDL_Event other{};
+    for (uint8_t type : {SDL_QUIT, SDL_MOUSEMOTION}) {
+        other.type = type;
+        SDL_PushEvent(&other);
+    }
     pushKey(SDL_KEYDOWN, SDLK_b);
     pushKey(SDL_KEYDOWN, SDLK_UP);
     pushKey(SDL_KEYUP, SDLK_b);
@@ -97,28 +91,11 @@ TEST(KeyboardEvents, FocusedReceiverGetsPressesAndReleasesInOrder) {
     EXPECT_EQ(recorder.events, (std::vector<int32_t>{SDLK_b, SDLK_UP, -SDLK_b}));
     EXPECT_TRUE(keyboard->isDown(SDLK_UP));
     EXPECT_FALSE(keyboard->isDown(SDLK_b));
+    EXPECT_EQ(SDL_PollEvent(&other), 0) << "the queue is drained";
 
     inputFocus->current = nullptr;
     tap(SDLK_c);
     EXPECT_EQ(recorder.events.size(), 3u) << "nothing reaches a receiver that lost the focus";
-}
-
-TEST(KeyboardEvents, OtherEventsAndTheCloseRequestAreDropped) {
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
-    Recorder recorder;
-    inputFocus->current = &recorder;
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
-    SDL_Event motion{};
-    motion.type = SDL_MOUSEMOTION;
-    SDL_PushEvent(&motion);
-    pushKey(SDL_KEYDOWN, SDLK_z);
-    pumpEvents();
-    EXPECT_EQ(recorder.events, std::vector<int32_t>{SDLK_z});
-    SDL_Event left{};
-    EXPECT_EQ(SDL_PollEvent(&left), 0) << "the queue is drained";
 }
 
 TEST(Keyboard, OutOfRangeCodesAreIgnored) {
@@ -126,21 +103,17 @@ TEST(Keyboard, OutOfRangeCodesAreIgnored) {
     for (int32_t key : {-1, -1000, Keyboard::kKeyCount, Keyboard::kKeyCount + 1, INT32_MAX}) {
         board.keyDown(key);
         board.setPressed(key);
-        EXPECT_FALSE(board.isDown(key)) << key;
-        EXPECT_FALSE(board.wasPressed(key)) << key;
+        EXPECT_FALSE(board.isDown(key) || board.wasPressed(key)) << key;
         board.keyUp(key);
         board.clearPressed(key);
     }
-    EXPECT_FALSE(board.anyPressed());
-    EXPECT_FALSE(board.anyDown());
+    EXPECT_FALSE(board.anyPressed() || board.anyDown());
     board.keyDown(Keyboard::kKeyCount - 1);
     EXPECT_TRUE(board.isDown(Keyboard::kKeyCount - 1));
     EXPECT_TRUE(board.wasPressed(Keyboard::kKeyCount - 1));
 }
 
-TEST(Keyboard, AttachedToSdlStateStaysWithinSdlsTable) {
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
+TEST_F(KeyboardEvents, AttachedToSdlStateStaysWithinSdlsTable) {
     int count = 0;
     uint8_t* state = SDL_GetKeyState(&count);
     ASSERT_NE(state, nullptr);
@@ -148,15 +121,13 @@ TEST(Keyboard, AttachedToSdlStateStaysWithinSdlsTable) {
     keyboard->attachPlatformState();
     keyboard->keyDown(SDLK_m);
     EXPECT_EQ(state[SDLK_m], 1) << "presses now write into SDL's table";
-    EXPECT_TRUE(keyboard->isDown(SDLK_m));
     EXPECT_EQ(keyboard->lastDown(), SDLK_m);
     keyboard->keyUp(SDLK_m);
     EXPECT_EQ(state[SDLK_m], 0);
     // Codes past SDL's table are neither written nor read.
     keyboard->keyDown(count);
     keyboard->keyDown(Keyboard::kKeyCount - 1);
-    EXPECT_FALSE(keyboard->isDown(count));
-    EXPECT_FALSE(keyboard->isDown(Keyboard::kKeyCount - 1));
+    EXPECT_FALSE(keyboard->isDown(count) || keyboard->isDown(Keyboard::kKeyCount - 1));
     EXPECT_TRUE(keyboard->wasPressed(count)) << "the latch is ours and still full size";
 }
 

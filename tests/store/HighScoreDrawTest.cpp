@@ -115,23 +115,14 @@ class HighScoreDrawing : public DisplayTest {
     std::unique_ptr<HighScoreTable> table;
 };
 
-TEST_F(HighScoreDrawing, TagsLoadAndCapTheLevelsAtTheLastTag) {
+TEST_F(HighScoreDrawing, EachRowShowsTheTagOfItsScoresLevelCappedAtTheLastTag) {
     // Twenty rows from y 70 must end above the message line the main menu
     // writes at 450 in the 27-pixel gold font.
     EXPECT_LE(kY + 19 * font->lineHeight(), 450 - 27);
     EXPECT_TRUE(table->hasTags());
     EXPECT_EQ(table->textIndent(), 40);
-    EXPECT_EQ(levels.maxLevel, 25);
     EXPECT_EQ(levels.levelFor(1000000), 25);
-
-    LevelTable untouched(1);
-    HighScoreTable bare(20, "dat/hiscore.dat", font.get(), nullptr, 0, untouched);
-    EXPECT_FALSE(bare.hasTags());
-    EXPECT_EQ(bare.textIndent(), 0);
-    EXPECT_EQ(untouched.maxLevel, 0);
-}
-
-TEST_F(HighScoreDrawing, EachRowShowsTheTagOfItsScoresLevel) {
+    EXPECT_EQ(levels.maxLevel, 25) << "the tags cap the levels";
     loadRows({{"99999", "A"}, {"5230", "B"}, {"1500", "C"}, {"250", "D"}, {"-7", "E"}});
     const int expected[] = {25, 25, 12, 2, 0};
     std::vector<std::vector<uint32_t>> shown;
@@ -147,37 +138,30 @@ TEST_F(HighScoreDrawing, EachRowShowsTheTagOfItsScoresLevel) {
     EXPECT_NE(referenceTag(25, 0), referenceTag(0, 0));
 }
 
-TEST_F(HighScoreDrawing, NameFollowsTheTagAndTheScoreStandsAtItsOffset) {
-    loadRows({{"4410", "DEX"}, {"12", "NEWT"}});
+TEST_F(HighScoreDrawing, NameFollowsTheTagAndIsCutBeforeTheScoreAtItsOffset) {
+    const std::string wide(63, 'W');
+    ASSERT_GT(font->width(wide.c_str()), kScoreOffset);
+    loadRows({{"4410", "DEX"}, {"12", "NEWT"}, {"900", wide}});
     clearScreen();
     table->draw(kX, kY, kScoreOffset);
     const int textX = kX + 40;
-    for (int row = 0; row < 2; ++row) {
+    const int scoreX = textX + kScoreOffset;
+    for (int row = 0; row < 3; ++row) {
         const HighScoreEntry& e = table->entry(row);
-        const std::vector<int> name = paintedColumns(row, textX, textX + kScoreOffset);
+        const std::vector<int> name = paintedColumns(row, textX, scoreX);
         ASSERT_FALSE(name.empty()) << row;
         EXPECT_LT(name.front(), textX + 4) << row;
-        EXPECT_LT(name.back(), textX + font->width(e.name.c_str())) << row;
-        const std::vector<int> score = paintedColumns(row, textX + kScoreOffset, 640);
+        EXPECT_LT(name.back(),
+                  std::min(textX + font->width(e.name.c_str()), scoreX - font->width(" ")))
+            << "a space's width stays free before the score, row " << row;
+        const std::vector<int> score = paintedColumns(row, scoreX, 640);
         ASSERT_FALSE(score.empty()) << row;
-        EXPECT_LT(score.front(), textX + kScoreOffset + 4) << row;
-        EXPECT_LT(score.back(), textX + kScoreOffset + font->width(e.scoreText.c_str())) << row;
+        EXPECT_LT(score.front(), scoreX + 4) << row;
+        EXPECT_LT(score.back(), scoreX + font->width(e.scoreText.c_str())) << row;
         EXPECT_TRUE(paintedColumns(row, 0, kX).empty()) << "nothing left of the tags";
     }
-}
-
-TEST_F(HighScoreDrawing, ANameTooWideForItsColumnIsCutBeforeTheScore) {
-    const std::string wide(63, 'W');
-    loadRows({{"900", wide}});
-    ASSERT_GT(font->width(wide.c_str()), kScoreOffset);
-    clearScreen();
-    table->draw(kX, kY, kScoreOffset);
-    const int scoreX = kX + 40 + kScoreOffset;
-    EXPECT_TRUE(paintedColumns(0, scoreX - font->width(" "), scoreX).empty())
-        << "a space's width stays free before the score";
-    EXPECT_GT(paintedColumns(0, kX + 40, scoreX).size(), size_t(kScoreOffset / 2));
-    EXPECT_FALSE(paintedColumns(0, scoreX, scoreX + 40).empty()) << "the score is still shown";
-    EXPECT_EQ(table->entry(0).name, wide) << "only the drawing is cut";
+    EXPECT_GT(paintedColumns(2, textX, scoreX).size(), size_t(kScoreOffset / 2));
+    EXPECT_EQ(table->entry(2).name, wide) << "only the drawing is cut";
 }
 
 TEST_F(HighScoreDrawing, TheNameBeingTypedIsDrawnWithItsCursorUntilReturn) {
@@ -213,8 +197,12 @@ TEST_F(HighScoreDrawing, TheNameBeingTypedIsDrawnWithItsCursorUntilReturn) {
 }
 
 TEST_F(HighScoreDrawing, MissingTagPicturesLeaveTheNamesInPlace) {
+    LevelTable other(1), untouched(1);
+    HighScoreTable bare(20, "dat/hiscore.dat", font.get(), nullptr, 0, untouched);
+    EXPECT_FALSE(bare.hasTags());
+    EXPECT_EQ(bare.textIndent(), 0);
+    EXPECT_EQ(untouched.maxLevel, 0);
     testing::internal::CaptureStderr();
-    LevelTable other(1);
     HighScoreTable untagged(20, "dat/hiscore.dat", font.get(), "pics/nosuchtags", kTagCount, other);
     EXPECT_NE(testing::internal::GetCapturedStderr(), "");
     untagged.resetDefaults();

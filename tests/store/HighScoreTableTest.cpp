@@ -11,13 +11,7 @@
 
 namespace {
 
-std::string records(std::initializer_list<std::pair<const char*, const char*>> rows) {
-    std::string text;
-    for (const auto& row : rows) {
-        text += std::string(row.first) + "\n" + row.second + "\n";
-    }
-    return text;
-}
+using Names = std::vector<std::string>;
 
 // A table of 20 with scores 200, 190, ... 10 and names n0 ... n19.
 std::string descending() {
@@ -35,12 +29,15 @@ class HighScores : public ::testing::Test {
         writeEnciphered(dir, "hiscore_1.dat", plain);
         return table.loadFrom(path("hiscore_1.dat").c_str());
     }
-    void typeName(const char* letters) {
-        Input* input = table.getInput();
+    // Types into the new row's field, then Return unless told otherwise.
+    void typeName(const char* letters, bool finish = true) {
         for (const char* c = letters; *c != '\0'; ++c) {
-            input->keyDown(*c);
+            table.getInput()->keyDown(*c);
         }
-        input->keyDown(SDLK_RETURN);
+        if (finish) {
+            table.getInput()->keyDown(SDLK_RETURN);
+        }
+        table.finishEntry();
     }
 
     TempDir dir;
@@ -48,86 +45,22 @@ class HighScores : public ::testing::Test {
     HighScoreTable table{20, "dat/hiscore.dat", nullptr, nullptr, 0, levels};
 };
 
-TEST_F(HighScores, LoadReadsTwentyRecordsBestFirst) {
-    ASSERT_TRUE(loadText(descending()));
-    ASSERT_EQ(table.getCount(), 20);
-    EXPECT_EQ(table.entry(0).scoreText, "200");
-    EXPECT_EQ(table.entry(0).score, 200);
-    EXPECT_EQ(table.entry(0).name, "n0");
-    EXPECT_EQ(table.entry(19).score, 10);
-    EXPECT_EQ(table.entry(19).name, "n19");
-    EXPECT_EQ(table.getFileName(), path("hiscore_1.dat"));
-    EXPECT_EQ(filesIn(dir), std::vector<std::string>{"hiscore_1.dat"});
-}
-
-TEST_F(HighScores, MissingFileAnswersFalseAndDefaultsAreTombrix) {
-    EXPECT_FALSE(table.loadFrom(path("hiscore_2.dat").c_str()));
-    EXPECT_TRUE(filesIn(dir).empty());
-    table.resetDefaults();
-    for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ(table.entry(i).scoreText, "0");
-        EXPECT_EQ(table.entry(i).score, 0);
-        EXPECT_EQ(table.entry(i).name, "TOMBRIX");
-    }
-    EXPECT_FALSE(table.qualifies(0));
-    EXPECT_TRUE(table.qualifies(1));
-    ASSERT_TRUE(table.insert(1, "Mister X"));
-    EXPECT_EQ(table.getNewIndex(), 0);
-}
-
-TEST_F(HighScores, ShorterFileGivesEmptyEntriesWithScoreZero) {
-    for (int kept : {0, 1, 7, 19}) {
-        std::string text;
-        for (int i = 0; i < kept; ++i) {
-            text += "5\nfew\n";
-        }
-        text += "3"; // a last record cut in the middle of its score line
-        ASSERT_TRUE(loadText(text)) << kept;
-        for (int i = 0; i < kept; ++i) {
-            EXPECT_EQ(table.entry(i).name, "few");
-        }
-        EXPECT_EQ(table.entry(kept).score, 3) << kept;
-        EXPECT_EQ(table.entry(kept).name, "") << kept;
-        for (int i = kept + 1; i < 20; ++i) {
-            EXPECT_EQ(table.entry(i).scoreText, "") << kept << " row " << i;
-            EXPECT_EQ(table.entry(i).score, 0);
-            EXPECT_EQ(table.entry(i).name, "");
-        }
-    }
-}
-
-TEST_F(HighScores, ScoreTextIsKeptAsReadAndGarbageCountsZero) {
-    ASSERT_TRUE(loadText(records({{"007", "a"},
-                                  {"12abc", "b"},
-                                  {"abc", "c"},
-                                  {"-40", "d"},
-                                  {"99999999999", "e"},
-                                  {"", "f"}})));
-    EXPECT_EQ(table.entry(0).scoreText, "007");
-    EXPECT_EQ(table.entry(0).score, 7);
-    EXPECT_EQ(table.entry(1).score, 12);
-    EXPECT_EQ(table.entry(2).score, 0);
-    EXPECT_EQ(table.entry(3).score, -40);
-    EXPECT_EQ(table.entry(4).score, INT32_MAX) << "too large clamps, never wraps";
-    EXPECT_EQ(table.entry(5).score, 0);
-}
-
-TEST_F(HighScores, LongLinesAreCutAt63AndRecordsStayInStep) {
+TEST_F(HighScores, ScoresAreKeptAsReadAndLinesOver63AreCutInStep) {
     const std::string longName(500, 'n');
     const std::string longScore = "1" + std::string(100, '0');
-    ASSERT_TRUE(loadText(records({{"50", longName.c_str()},
-                                  {longScore.c_str(), "second"},
-                                  {"30", std::string(63, 'x').c_str()},
-                                  {"20", std::string(64, 'y').c_str()}})));
-    EXPECT_EQ(table.entry(0).name, std::string(63, 'n'));
-    EXPECT_EQ(table.entry(1).scoreText.size(), 63u);
-    EXPECT_EQ(table.entry(1).name, "second");
-    EXPECT_EQ(table.entry(2).name, std::string(63, 'x'));
-    EXPECT_EQ(table.entry(3).name, std::string(63, 'y'));
-    EXPECT_EQ(table.entry(3).score, 20);
-}
+    ASSERT_TRUE(loadText("007\na\n12abc\nb\nabc\nc\n-40\nd\n99999999999\ne\n\nf\n50\n" + longName +
+                         "\n" + longScore + "\nsecond\n20\n" + std::string(64, 'y') + "\n"));
+    const int32_t scores[] = {7, 12, 0, -40, INT32_MAX, 0, 50}; // too large clamps, never wraps
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(table.entry(i).score, scores[i]) << i;
+    }
+    EXPECT_EQ(table.entry(0).scoreText, "007");
+    EXPECT_EQ(table.entry(6).name, std::string(63, 'n'));
+    EXPECT_EQ(table.entry(7).scoreText.size(), 63u);
+    EXPECT_EQ(table.entry(7).name, "second");
+    EXPECT_EQ(table.entry(8).name, std::string(63, 'y'));
+    EXPECT_EQ(table.entry(8).score, 20);
 
-TEST_F(HighScores, GarbageBytesNeverBreakTheTable) {
     std::vector<unsigned char> noise(5000);
     for (size_t i = 0; i < noise.size(); ++i) {
         noise[i] = static_cast<unsigned char>((i * 7919) >> 3);
@@ -135,9 +68,39 @@ TEST_F(HighScores, GarbageBytesNeverBreakTheTable) {
     dir.write("hiscore_1.dat", noise);
     ASSERT_TRUE(table.loadFrom(path("hiscore_1.dat").c_str()));
     for (int i = 0; i < 20; ++i) {
-        EXPECT_LE(table.entry(i).name.size(), 63u);
-        EXPECT_LE(table.entry(i).scoreText.size(), 63u);
+        EXPECT_LE(std::max(table.entry(i).name.size(), table.entry(i).scoreText.size()), 63u);
     }
+}
+
+TEST_F(HighScores, AFileShorterThanTwentyRecordsGivesEmptyEntriesScoringZero) {
+    for (int kept : {0, 1, 7, 19}) {
+        std::string text;
+        for (int i = 0; i < kept; ++i) {
+            text += "5\nfew\n";
+        }
+        ASSERT_TRUE(loadText(text + "3")) << "a last record cut in its score line";
+        for (int i = 0; i < 20; ++i) {
+            const HighScoreEntry& e = table.entry(i);
+            EXPECT_EQ(e.name, i < kept ? "few" : "") << kept << " row " << i;
+            EXPECT_EQ(e.score, i < kept ? 5 : i == kept ? 3 : 0) << kept << " row " << i;
+            EXPECT_EQ(e.scoreText.empty(), i > kept) << kept << " row " << i;
+        }
+    }
+}
+
+TEST_F(HighScores, MissingFileAnswersFalseDefaultsAreTombrixAndSavingCreatesIt) {
+    EXPECT_FALSE(table.loadFrom(path("hiscore_2.dat").c_str()));
+    EXPECT_TRUE(filesIn(dir).empty());
+    table.resetDefaults();
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(table.entry(i).scoreText, "0");
+        EXPECT_EQ(table.entry(i).name, "TOMBRIX");
+    }
+    EXPECT_FALSE(table.qualifies(0));
+    EXPECT_TRUE(table.qualifies(1));
+    ASSERT_TRUE(table.save());
+    EXPECT_EQ(readEnciphered(dir, "hiscore_2.dat").substr(0, 10), "0\nTOMBRIX\n");
+    EXPECT_EQ(filesIn(dir), Names{"hiscore_2.dat"});
 }
 
 TEST_F(HighScores, EqualScoreDoesNotQualifyOneMoreGoesBelowTheEqualOnes) {
@@ -158,82 +121,30 @@ TEST_F(HighScores, EqualScoreDoesNotQualifyOneMoreGoesBelowTheEqualOnes) {
     EXPECT_EQ(table.entry(15).scoreText, "51");
     EXPECT_EQ(table.entry(16).name, "old15");
     EXPECT_EQ(table.entry(19).name, "old18") << "old 20th entry pushed off";
-
     ASSERT_TRUE(table.insert(100, "tie"));
     EXPECT_EQ(table.getNewIndex(), 15) << "an equal score goes below the existing ones";
-}
 
-TEST_F(HighScores, InsertAtRowZeroMovesEveryoneDownAndTheLastIsGoneAfterSaving) {
-    ASSERT_TRUE(loadText(descending()));
-    ASSERT_TRUE(table.insert(201, "Mister X"));
-    EXPECT_EQ(table.getNewIndex(), 0);
-    EXPECT_TRUE(table.isEntering());
-    ASSERT_NE(table.getInput(), nullptr);
-    for (int i = 1; i < 20; ++i) {
-        EXPECT_EQ(table.entry(i).name, "n" + std::to_string(i - 1));
-    }
-    ASSERT_TRUE(table.save());
-    const std::string saved = readEnciphered(dir, "hiscore_1.dat");
-    EXPECT_EQ(saved.find("n19"), std::string::npos);
-    EXPECT_EQ(saved.substr(0, 20), "201\nMister X\n200\nn0\n");
-    EXPECT_EQ(filesIn(dir), std::vector<std::string>{"hiscore_1.dat"});
-}
-
-TEST_F(HighScores, InsertAtTheLastRow) {
     ASSERT_TRUE(loadText(descending()));
     ASSERT_TRUE(table.insert(11, "last"));
     EXPECT_EQ(table.getNewIndex(), 19);
     EXPECT_EQ(table.entry(18).name, "n18");
-    EXPECT_EQ(table.entry(19).name, "last");
 }
 
-TEST_F(HighScores, NineTypedLettersAreSavedAsTenCharacters) {
-    table.resetDefaults();
-    ASSERT_TRUE(table.insert(42, "Mister X"));
-    typeName("abcdefghijk");
-    table.finishEntry();
-    EXPECT_FALSE(table.isEntering());
-    EXPECT_EQ(table.entry(0).name, "abcdefghi ");
-
-    table.resetDefaults();
-    ASSERT_TRUE(table.insert(42, "Mister X"));
-    typeName("tom");
-    table.finishEntry();
-    EXPECT_EQ(table.entry(0).name, "tom       ");
-}
-
-TEST_F(HighScores, NameStaysUntilReturnIsPressed) {
-    table.resetDefaults();
-    ASSERT_TRUE(table.insert(42, "Mister X"));
-    table.getInput()->keyDown(SDLK_a);
-    table.finishEntry();
-    EXPECT_TRUE(table.isEntering());
-    EXPECT_EQ(table.entry(0).name, "Mister X");
-}
-
-TEST_F(HighScores, EmptyOrBlankNameIsStoredAsUnknownTrooper) {
-    for (const char* typed : {"", " ", "   "}) {
-        table.resetDefaults();
-        ASSERT_TRUE(table.insert(42, "Mister X"));
-        typeName(typed);
-        table.finishEntry();
-        EXPECT_EQ(table.entry(0).name, "unknown trooper") << '"' << typed << '"';
-    }
-    table.resetDefaults();
-    ASSERT_TRUE(table.insert(42, "Mister X"));
-    typeName("x");
-    table.finishEntry();
-    EXPECT_EQ(table.entry(0).name, "x         ") << "one letter is a name";
-}
-
-TEST_F(HighScores, SaveThenLoadGivesTheSameTable) {
+TEST_F(HighScores, InsertAtRowZeroMovesEveryoneDownAndSavingDropsTheLast) {
     ASSERT_TRUE(loadText(descending()));
-    ASSERT_TRUE(table.insert(155, "Mister X"));
+    EXPECT_EQ(table.getFileName(), path("hiscore_1.dat"));
+    ASSERT_TRUE(table.insert(201, "Mister X"));
+    EXPECT_EQ(table.getNewIndex(), 0);
+    for (int i = 1; i < 20; ++i) {
+        EXPECT_EQ(table.entry(i).name, "n" + std::to_string(i - 1));
+    }
     typeName("zed");
-    table.finishEntry();
     ASSERT_TRUE(table.save());
     const std::string saved = readEnciphered(dir, "hiscore_1.dat");
     EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 40);
+    EXPECT_EQ(saved.find("n19"), std::string::npos);
+    EXPECT_EQ(saved.substr(0, 22), "201\nzed       \n200\nn0\n");
+    EXPECT_EQ(filesIn(dir), Names{"hiscore_1.dat"});
 
     LevelTable otherLevels(1);
     HighScoreTable other(20, "dat/hiscore.dat", nullptr, nullptr, 0, otherLevels);
@@ -242,15 +153,26 @@ TEST_F(HighScores, SaveThenLoadGivesTheSameTable) {
         EXPECT_EQ(other.entry(i).scoreText, table.entry(i).scoreText) << i;
         EXPECT_EQ(other.entry(i).name, table.entry(i).name) << i;
     }
-    EXPECT_EQ(other.entry(5).name, "zed       ");
 }
 
-TEST_F(HighScores, SaveCreatesAMissingFile) {
-    EXPECT_FALSE(table.loadFrom(path("hiscore_2.dat").c_str()));
-    table.resetDefaults();
-    ASSERT_TRUE(table.save());
-    EXPECT_EQ(readEnciphered(dir, "hiscore_2.dat").substr(0, 10), "0\nTOMBRIX\n");
-    EXPECT_EQ(filesIn(dir), std::vector<std::string>{"hiscore_2.dat"});
+TEST_F(HighScores, TheTypedNameIsStoredOnReturnAndABlankOneAsUnknownTrooper) {
+    const struct {
+        const char* typed;
+        const char* stored;
+    } cases[] = {
+        {"abcdefghijk", "abcdefghi "}, {"tom", "tom       "},    {"x", "x         "},
+        {"", "unknown trooper"},       {" ", "unknown trooper"}, {"   ", "unknown trooper"},
+    };
+    for (const auto& c : cases) {
+        table.resetDefaults();
+        ASSERT_TRUE(table.insert(42, "Mister X"));
+        typeName(c.typed, false);
+        EXPECT_TRUE(table.isEntering()) << "the name stays until Return";
+        EXPECT_EQ(table.entry(0).name, "Mister X");
+        typeName("");
+        EXPECT_FALSE(table.isEntering());
+        EXPECT_EQ(table.entry(0).name, c.stored) << '"' << c.typed << '"';
+    }
 }
 
 TEST_F(HighScores, FailedSaveKeepsTheOldTable) {
@@ -263,7 +185,6 @@ TEST_F(HighScores, FailedSaveKeepsTheOldTable) {
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(readEnciphered(dir, "hiscore_1.dat"), descending());
     EXPECT_FALSE(dir.exists("hiscore_1.dat.tmp"));
-
     EXPECT_FALSE(table.loadFrom(path("nowhere/hiscore_1.dat").c_str()));
     EXPECT_FALSE(table.save()) << "a directory that does not exist";
 }
