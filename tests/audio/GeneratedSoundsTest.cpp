@@ -121,7 +121,6 @@ TEST_F(GeneratedSounds, EverySoundIsHeardNoneClipsAndTheHeldWeaponsLoopWithoutAS
 TEST_F(GeneratedSounds, EveryPieceOfMusicLoadsPlaysAndLastsLongEnough) {
     std::vector<std::pair<std::string, double>> pieces;
     for (const char* name : kNamedMusic) {
-        // More than twenty seconds.
         pieces.emplace_back(name, std::nextafter(20.0, 21.0));
     }
     for (const auto& entry : std::filesystem::directory_iterator("music")) {

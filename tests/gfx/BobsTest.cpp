@@ -1,5 +1,6 @@
-// Sprite sets: libraries and numbered single files, hostile libraries, the
-// library writer, colour keys and the current frame.
+// Sprite frames and sets: single ".bl" frames with black transparent,
+// libraries and numbered files, hostile libraries, the library writer, colour
+// keys and the current frame.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include "gfx/Bob.h"
 #include "gfx/Bobs.h"
 #include "gfx/Buffer.h"
+#include "gfx/Image.h"
 #include "gfx/TestPictures.h"
 
 namespace {
@@ -21,6 +23,14 @@ class SpriteSets : public FolderTest {
             frames.back().at(0, 0) = 0x010203u * uint32_t(i + 1);
         }
         return frames;
+    }
+
+    // A 4 x 2 frame: black on the left, green and red on the right.
+    static Picture framePicture() {
+        Picture picture(4, 2, 0x000000);
+        picture.fillBox(2, 0, 1, 2, 0x00FF00);
+        picture.fillBox(3, 0, 1, 2, 0xFF0000);
+        return picture;
     }
 
     static void expectFrames(const Bobs& set, const std::vector<Picture>& frames) {
@@ -42,23 +52,21 @@ class SpriteSets : public FolderTest {
     std::string said;
 };
 
+// Sixteen bits here; the writer's test reads a library into 24 bits.
 TEST_F(SpriteSets, TheShippedSwitchReadsLibrariesAtTheirOwnFrameSize) {
-    for (int depth : {16, 24}) {
-        SCOPED_TRACE(depth);
-        openDisplay(depth);
-        const std::vector<Picture> frames = someFrames(3, 7, 5);
-        Bytes file = libraryFile(7, 5, frames);
-        file.resize(file.size() + 100, 0xEE); // bytes after the frames are ignored
-        folder.write("pics/alien.lib", file);
-        Bobs set(3);
-        set.setFrame(2);
-        bool ok = false;
-        said = stderrOf([&] { ok = set.load("pics/alien", 45, 45); });
-        ASSERT_TRUE(ok);
-        EXPECT_EQ(said, "");
-        EXPECT_EQ(set.getFrame(), 0);
-        expectFrames(set, frames);
-    }
+    openDisplay(16);
+    const std::vector<Picture> frames = someFrames(3, 7, 5);
+    Bytes file = libraryFile(7, 5, frames);
+    file.resize(file.size() + 100, 0xEE); // bytes after the frames are ignored
+    folder.write("pics/alien.lib", file);
+    Bobs set(3);
+    set.setFrame(2);
+    bool ok = false;
+    said = stderrOf([&] { ok = set.load("pics/alien", 45, 45); });
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(said, "");
+    EXPECT_EQ(set.getFrame(), 0);
+    expectFrames(set, frames);
 }
 
 TEST_F(SpriteSets, EightBitFramesUseTheNearestPaletteColour) {
@@ -195,9 +203,7 @@ TEST_F(SpriteSets, TheCurrentFrameIsDrawnWithTheKeyFromItsOwnCorner) {
     set.keyFromColor(0xFF, 0, 0);
     EXPECT_EQ(set.frameAt(0)->getColorKey(), 0xFF0000u);
     EXPECT_EQ(set.frameAt(1)->getColorKey(), 0xFF0000u);
-    // A load, even a failed one, makes the first frame current.
-    ASSERT_TRUE(set.load("two", 2, 2));
-    EXPECT_EQ(set.getFrame(), 0);
+    // A failed load makes the first frame current too.
     set.setFrame(1);
     EXPECT_FALSE(loadLibrary(set, "absent"));
     EXPECT_EQ(set.getFrame(), 0);
@@ -233,6 +239,43 @@ TEST_F(SpriteSets, TheWriterProducesWhatTheLoaderReads) {
     std::filesystem::remove(folder.path() / "pics/exp_.lib");
     EXPECT_FALSE(sixteen.writeLibrary());
     EXPECT_FALSE(folder.exists("pics/exp_.lib"));
+}
+
+TEST_F(SpriteSets, AFrameIsReadFromItsBlFileWithBlackTransparent) {
+    openDisplay(24);
+    folder.write("pics/man.bl", runLengthTga(framePicture(), 24, kBottomRowFirst));
+    Bob frame("pics/man", 4, 2);
+    expectPicture(frame, framePicture());
+    EXPECT_NE(frame.getSurface()->flags & SDL_SRCCOLORKEY, 0u);
+    EXPECT_EQ(frame.getColorKey(), 0u);
+    SDL_FillRect(screen->getSurface(), nullptr, 0x0000FF);
+    frame.drawAt(10, 20);
+    // Alpha is ignored: the frame is drawn opaque.
+    frame.drawAtAlpha(20, 20, 40);
+    for (int x : {10, 20}) {
+        EXPECT_EQ(screen->getPixel(x, 20), 0x0000FFu);
+        EXPECT_EQ(screen->getPixel(x + 2, 21), 0x00FF00u);
+        EXPECT_EQ(screen->getPixel(x + 3, 20), 0xFF0000u);
+    }
+    Bob empty(6, 3);
+    expectPicture(empty, Picture(6, 3));
+    EXPECT_NE(empty.getSurface()->flags & SDL_SRCCOLORKEY, 0u);
+    EXPECT_EQ(empty.getColorKey(), 0u);
+}
+
+TEST_F(SpriteSets, MarksGoIntoTheBackground) {
+    openDisplay(24);
+    folder.write("back.pl", rawTga(Picture(16, 16, 0x0000FF), 24));
+    folder.write("mark.bl", rawTga(framePicture(), 24));
+    background = new Image("back", 16, 16);
+    Bob mark("mark", 4, 2);
+    mark.drawOnBackground(12, 14);
+    EXPECT_EQ(background->getPixel(12, 14), 0x0000FFu);
+    EXPECT_EQ(background->getPixel(15, 15), 0xFF0000u);
+    EXPECT_EQ(screen->getPixel(15, 15), 0u);
+    delete background;
+    background = nullptr;
+    mark.drawOnBackground(0, 0);
 }
 
 } // namespace

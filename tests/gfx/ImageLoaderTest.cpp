@@ -1,9 +1,13 @@
-// Reading TGA pictures into surfaces, from files the tests write themselves.
+// Reading TGA pictures into surfaces, from files the tests write themselves,
+// and full pictures: read from "<name>.pl", drawn, fatal when missing.
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <tuple>
 
+#include "app/Globals.h"
+#include "gfx/Buffer.h"
+#include "gfx/Image.h"
 #include "gfx/ImageLoader.h"
 #include "gfx/SurfaceHolder.h"
 #include "gfx/TestPictures.h"
@@ -113,18 +117,12 @@ TEST_F(ImageLoading, BadHeadersAreRefusedWithTheReasonAndLeaveTheSurfaceAlone) {
     expectPicture(*holder, first);
 }
 
-TEST_F(ImageLoading, NothingIsLoadedWithoutAFileOrASurfaceToTakeIt) {
+// A missing file and an 8-bit display are the full pictures' test below.
+TEST_F(ImageLoading, NothingIsLoadedWithoutASurfaceToTakeIt) {
     openDisplay(16);
-    auto holder = madeHolder(2, 2);
-    said = stderrOf([&] { EXPECT_FALSE(ImageLoader(holder.get()).load("absent.pl")); });
-    EXPECT_EQ(said, "Opening file failed!\n");
     SurfaceHolder noSurface(2, 2);
     EXPECT_FALSE(load(rawTga(patternPicture(2, 2), 24), noSurface));
-    // An 8-bit display cannot take pictures, and fails silently.
-    openDisplay(8);
-    auto eight = madeHolder(2, 2);
-    EXPECT_FALSE(load(rawTga(patternPicture(2, 2), 24), *eight));
-    EXPECT_EQ(said, "");
+    EXPECT_EQ(noSurface.getSurface(), nullptr);
 }
 
 // Hostile and damaged files: these must run clean under the sanitizers.
@@ -187,6 +185,50 @@ TEST_F(DamagedFiles, GarbageAfterAValidHeaderDoesNoHarm) {
         auto holder = madeHolder(16, 16);
         const bool loaded = load(file, *holder);
         EXPECT_EQ(said, loaded ? "" : "Image data ends early!\n") << seed;
+    }
+}
+
+using FullPictures = FolderTest;
+
+TEST_F(FullPictures, ThePictureIsReadFromItsPlFileAndDrawnOntoTheScreen) {
+    openDisplay(24);
+    Picture picture(8, 4, 0x00FF00);
+    picture.fillBox(4, 0, 4, 4, 0xFF0000);
+    folder.write("pics/two.pl", rawTga(picture, 24));
+    Image image("pics/two", 8, 4);
+    expectPicture(image, picture);
+    image.draw();
+    EXPECT_EQ(screen->getPixel(0, 0), 0x00FF00u);
+    EXPECT_EQ(screen->getPixel(7, 3), 0xFF0000u);
+    EXPECT_EQ(screen->getPixel(8, 0), 0u);
+    image.drawPart(100, 200, 3, 1, 2, 2);
+    EXPECT_EQ(screen->getPixel(100, 200), 0x00FF00u);
+    EXPECT_EQ(screen->getPixel(101, 201), 0xFF0000u);
+    EXPECT_EQ(screen->getPixel(102, 200), 0u);
+    image.drawPartAlpha(300, 300, 4, 0, 1, 1, 128);
+    EXPECT_NEAR(int(screen->getPixel(300, 300) >> 16), 128, 2);
+    EXPECT_EQ(image.getSurface()->flags & SDL_SRCALPHA, 0u);
+}
+
+TEST_F(FullPictures, APictureThatCannotBeLoadedEndsTheProgram) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    folder.write("small.pl", rawTga(patternPicture(4, 4), 24));
+    struct Case {
+        int depth;
+        const char* name;
+        int width;
+        const char* said;
+    };
+    for (const Case& c :
+         {Case{16, "pics/absent", 4,
+               "Opening file failed!\nImage load failed! File: pics/absent.pl\n"},
+          Case{16, "small", 5, "Invalid image dimensions!\nImage load failed! File: small.pl\n"},
+          // An 8-bit display cannot show pictures at all.
+          Case{8, "small", 4, "^Image load failed! File: small.pl\n$"}}) {
+        openDisplay(c.depth);
+        // The status is 666; the system keeps only its low eight bits.
+        EXPECT_EXIT(Image(c.name, c.width, 4),
+                    testing::ExitedWithCode(Image::kLoadFailedStatus & 0xFF), c.said);
     }
 }
 
