@@ -12,9 +12,6 @@ class NumberDisplay {
     // has no minus sign, so a negative number shows without it.
     void draw(int32_t n) const;
 
-    int32_t getX() const { return x; }
-    int32_t getY() const { return y; }
-
   private:
     int32_t x;
     int32_t y;
