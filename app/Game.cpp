@@ -17,16 +17,19 @@
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/FrameTimer.h"
+#include "gfx/Light.h"
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
+#include "world/Aliens.h"
+#include "world/Collision.h"
+#include "world/PowerUps.h"
+#include "world/Soldiers.h"
 
 namespace {
 
-constexpr int32_t kScreenWidth = 640;
-constexpr int32_t kScreenHeight = 480;
-constexpr uint32_t kFrameMs = 50;
 constexpr int32_t kSettingsCount = 6;
 constexpr int32_t kSettingMusicOn = 0;
+constexpr int32_t kSettingHighDetail = 1;
 constexpr int32_t kSettingMusicVolume = 4;
 constexpr int32_t kSettingSfxVolume = 5;
 constexpr uint8_t kFullVolume = 255;
@@ -39,6 +42,9 @@ constexpr int kAudioBufferSamples = 2048;
 constexpr uint32_t kLoadedPauseMs = 1000;
 constexpr int32_t kLevelRows = 5;
 constexpr int32_t kLastLevel = 25;
+// Contacts are looked up in cells of 4x4 pixels.
+constexpr int32_t kCollisionShift = 2;
+constexpr int32_t kMaxPowerUps = 8;
 
 const char* const kVersion = "Version 1.1L";
 const char* const kDistribution = "Linux i386";
@@ -66,6 +72,16 @@ Game::~Game() {
     delete frameTimer;
     delete goldFont;
     delete decoFont;
+    delete troopers;
+    delete aliens;
+    delete powerUps;
+    if (light != nullptr) {
+        if (settings != nullptr) {
+            settings->set(kSettingHighDetail, light->isOn() ? 1 : 0);
+        }
+        delete light;
+    }
+    delete collision;
     delete player1Keys;
     delete player2Keys;
     delete menuSounds;
@@ -145,6 +161,7 @@ bool Game::load(int32_t depth) {
     decoFont = new Font("pics/font_babylon_deco", 610, 122);
     openConsole(depth);
     createSoundsAndTables();
+    createWorld();
     print("Loading keys.");
     player1Keys = new GuideKeys("dat/pl1key", 1);
     player2Keys = new GuideKeys("dat/pl2key", 2);
@@ -230,7 +247,24 @@ void Game::createSoundsAndTables() {
     }
 }
 
+void Game::createWorld() {
+    collision = new Collision(kScreenWidth, kScreenHeight, kCollisionShift);
+    troopers = new Soldiers();
+    aliens = new Aliens(*troopers, levels);
+    powerUps = new PowerUps(kMaxPowerUps);
+    light = new Light();
+    const int32_t highDetail = settings->get(kSettingHighDetail);
+    if (highDetail != SettingsFile::kUnset) {
+        light->setOn(highDetail != 0);
+    }
+}
+
 void Game::run() {
+    // Until the front end is in place the game is one game for one player.
+    startGame(1);
+    if (currentMusic != nullptr) {
+        currentMusic->stop();
+    }
     if (secondsPlayed > 0) {
         std::printf("You played for %d seconds with %d fps\n", secondsPlayed,
                     framesPlayed / secondsPlayed);

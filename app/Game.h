@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "app/GBase.h"
 #include "audio/ModMusic.h"
@@ -39,6 +40,19 @@ class Game : public GBase {
     // The front end: title, main-menu passes until quit, credits.
     void run();
 
+    // One whole game for 1 or 2 players; returns when no trooper is left.
+    void startGame(int32_t players);
+    // Empties the aliens, the troopers and the power-ups; the score is 0.
+    void resetWorld();
+
+    // Called at the start of every game frame, before the events are read.
+    // Empty in the game; the autoplay tool presses its keys here.
+    std::function<void()> frameHook;
+
+    static constexpr int32_t kScreenWidth = 640;
+    static constexpr int32_t kScreenHeight = 480;
+    static constexpr uint32_t kFrameMs = 50;
+
     FrameTimer* frameTimer = nullptr;
     Collision* collision = nullptr;
     Soldiers* troopers = nullptr;
@@ -70,6 +84,12 @@ class Game : public GBase {
     uint8_t quit = 0;
 
   private:
+    void runFrames();
+    void runFrame();
+    void waitForFrame();
+    void stepDifficulty();
+    void startGameMusic();
+    void createWorld();
     void openAudio();
     void readMusicSettings();
     void startLoadingMusic();

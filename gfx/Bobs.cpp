@@ -104,6 +104,16 @@ std::string Bobs::frameName(const std::string& base, int32_t number) {
     return base + (number < kTwoDigitsFrom && number >= 0 ? "0" : "") + std::to_string(number);
 }
 
+Bobs* Bobs::loadNew(const std::string& name, int32_t count, int32_t width, int32_t height,
+                    int32_t firstNumber) {
+    Bobs* set = new Bobs(count);
+    if (!set->load(name.c_str(), width, height, firstNumber)) {
+        delete set;
+        return nullptr;
+    }
+    return set;
+}
+
 bool Bobs::load(const char* name, int32_t width, int32_t height) {
     return load(name, width, height, 1);
 }

@@ -48,6 +48,11 @@ class Bobs : public GBase {
     void keyFromCorner();
     void keyFromColor(uint8_t r, uint8_t g, uint8_t b);
 
+    // A loaded set of count frames, or null (after the loader's message)
+    // when it could not be read whole.
+    static Bobs* loadNew(const std::string& name, int32_t count, int32_t width, int32_t height,
+                         int32_t firstNumber = 1);
+
     // "pics/blood" and 3 give "pics/blood03"; 12 gives "pics/blood12".
     static std::string frameName(const std::string& base, int32_t number);
 

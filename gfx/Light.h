@@ -7,8 +7,10 @@
 
 // The light effects object that game objects ask for lights. Its on flag is
 // the "High detail" setting, stepped by the setup menu like any switch. This
-// version carries the switch and takes every request but adds no light yet;
-// coordinates and radii are in screen pixels.
+// version carries the switch and takes every request but adds no light yet.
+// Positions are light cells, half a screen pixel each way: callers halve
+// their screen position with an arithmetic shift (x >> 1), which rounds the
+// same way on both sides of the screen edge. Radii are cells too.
 class Light : public GBase, public Switchable {
   public:
     // Starts on, at level 0; the level is not used by the lights.

@@ -24,6 +24,23 @@ void LinkedList::insertBefore(ListNode* node, Linkable* item, int32_t kind) {
     } else if (node == head) {
         node = head->next;
     }
+    link(node, item, kind);
+}
+
+bool LinkedList::linkBefore(ListNode* node, Linkable* item, int32_t kind) {
+    // The head sentinel has nothing before it; only item nodes qualify. The
+    // item is owned either way, so one that finds no list is deleted.
+    if (node == nullptr || node->item == nullptr) {
+        delete item;
+        return false;
+    }
+    if (item != nullptr) {
+        link(node, item, kind);
+    }
+    return true;
+}
+
+void LinkedList::link(ListNode* node, Linkable* item, int32_t kind) {
     ListNode* added = new ListNode;
     added->item = item;
     added->prev = node->prev;

@@ -31,6 +31,10 @@ class LinkedList : public Focusable {
 
     // Unlinks and deletes a node of whatever list holds it.
     static void unlinkAndDelete(ListNode* node);
+    // Takes ownership of item and links it in just before a node that holds
+    // an item, in whatever list that is: how an object puts new objects into
+    // its own list. Without such a node the item is deleted and false returned.
+    static bool linkBefore(ListNode* node, Linkable* item, int32_t kind);
 
     // Calls visit(item) from head to tail. The item must stay in the list.
     template <typename Visit> void forEachItem(Visit visit) const {
@@ -54,4 +58,8 @@ class LinkedList : public Focusable {
   protected:
     ListNode* head;
     ListNode* tail;
+
+  private:
+    // Puts item in a new node just before node, which has a predecessor.
+    static void link(ListNode* node, Linkable* item, int32_t kind);
 };

@@ -102,7 +102,7 @@ bool Move::collide(Move&) {
 
 void Move::addLights(Light& lights) {
     if (lights.isOn()) {
-        lights.spark(x, y, 255, 255, 255);
+        lights.spark(x >> 1, y >> 1, 255, 255, 255);
     }
 }
 

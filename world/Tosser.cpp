@@ -27,6 +27,14 @@ Tosser::Tosser(int32_t spread, int32_t friction, Bobs* flying, Bobs* landed)
 Tosser::Tosser(int32_t spread, int32_t friction, int32_t red, int32_t green, int32_t blue)
     : spread(spread), friction(friction), leavesMarks(false), red(red), green(green), blue(blue) {}
 
+void Tosser::throwInstead(Bobs* set, int32_t newSpread, int32_t newFriction) {
+    flying = set;
+    landed = nullptr;
+    leavesMarks = false;
+    spread = newSpread;
+    friction = newFriction;
+}
+
 int32_t Tosser::nextFrame() {
     const int32_t frames = flying != nullptr ? flying->getCount() : 1;
     frameCounter = frameCounter >= frames - 1 ? 0 : frameCounter + 1;
@@ -121,7 +129,7 @@ void Tosser::drawLights(Light& light) {
         }
         particle.stepAndBounce();
         if (light.isOn()) {
-            light.spark(particle.x, particle.y, red, green, blue);
+            light.spark(particle.x >> 1, particle.y >> 1, red, green, blue);
         }
     });
 }

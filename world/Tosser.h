@@ -36,7 +36,15 @@ class Tosser : public LinkedList {
     // Turns stopped particles into stains; true once no particle is left.
     bool settle();
 
+    // A death throws wider than a wound.
+    void setSpread(int32_t s) { spread = s; }
+    // From now on throws set (not owned) with the given spread and friction
+    // and leaves no marks: a burning alien's slime turns to fire.
+    void throwInstead(Bobs* set, int32_t newSpread, int32_t newFriction);
+
     int32_t getFrameCounter() const { return frameCounter; }
+    int32_t getSpread() const { return spread; }
+    bool leavesStains() const { return leavesMarks; }
 
   private:
     // The next frame of the flying set, wrapping round.

@@ -1,0 +1,143 @@
+// The game session: one game from the menu's choice to the last trooper
+// leaving the playfield, and the frame loop that runs it.
+#include <SDL.h>
+
+#include "app/EventScheduler.h"
+#include "app/Game.h"
+#include "app/Globals.h"
+#include "audio/ModMusic.h"
+#include "audio/Sounds.h"
+#include "gfx/Buffer.h"
+#include "gfx/FrameTimer.h"
+#include "gfx/Image.h"
+#include "gfx/Light.h"
+#include "input/Focus.h"
+#include "input/GuideKeys.h"
+#include "input/Interfaces.h"
+#include "input/Keyboard.h"
+#include "world/Aliens.h"
+#include "world/Collision.h"
+#include "world/PowerUps.h"
+#include "world/Soldiers.h"
+
+namespace {
+constexpr int32_t kSchedulerCapacity = 10;
+// Event 0 brings aliens, event 1 power-ups.
+constexpr int32_t kAlienEvent = 0;
+constexpr int32_t kFirstAlienInterval = 8;
+constexpr int32_t kPowerUpInterval = 100;
+// Aliens come one frame sooner each time the score has grown by more than
+// this, but never more often than every kShortestAlienInterval frames.
+constexpr int32_t kPointsPerStep = 20;
+constexpr int32_t kShortestAlienInterval = 2;
+constexpr int32_t kStartSignal = 0;
+constexpr uint32_t kMsPerSecond = 1000;
+
+void spawnAlien() {
+    currentGame->aliens->spawn();
+}
+
+void spawnPowerUp() {
+    currentGame->powerUps->spawn();
+}
+} // namespace
+
+void Game::startGame(int32_t players) {
+    lastPlayers = players;
+    delete background;
+    background = new Image("pics/tausta2", kScreenWidth, kScreenHeight);
+    // Blood and slime are stamped into the picture, so it draws into itself.
+    background->attachBlitter();
+    session = new EventScheduler(kSchedulerCapacity);
+    session->addRepeating(kFirstAlienInterval, spawnAlien);
+    session->addRepeating(kPowerUpInterval, spawnPowerUp);
+    levelMark = 0;
+    startGameMusic();
+    resetWorld();
+    troopers->addTrooper(player1Keys);
+    if (players > 1) {
+        troopers->addTrooper(player2Keys);
+    }
+    inputFocus->current = keyboard;
+    runFrames();
+    inputFocus->current = nullptr;
+    delete session;
+    session = nullptr;
+}
+
+// Every game picks a piece of its own from the music folder.
+void Game::startGameMusic() {
+    if (currentMusic != nullptr) {
+        currentMusic->stop();
+        delete currentMusic;
+    }
+    currentMusic = new ModMusic(nullptr);
+    currentMusic->play();
+}
+
+void Game::resetWorld() {
+    aliens->clear();
+    troopers->clear();
+    powerUps->clear();
+    score = 0;
+}
+
+void Game::runFrames() {
+    generalSounds->play(kStartSignal);
+    pumpEvents();
+    const uint32_t start = SDL_GetTicks();
+    while (!troopers->isEmpty()) {
+        runFrame();
+    }
+    secondsPlayed += static_cast<int32_t>((SDL_GetTicks() - start) / kMsPerSecond);
+    pumpEvents();
+}
+
+void Game::runFrame() {
+    if (frameHook) {
+        frameHook();
+    }
+    pumpEvents();
+    troopers->forEachReadControls();
+    if (keyboard->consumeEscape()) {
+        troopers->killAll();
+    }
+    // Taken so that it cannot pause a later frame; there is no pause screen yet.
+    keyboard->consumeF1();
+    session->tick();
+    collision->clear();
+    aliens->forEachRegister(*collision);
+    powerUps->forEachRegister(*collision);
+    troopers->forEachAct(*collision);
+    troopers->forEachAfterAct();
+    aliens->forEachAfterAct();
+    background->draw();
+    // Light goes onto the background, under the sprites.
+    troopers->forEachAddLights(*light);
+    aliens->forEachAddLights(*light);
+    powerUps->forEachAddLights(*light);
+    powerUps->forEachDraw();
+    troopers->forEachDraw();
+    // Aliens move while they draw, after everything else has been drawn.
+    aliens->drawFrame();
+    waitForFrame();
+    screen->flip();
+    ++framesPlayed;
+    stepDifficulty();
+}
+
+void Game::waitForFrame() {
+    while (!frameTimer->tick()) {
+    }
+}
+
+void Game::stepDifficulty() {
+    if (score <= levelMark + kPointsPerStep) {
+        return;
+    }
+    const ScheduledEvent* aliensEvent = session->event(kAlienEvent);
+    if (aliensEvent != nullptr && aliensEvent->interval > kShortestAlienInterval) {
+        session->setInterval(kAlienEvent, aliensEvent->interval - 1);
+    }
+    levelMark = score;
+}

@@ -1,0 +1,62 @@
+#include "world/Aliens.h"
+
+#include "app/Globals.h"
+#include "app/LevelTable.h"
+#include "gfx/Bobs.h"
+#include "gfx/DigitFont.h"
+#include "world/Alien.h"
+#include "world/ObjectKinds.h"
+
+namespace {
+constexpr int32_t kScoreRight = 620;
+constexpr int32_t kScoreBottom = 65;
+// The tag sits in the lower right corner of the screen.
+constexpr int32_t kTagX = 519;
+constexpr int32_t kTagY = 419;
+constexpr int32_t kTagWidth = 120;
+constexpr int32_t kTagHeight = 60;
+// Where the new alien is made does not matter: it is placed at an edge.
+constexpr int32_t kMadeAt = 200;
+} // namespace
+
+Aliens::Aliens(const Soldiers& troopers, LevelTable* levels) : Aliens(troopers, levels, true) {}
+
+Aliens::Aliens(const Soldiers& troopers, LevelTable* levels, bool loadKit)
+    : troopers(troopers), scoreDisplay(kScoreRight, kScoreBottom), levels(levels) {
+    if (loadKit) {
+        kit.load();
+        ownFont = new DigitFont("pics/digit_kravex", 470, 55);
+        digitFont = ownFont;
+        levelTags = Bobs::loadNew("pics/tag", kLastLevel + 1, kTagWidth, kTagHeight);
+    }
+    score = 0;
+    if (levels != nullptr) {
+        levels->maxLevel = kLastLevel;
+    }
+}
+
+Aliens::~Aliens() {
+    // The aliens go before the pictures they draw with.
+    clear();
+    delete levelTags;
+    if (digitFont == ownFont) {
+        digitFont = nullptr;
+    }
+    delete ownFont;
+}
+
+void Aliens::spawn() {
+    if (count() >= kMaxAliens) {
+        return;
+    }
+    append(new Alien(kMadeAt, kMadeAt, troopers, kit), kKindAlien);
+}
+
+void Aliens::drawFrame() {
+    forEachDraw();
+    scoreDisplay.draw(score);
+    if (levelTags != nullptr) {
+        levelTags->setFrame(levels != nullptr ? levels->levelFor(score) : 0);
+        levelTags->drawAt(kTagX, kTagY);
+    }
+}

@@ -1,0 +1,8 @@
+#include "world/Bullet.h"
+
+#include "world/Collision.h"
+
+void Bullet::act(Collision& map) {
+    map.sweep(*this);
+    removeSelf();
+}

@@ -1,0 +1,67 @@
+#include "world/ExplodingBullet.h"
+
+#include <cstdlib>
+
+#include "audio/Sounds.h"
+#include "gfx/Bobs.h"
+#include "gfx/Light.h"
+#include "world/Collision.h"
+#include "world/TrooperKit.h"
+
+namespace {
+constexpr int32_t kDefaultExplosionFrames = 8;
+// The glow starts this wide (in light cells, doubled) and shrinks each frame.
+constexpr int32_t kGlowStart = 80;
+constexpr int32_t kGlowShrink = 10;
+// Half the explosion's picture hurts, so aliens at its ragged rim live.
+constexpr int32_t kBlastSize = 30;
+} // namespace
+
+ExplodingBullet::ExplodingBullet(int32_t x, int32_t y, int32_t d, const TrooperKit& kit)
+    : Bullet(x, y, d), kit(kit) {
+    setSprites(kit.explosion);
+}
+
+int32_t ExplodingBullet::explosionFrames() const {
+    return sprites != nullptr ? sprites->getCount() : kDefaultExplosionFrames;
+}
+
+void ExplodingBullet::act(Collision& map) {
+    if (exploded) {
+        map.testRect(x - kBlastSize / 2, y - kBlastSize / 2, kBlastSize, kBlastSize, *this);
+        if (explosionFrame < explosionFrames() - 1) {
+            ++explosionFrame;
+        } else {
+            removeSelf();
+        }
+        return;
+    }
+    map.sweep(*this);
+    if (!exploded) {
+        removeSelf();
+        return;
+    }
+    if (kit.explosionSounds != nullptr) {
+        kit.explosionSounds->play(std::rand() % TrooperKit::kExplosionSoundCount);
+    }
+    stepAndBounce();
+}
+
+bool ExplodingBullet::collide(Move&) {
+    exploded = true;
+    return false;
+}
+
+void ExplodingBullet::draw() {
+    if (exploded && sprites != nullptr) {
+        sprites->setFrame(explosionFrame);
+        Move::draw();
+    }
+}
+
+void ExplodingBullet::addLights(Light& lights) {
+    if (exploded && lights.isOn()) {
+        lights.roundLight(x >> 1, y >> 1, (kGlowStart - kGlowShrink * explosionFrame) / 2, 255, 150,
+                          0);
+    }
+}

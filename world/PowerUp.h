@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+#include "world/Move.h"
+
+class Sounds;
+
+// A pick-up lying on the playfield: first aid or a special weapon. It drifts
+// to rest where it appeared, is pushed about by shots and explosions, glows,
+// throws a turning beam, and is gone when a trooper touches it.
+class PowerUp : public Move {
+  public:
+    // Appears anywhere on the screen with a flash; set and sounds are shared
+    // and not owned; either may be null.
+    PowerUp(Bobs* set, Sounds* sounds);
+
+    // Drifts, then draws its first frame.
+    void draw() override;
+    // A box half as large again as the picture, so troopers reach it early.
+    void registerIn(Collision& map) override;
+    // Takes half of what hit it as its own motion; a trooper uses it up, and
+    // then it removes itself: the power-up no longer exists afterwards.
+    bool collide(Move& other) override;
+    void addLights(Light& lights) override;
+
+    int32_t getPulse() const { return pulse; }
+    int32_t getFlash() const { return flash; }
+
+    static constexpr int32_t kDrift = 10;
+    static constexpr int32_t kFriction = 2;
+    static constexpr int32_t kFlashRadius = 128;
+    // Pick-up sounds and the sound of one appearing.
+    static constexpr int32_t kFirstAidTaken = 0;
+    static constexpr int32_t kWeaponTaken = 1;
+    static constexpr int32_t kAppears = 2;
+
+  private:
+    void addGlow(Light& lights);
+    void playSound(int32_t i);
+
+    Sounds* sounds;
+    int32_t pulse = 0;
+    int32_t flash = kFlashRadius;
+    int32_t spawnX;
+    int32_t spawnY;
+};

@@ -1,0 +1,310 @@
+#include "world/Soldier.h"
+
+#include <cstdlib>
+
+#include "audio/Sounds.h"
+#include "gfx/Bobs.h"
+#include "gfx/Light.h"
+#include "input/GuideKeys.h"
+#include "world/Collision.h"
+#include "world/ObjectKinds.h"
+#include "world/TrooperKit.h"
+
+namespace {
+constexpr int32_t kHeartbeatShift = 5;
+constexpr int32_t kBarHeight = 25;
+constexpr int32_t kHealthBarLength = 500;
+constexpr int32_t kWeaponBarLength = 350;
+constexpr int32_t kWalkCounterLast = 7;
+constexpr int32_t kFramesPerWalkPicture = 4;
+constexpr int32_t kBodyBox = 22;
+// Debris: blood drops, body parts, muzzle sparks.
+constexpr int32_t kBloodSpread = 8;
+constexpr int32_t kDeathBloodSpread = 15;
+constexpr int32_t kBodyPartSpread = 18;
+constexpr int32_t kDebrisFriction = 2;
+constexpr int32_t kSparkSpread = 4;
+constexpr int32_t kSparkFriction = 5;
+constexpr int32_t kWoundDrops = 2;
+constexpr int32_t kDeathDrops = 60;
+constexpr int32_t kDeathParts = 5;
+
+// Player 2's pictures when it has them, else player 1's.
+Bobs* forSide(Bobs* const sets[TrooperKit::kSides][TrooperKit::kWalkFrames], int32_t side,
+              int32_t frame) {
+    Bobs* own = sets[side][frame];
+    return own != nullptr ? own : sets[0][frame];
+}
+} // namespace
+
+Soldier::Soldier(int32_t x, int32_t y, int32_t hudY, const GuideKeys* keys, int32_t side,
+                 const TrooperKit& kit)
+    : Move(x, y, 1, kSpeed), kit(kit), health(kMaxHealth, kMaxHealth),
+      heartbeat(&health, kHeartbeatShift), healthBar(10, hudY, kHealthBarLength, kMaxHealth),
+      weaponBar(10, side == 0 ? hudY - kBarHeight : hudY + kBarHeight, kWeaponBarLength,
+                Gun::kAmmunition),
+      keys(keys), blood(kBloodSpread, kDebrisFriction, kit.blood, kit.bloodMarks),
+      sparks(kSparkSpread, kSparkFriction, 180, 90, 0),
+      bodyParts(kBodyPartSpread, kDebrisFriction, kit.bodyParts), gun(Gun::kRifle, kit),
+      side(side >= 0 && side < TrooperKit::kSides ? side : 0) {
+    healthBar.setSprites(kit.healthBar);
+    weaponBar.setSprites(kit.weaponBar);
+    weaponBar.setFixedFrame(0);
+    setSprites(walkSet());
+    // Troopers always sit on their 45-pixel frame, pictures or not.
+    setHalfSize(kHalfSize, kHalfSize);
+}
+
+Bobs* Soldier::walkSet() const {
+    return forSide(kit.walk, side, walkFrame);
+}
+
+int32_t Soldier::muzzleX() const {
+    return x + directions().stepX(directions().sub(direction, kMuzzleTurn), kMuzzleReach);
+}
+
+int32_t Soldier::muzzleY() const {
+    return y + directions().stepY(directions().sub(direction, kMuzzleTurn), kMuzzleReach);
+}
+
+void Soldier::readControls() {
+    if (!isAlive() || keys == nullptr) {
+        return;
+    }
+    left = keys->isActionDown(GuideKeys::kLeft);
+    right = keys->isActionDown(GuideKeys::kRight);
+    forward = keys->isActionDown(GuideKeys::kForward);
+    backward = keys->isActionDown(GuideKeys::kBackward);
+    if (keys->isActionDown(GuideKeys::kFire)) {
+        fire = true;
+    } else if (fire) {
+        fire = false;
+        setSprites(walkSet());
+        gun.releaseTrigger();
+    }
+}
+
+void Soldier::act(Collision& map) {
+    // Applied even when dead: the body keeps what the controls were.
+    if (left) {
+        turnLeft(1);
+    }
+    if (right) {
+        turnRight(1);
+    }
+    if (forward) {
+        stepClamped();
+    }
+    if (backward) {
+        stepBackClamped();
+    }
+    if (forward || backward) {
+        walkCounter = walkCounter >= kWalkCounterLast ? 0 : walkCounter + 1;
+        walkFrame = walkCounter / kFramesPerWalkPicture;
+    }
+    // Last frame's shots fly before this frame's shot is fired.
+    gun.forEachAct(map);
+    if (!isAlive()) {
+        return;
+    }
+    if (fire) {
+        gun.fire(muzzleX(), muzzleY(), directions().sub(direction, kShotTurn));
+    }
+    map.testRect(x - kBodyBox / 2, y - kBodyBox / 2, kBodyBox, kBodyBox, *this);
+    const int32_t beat = heartbeat.beat();
+    if (beat != Heartbeat::kSilent && kit.heartbeatSounds != nullptr) {
+        kit.heartbeatSounds->play(beat);
+    }
+}
+
+bool Soldier::collide(Move& other) {
+    if (!isAlive()) {
+        return false;
+    }
+    switch (other.getKind()) {
+    case kKindAlien:
+        if (health.take(kContactDamage)) {
+            kill();
+        } else {
+            hurtBy(other);
+        }
+        break;
+    case kKindFirstAid:
+        health.add(kFirstAid);
+        break;
+    case kKindExplodingGunPowerUp:
+        gun.setKind(Gun::kExplodingBullets);
+        break;
+    case kKindFlamePowerUp:
+        gun.setKind(Gun::kFlameThrower);
+        break;
+    case kKindGrenadePowerUp:
+        gun.setKind(Gun::kGrenades);
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void Soldier::hurtBy(Move& alien) {
+    if (kit.soldierSounds != nullptr && !kit.soldierSounds->anyPlaying()) {
+        kit.soldierSounds->play(TrooperKit::kFirstPainCry + std::rand() % TrooperKit::kPainCries);
+    }
+    blood.tossAlong(*this, alien, kWoundDrops);
+    // The alien shoves the trooper along its own heading.
+    const int32_t heading = direction;
+    direction = alien.getDirection();
+    stepClamped();
+    direction = heading;
+    if (hurtTimer <= 0) {
+        hurtTimer = kHurtFrames;
+    }
+}
+
+void Soldier::kill() {
+    if (!isAlive()) {
+        return;
+    }
+    blood.setSpread(kDeathBloodSpread);
+    blood.toss(*this, kDeathDrops);
+    bodyParts.toss(*this, kDeathParts);
+    if (kit.soldierSounds != nullptr) {
+        kit.soldierSounds->play(TrooperKit::kDeathCry);
+    }
+    deathCounter = 1;
+    gun.releaseTrigger();
+    // A body neither shows the muzzle flash nor throws sparks.
+    fire = false;
+    flashShown = false;
+}
+
+void Soldier::afterAct() {
+    const bool bloodDone = blood.settle();
+    const bool partsDone = bodyParts.settle();
+    if (bloodDone && partsDone && !isAlive()) {
+        removeSelf();
+    }
+}
+
+void Soldier::draw() {
+    blood.draw();
+    bodyParts.draw();
+    gun.forEachDraw();
+    if (!isAlive()) {
+        return;
+    }
+    healthBar.draw(health.getValue());
+    if (gun.getKind() != Gun::kRifle) {
+        weaponBar.setFixedFrame(gun.getKind() - 1);
+        weaponBar.draw(gun.getAmmunition().getValue());
+    }
+    chooseSprites();
+    if (sprites != nullptr) {
+        sprites->setFrame(direction);
+        sprites->drawAt(x - kHalfSize, y - kHalfSize);
+    }
+}
+
+// With the rifle the flash and the plain aim alternate every frame; the
+// slower weapons flash while they wait to fire again.
+void Soldier::chooseSprites() {
+    if (!fire) {
+        setSprites(walkSet());
+    } else if ((gun.getKind() == Gun::kRifle && !flashShown) ||
+               (gun.getKind() != Gun::kRifle && gun.getCooldown() != 0)) {
+        setSprites(forSide(kit.shot, side, walkFrame));
+        flashShown = true;
+    } else {
+        setSprites(forSide(kit.aim, side, walkFrame));
+        flashShown = false;
+    }
+    setHalfSize(kHalfSize, kHalfSize);
+}
+
+void Soldier::addLights(Light& lights) {
+    addHurtGlow(lights);
+    addMuzzleFlash(lights);
+    throwSparks();
+    if (!isAlive()) {
+        if (lights.isOn()) {
+            lights.ringLight(x >> 1, y >> 1, (15 * deathCounter) / 2, deathCounter, 200, 50, 50);
+        }
+        ++deathCounter;
+    } else {
+        addTorch(lights);
+    }
+    sparks.drawLights(lights);
+    gun.forEachAddLights(lights);
+}
+
+// A red ring that widens from the trooper while it thins out.
+void Soldier::addHurtGlow(Light& lights) {
+    if (hurtTimer == 0) {
+        return;
+    }
+    if (lights.isOn()) {
+        lights.ringLight(x >> 1, y >> 1, (15 * (11 - hurtTimer)) / 2, (3 * hurtTimer) / 2, 200, 50,
+                         50);
+    }
+    --hurtTimer;
+}
+
+void Soldier::addMuzzleFlash(Light& lights) {
+    if (!flashShown || !fire) {
+        return;
+    }
+    const int32_t cone = directions().sub(direction, 5 - std::rand() % 3);
+    const int32_t width = 4 + std::rand() % 4;
+    const int32_t red = 150 + std::rand() % 105;
+    if (lights.isOn()) {
+        lights.coneLight(muzzleX() >> 1, muzzleY() >> 1, 12, cone, width, red, 100, 0);
+    }
+}
+
+void Soldier::throwSparks() {
+    if (!fire) {
+        return;
+    }
+    const int32_t mx = muzzleX();
+    const int32_t my = muzzleY();
+    const DirectionTable& table = directions();
+    const bool ready = gun.getCooldown() == 0;
+    switch (gun.getKind()) {
+    case Gun::kRifle:
+        sparks.tossInDirection(mx, my, table.sub(direction, 4), 5, 6);
+        break;
+    case Gun::kExplodingBullets:
+        if (ready) {
+            sparks.tossInDirection(mx, my, table.sub(direction, 7), 6, 8);
+            sparks.tossInDirection(mx, my, table.sub(direction, 1), 6, 8);
+        }
+        break;
+    case Gun::kGrenades:
+        if (ready) {
+            sparks.tossInDirection(mx, my, table.sub(direction, 7), 8, 24);
+            sparks.tossInDirection(mx, my, table.sub(direction, 1), 8, 24);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+// The helmet lamp: ahead of the trooper while it walks, along the barrel
+// while it fires.
+void Soldier::addTorch(Light& lights) {
+    if (!lights.isOn()) {
+        return;
+    }
+    const DirectionTable& table = directions();
+    if (fire) {
+        lights.coneLight(muzzleX() >> 1, muzzleY() >> 1, 64, table.sub(direction, 4), 8, 155, 155,
+                         155);
+        return;
+    }
+    const int32_t from = table.sub(direction, 5);
+    const int32_t tx = x + table.stepX(from, 12);
+    const int32_t ty = y + table.stepY(from, 12);
+    lights.coneLight(tx >> 1, ty >> 1, 64, table.sub(direction, 7), 8, 155, 155, 155);
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <cstdint>
+
+#include "world/BarGauge.h"
+#include "world/Gun.h"
+#include "world/Heartbeat.h"
+#include "world/Meter.h"
+#include "world/Move.h"
+#include "world/Tosser.h"
+
+class Bobs;
+class GuideKeys;
+class TrooperKit;
+
+// One player's trooper: turns, walks, fires the weapon it holds, shows its
+// health and ammunition at the screen edge, bleeds when aliens touch it and
+// dies in a burst of blood and body parts. It leaves its list once that
+// debris has come to rest.
+class Soldier : public Move {
+  public:
+    // side 0 is player 1, side 1 player 2; keys (not owned) may be null.
+    Soldier(int32_t x, int32_t y, int32_t hudY, const GuideKeys* keys, int32_t side,
+            const TrooperKit& kit);
+
+    // Reads the player's bindings into the five controls; nothing when dead.
+    void readControls() override;
+    void draw() override;
+    // Lets the debris settle into stains; removes a dead trooper whose debris
+    // has all landed: the trooper no longer exists afterwards.
+    void afterAct() override;
+    // Turns, walks, flies its shots, fires, and meets what its body touches.
+    void act(Collision& map) override;
+    // Aliens hurt, power-ups give; never used up.
+    bool collide(Move& other) override;
+    void addLights(Light& lights) override;
+
+    // The death sequence; nothing for a trooper already dead.
+    void kill();
+
+    bool isAlive() const { return deathCounter == 0; }
+    int32_t getSide() const { return side; }
+    const Meter& getHealth() const { return health; }
+    const Gun& getGun() const { return gun; }
+    Gun& getGun() { return gun; }
+    bool isFiring() const { return fire; }
+    bool isFlashShown() const { return flashShown; }
+    int32_t getHurtTimer() const { return hurtTimer; }
+    int32_t getDeathCounter() const { return deathCounter; }
+    const Tosser& getBlood() const { return blood; }
+    const Tosser& getBodyParts() const { return bodyParts; }
+    const Tosser& getSparks() const { return sparks; }
+    // Where shots leave: three directions counter-clockwise, 12 tenths out.
+    int32_t muzzleX() const;
+    int32_t muzzleY() const;
+
+    static constexpr int32_t kMaxHealth = 100;
+    // Health an alien takes in every frame it touches the trooper. Tuned with
+    // the autoplay bot: a trooper that stands still is overrun and dies
+    // within two minutes, one that keeps shooting outlasts a hundred aliens.
+    static constexpr int32_t kContactDamage = 2;
+    static constexpr int32_t kFirstAid = 40;
+    static constexpr int32_t kSpeed = 5;
+    static constexpr int32_t kHurtFrames = 10;
+    static constexpr int32_t kHalfSize = 22;
+    // Shots leave this many directions counter-clockwise of the heading.
+    static constexpr int32_t kShotTurn = 4;
+    static constexpr int32_t kMuzzleTurn = 3;
+    static constexpr int32_t kMuzzleReach = 12;
+
+  private:
+    void hurtBy(Move& alien);
+    void chooseSprites();
+    Bobs* walkSet() const;
+    void addHurtGlow(Light& lights);
+    void addMuzzleFlash(Light& lights);
+    void throwSparks();
+    void addTorch(Light& lights);
+
+    const TrooperKit& kit;
+    Meter health;
+    Heartbeat heartbeat;
+    BarGauge healthBar;
+    BarGauge weaponBar;
+    bool left = false;
+    bool right = false;
+    bool forward = false;
+    bool backward = false;
+    bool fire = false;
+    const GuideKeys* keys;
+    Tosser blood;
+    Tosser sparks;
+    Tosser bodyParts;
+    Gun gun;
+    bool flashShown = false;
+    int32_t hurtTimer = 0;
+    int32_t deathCounter = 0;
+    int32_t walkFrame = 0;
+    int32_t walkCounter = 0;
+    int32_t side;
+};

@@ -1,0 +1,32 @@
+#include "world/Soldiers.h"
+
+#include "world/ObjectKinds.h"
+#include "world/Soldier.h"
+
+Soldiers::Soldiers() : Soldiers(true) {}
+
+Soldiers::Soldiers(bool loadKit) {
+    if (loadKit) {
+        kit.load();
+    }
+}
+
+Soldiers::~Soldiers() {
+    clear();
+}
+
+Soldier* Soldiers::addTrooper(const GuideKeys* keys) {
+    const bool first = isEmpty();
+    Soldier* trooper = first ? new Soldier(kPlayer1X, kStartY, kPlayer1HudY, keys, 0, kit)
+                             : new Soldier(kPlayer2X, kStartY, kPlayer2HudY, keys, 1, kit);
+    append(trooper, kKindTrooper);
+    return trooper;
+}
+
+void Soldiers::killAll() {
+    forEachItem([](Linkable& item) {
+        if (auto* trooper = dynamic_cast<Soldier*>(&item)) {
+            trooper->kill();
+        }
+    });
+}
