@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -28,23 +29,46 @@ struct ExpectedSet {
 };
 
 const ExpectedSet kSets[] = {
-    {"pics/trooper1k", 32, 45, 45, 0},   {"pics/trooper2k", 32, 45, 45, 0},
-    {"pics/trooper1ka", 32, 45, 45, 0},  {"pics/trooper2ka", 32, 45, 45, 0},
-    {"pics/trooper1kas", 32, 45, 45, 0}, {"pics/trooper2kas", 32, 45, 45, 0},
-    {"pics/exp_", 8, 60, 60, 1},         {"pics/fire", 8, 14, 14, 1},
-    {"pics/gran", 3, 15, 15, 1},         {"pics/power", 3, 10, 25, 1},
-    {"pics/wbar", 3, 18, 25, 1},         {"pics/blood", 4, 20, 20, 1},
-    {"pics/bloodbg", 4, 20, 20, 1},      {"pics/trooperpart", 5, 35, 29, 1},
-    {"pics/fa_", 1, 30, 30, 1},          {"pics/bb_", 1, 33, 33, 1},
-    {"pics/fla_", 2, 30, 30, 1},         {"pics/cc_", 1, 30, 25, 1},
-    {"pics/alien100", 32, 70, 70, 1},    {"pics/alien200", 32, 70, 70, 1},
-    {"pics/alien300", 32, 70, 70, 1},    {"pics/alien400", 32, 70, 70, 1},
-    {"pics/slime", 8, 20, 20, 1},        {"pics/slimebg", 8, 20, 20, 1},
-    {"pics/alienp1", 4, 22, 18, 1},      {"pics/alienp2", 4, 22, 18, 1},
-    {"pics/alienp3", 4, 22, 18, 1},      {"pics/alienpb1", 4, 22, 18, 1},
-    {"pics/alienpb2", 4, 22, 18, 1},     {"pics/alienpb3", 4, 22, 18, 1},
-    {"pics/burn", 4, 16, 16, 1},         {"pics/tag", 26, 120, 60, 1},
-    {"pics/tagsm", 26, 40, 20, 1},       {"pics/volume", 3, 8, 16, 1},
+    {"pics/trooper1k", 32, 45, 45, 0},
+    {"pics/trooper2k", 32, 45, 45, 0},
+    {"pics/trooper1ka", 32, 45, 45, 0},
+    {"pics/trooper2ka", 32, 45, 45, 0},
+    {"pics/trooper1kas", 32, 45, 45, 0},
+    {"pics/trooper2kas", 32, 45, 45, 0},
+    {"pics/p2_trooper1k", 32, 45, 45, 0},
+    {"pics/p2_trooper2k", 32, 45, 45, 0},
+    {"pics/p2_trooper1ka", 32, 45, 45, 0},
+    {"pics/p2_trooper2ka", 32, 45, 45, 0},
+    {"pics/p2_trooper1kas", 32, 45, 45, 0},
+    {"pics/p2_trooper2kas", 32, 45, 45, 0},
+    {"pics/exp_", 8, 60, 60, 1},
+    {"pics/fire", 8, 14, 14, 1},
+    {"pics/gran", 3, 15, 15, 1},
+    {"pics/power", 3, 10, 25, 1},
+    {"pics/wbar", 3, 18, 25, 1},
+    {"pics/blood", 4, 20, 20, 1},
+    {"pics/bloodbg", 4, 20, 20, 1},
+    {"pics/trooperpart", 5, 35, 29, 1},
+    {"pics/fa_", 1, 30, 30, 1},
+    {"pics/bb_", 1, 33, 33, 1},
+    {"pics/fla_", 2, 30, 30, 1},
+    {"pics/cc_", 1, 30, 25, 1},
+    {"pics/alien100", 32, 70, 70, 1},
+    {"pics/alien200", 32, 70, 70, 1},
+    {"pics/alien300", 32, 70, 70, 1},
+    {"pics/alien400", 32, 70, 70, 1},
+    {"pics/slime", 8, 20, 20, 1},
+    {"pics/slimebg", 8, 20, 20, 1},
+    {"pics/alienp1", 4, 22, 18, 1},
+    {"pics/alienp2", 4, 22, 18, 1},
+    {"pics/alienp3", 4, 22, 18, 1},
+    {"pics/alienpb1", 4, 22, 18, 1},
+    {"pics/alienpb2", 4, 22, 18, 1},
+    {"pics/alienpb3", 4, 22, 18, 1},
+    {"pics/burn", 4, 16, 16, 1},
+    {"pics/tag", 26, 120, 60, 1},
+    {"pics/tagsm", 26, 40, 20, 1},
+    {"pics/volume", 3, 8, 16, 1},
 };
 
 struct ExpectedFrame {
@@ -172,6 +196,36 @@ TEST_F(GeneratedPictures, WalkStepsDifferInTheLegs) {
     ASSERT_TRUE(two.load("pics/trooper2k", 45, 45, 0));
     for (int d = 0; d < 32; ++d)
         EXPECT_GT(differingPixels(*one.frameAt(d), *two.frameAt(d)), 20) << d;
+}
+
+// In a game for two, player two's trooper must be the same figure, so it hits,
+// walks and fires from the same points, yet wear colours told apart at a glance.
+TEST_F(GeneratedPictures, PlayerTwoIsTheSameFigureInOtherColours) {
+    for (const char* set :
+         {"trooper1k", "trooper2k", "trooper1ka", "trooper2ka", "trooper1kas", "trooper2kas"}) {
+        SCOPED_TRACE(set);
+        Bobs one(32), two(32);
+        ASSERT_TRUE(one.load((std::string("pics/") + set).c_str(), 45, 45, 0));
+        ASSERT_TRUE(two.load((std::string("pics/p2_") + set).c_str(), 45, 45, 0));
+        const SDL_PixelFormat* format = one.frameAt(0)->getSurface()->format;
+        for (int d = 0; d < 32; ++d) {
+            Bob& a = *one.frameAt(d);
+            Bob& b = *two.frameAt(d);
+            const int art = artPixels(a);
+            const int outline = countPixels(0, 0, 45, 45, [&](int x, int y) {
+                return (a.getPixel(x, y) == 0) != (b.getPixel(x, y) == 0);
+            });
+            EXPECT_LE(outline, art / 50) << "a different outline in frame " << d;
+            // Shadow, gun and boots are shared; the armour must clearly differ.
+            const int recoloured = countPixels(0, 0, 45, 45, [&](int x, int y) {
+                Uint8 r1, g1, b1, r2, g2, b2;
+                SDL_GetRGB(a.getPixel(x, y), format, &r1, &g1, &b1);
+                SDL_GetRGB(b.getPixel(x, y), format, &r2, &g2, &b2);
+                return std::abs(r1 - r2) + std::abs(g1 - g2) + std::abs(b1 - b2) > 60;
+            });
+            EXPECT_GE(recoloured, art / 4) << "hardly another colour in frame " << d;
+        }
+    }
 }
 
 // Every glyph box lies inside the picture and holds more than minInk pixels.

@@ -2,11 +2,21 @@
 // The painters: each draws one group of the game's pictures.
 #include <vector>
 
+#include "Canvas.h"
 #include "Frame.h"
 
+// What tells two troopers apart: one figure, worn in each player's colours.
+struct TrooperLook {
+  Rgb armour, armourDark, armourLight;  // plate and shoulder pads, lit to shaded
+  Rgb stripe;                           // the band across the chest plate
+  Rgb helmetLight, helmetDark;
+  Rgb cloth, pack;                      // trousers and the backpack's lid
+};
+extern const TrooperLook kPlayerOneLook, kPlayerTwoLook;
+
 // Trooper sets. pose 0 or 1 is the walk step (leg position).
-std::vector<Frame> trooperWalk(int pose);
-std::vector<Frame> trooperFiring(int pose, bool flash);
+std::vector<Frame> trooperWalk(const TrooperLook& look, int pose);
+std::vector<Frame> trooperFiring(const TrooperLook& look, int pose, bool flash);
 
 // Alien crawl step 0..3, one frame per direction.
 std::vector<Frame> alienStep(int step);

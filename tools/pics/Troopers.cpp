@@ -12,9 +12,8 @@ constexpr int kGunTurn = 4;     // the gun points this many steps counter-clockw
 constexpr int kMuzzleTurn = 3;  // the muzzle point lies this many steps counter-clockwise
 constexpr double kBodyScale = 1.45;  // the figure, not the gun, whose muzzle point is fixed
 
-const Rgb kArmour{104, 118, 126}, kArmourDark{52, 60, 68}, kArmourLight{172, 188, 196};
-const Rgb kCloth{70, 78, 52}, kBoot{40, 36, 32}, kGun{30, 32, 36}, kGunLight{96, 100, 108};
-const Rgb kVisor{90, 220, 255}, kStripe{230, 150, 40};
+// Gear both players share, so only the armour tells them apart.
+const Rgb kBoot{40, 36, 32}, kGun{30, 32, 36}, kGunLight{96, 100, 108}, kVisor{90, 220, 255};
 
 // The game's own direction table vector, scaled as its step does.
 int tableStep(int d, int length, bool wantX) {
@@ -56,24 +55,24 @@ void shadedBlob(Canvas& c, double x, double y, double rx, double ry, const Rgb& 
   cairo_stroke(cr);
 }
 
-void legs(Canvas& c, int pose) {
+void legs(Canvas& c, const TrooperLook& look, int pose) {
   const double stride = pose == 0 ? 7 : -7;
   for (int side = -1; side <= 1; side += 2) {
     const double y = side * stride;
-    line(c, {side * 3.5, 0}, {side * 4.0, y}, 4.2, kCloth);
+    line(c, {side * 3.5, 0}, {side * 4.0, y}, 4.2, look.cloth);
     shadedBlob(c, side * 4.0, y + (y < 0 ? -1.0 : 1.0), 2.4, 3.4, {110, 100, 86}, kBoot);
   }
 }
 
-void gunAndArms(Canvas& c, Vec muzzle, bool flash) {
+void gunAndArms(Canvas& c, const TrooperLook& look, Vec muzzle, bool flash) {
   // Local frame: the trooper faces up; the gun points kGunTurn steps to the left.
   const Vec back = along(-kGunTurn, -1);
   auto from = [&](double k) { return Vec{muzzle.x + back.x * k, muzzle.y + back.y * k}; };
   const Vec grip = from(11), foreHand = from(5.5), stock = from(17);
-  line(c, {-7 * kBodyScale, -1}, foreHand, 3.6, kArmourDark);  // left arm reaches to the barrel
-  line(c, {-7 * kBodyScale, -1}, foreHand, 2.4, kArmour);
-  line(c, {7 * kBodyScale, 0}, grip, 3.6, kArmourDark);
-  line(c, {7 * kBodyScale, 0}, grip, 2.4, kArmour);
+  line(c, {-7 * kBodyScale, -1}, foreHand, 3.6, look.armourDark);  // left arm reaches to the barrel
+  line(c, {-7 * kBodyScale, -1}, foreHand, 2.4, look.armour);
+  line(c, {7 * kBodyScale, 0}, grip, 3.6, look.armourDark);
+  line(c, {7 * kBodyScale, 0}, grip, 2.4, look.armour);
   line(c, stock, from(2.5), 4.4, {14, 14, 16});
   line(c, stock, from(3), 3.0, kGun);
   line(c, from(3.5), muzzle, 2.0, {14, 14, 16});
@@ -98,24 +97,24 @@ void gunAndArms(Canvas& c, Vec muzzle, bool flash) {
   c.glow(muzzle.x, muzzle.y, 2.5, {255, 255, 240});
 }
 
-void body(Canvas& c) {
+void body(Canvas& c, const TrooperLook& look) {
   cairo_t* cr = c.cr();
   // backpack, torso plate with a stripe, shoulder pads
   cairo_rectangle(cr, -5, 2.5, 10, 5);
-  c.colour(kArmourDark);
+  c.colour(look.armourDark);
   cairo_fill(cr);
   cairo_rectangle(cr, -3.5, 4, 7, 2);
-  c.colour({80, 90, 60});
+  c.colour(look.pack);
   cairo_fill(cr);
-  shadedBlob(c, 0, 0, 8, 4.8, kArmourLight, kArmourDark);
-  line(c, {-5, -2.6}, {5, -2.6}, 0.9, kStripe);
-  shadedBlob(c, -7, 0, 2.6, 2.9, kArmourLight, kArmourDark);
-  shadedBlob(c, 7, 0, 2.6, 2.9, kArmourLight, kArmourDark);
+  shadedBlob(c, 0, 0, 8, 4.8, look.armourLight, look.armourDark);
+  line(c, {-5, -2.6}, {5, -2.6}, 0.9, look.stripe);
+  shadedBlob(c, -7, 0, 2.6, 2.9, look.armourLight, look.armourDark);
+  shadedBlob(c, 7, 0, 2.6, 2.9, look.armourLight, look.armourDark);
 }
 
-void head(Canvas& c) {
+void head(Canvas& c, const TrooperLook& look) {
   cairo_t* cr = c.cr();
-  shadedBlob(c, 0, 0.3, 3.3, 3.5, {150, 160, 120}, {52, 58, 40});
+  shadedBlob(c, 0, 0.3, 3.3, 3.5, look.helmetLight, look.helmetDark);
   // The visor looks along the gun.
   cairo_save(cr);
   cairo_rotate(cr, directionAngle(-kGunTurn));
@@ -135,7 +134,7 @@ Vec muzzleInLocal(int d) {
   return {sx * std::cos(a) - sy * std::sin(a), sx * std::sin(a) + sy * std::cos(a)};
 }
 
-Frame trooper(int direction, int pose, bool flash) {
+Frame trooper(const TrooperLook& look, int direction, int pose, bool flash) {
   Canvas c(kSize, kSize);
   cairo_t* cr = c.cr();
   c.glow(kCentre + 2.0, kCentre + 3.0, 14, {0, 0, 0}, 0.55);
@@ -143,25 +142,33 @@ Frame trooper(int direction, int pose, bool flash) {
   c.turnTo(kCentre + 0.5, kCentre + 0.5, direction);
   cairo_save(cr);
   cairo_scale(cr, kBodyScale, kBodyScale);
-  legs(c, pose);
-  body(c);
-  head(c);
+  legs(c, look, pose);
+  body(c, look);
+  head(c, look);
   cairo_restore(cr);
   // The rifle is held up at the cheek, so it lies over the helmet.
-  gunAndArms(c, muzzleInLocal(direction), flash);
+  gunAndArms(c, look, muzzleInLocal(direction), flash);
   cairo_restore(cr);
   return c.keyed();
 }
 }  // namespace
 
-std::vector<Frame> trooperWalk(int pose) {
+// Player one wears cool grey-blue steel with an orange band.
+const TrooperLook kPlayerOneLook{{104, 118, 126}, {52, 60, 68},  {172, 188, 196}, {230, 150, 40},
+                                 {150, 160, 120}, {52, 58, 40},  {70, 78, 52},    {80, 90, 60}};
+// Player two must be told apart at a glance on the dark steel ground, so warm
+// where player one is cool: rust-red plate, sand helmet, a pale gold band.
+const TrooperLook kPlayerTwoLook{{164, 82, 50},   {76, 32, 20},  {234, 152, 108}, {255, 226, 120},
+                                 {200, 174, 120}, {84, 64, 36},  {96, 70, 46},    {126, 88, 52}};
+
+std::vector<Frame> trooperWalk(const TrooperLook& look, int pose) {
   std::vector<Frame> frames;
-  for (int d = 0; d < kDirections; ++d) frames.push_back(trooper(d, pose, false));
+  for (int d = 0; d < kDirections; ++d) frames.push_back(trooper(look, d, pose, false));
   return frames;
 }
 
-std::vector<Frame> trooperFiring(int pose, bool flash) {
+std::vector<Frame> trooperFiring(const TrooperLook& look, int pose, bool flash) {
   std::vector<Frame> frames;
-  for (int d = 0; d < kDirections; ++d) frames.push_back(trooper(d, pose, flash));
+  for (int d = 0; d < kDirections; ++d) frames.push_back(trooper(look, d, pose, flash));
   return frames;
 }

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "Art.h"
 #include "ContactSheet.h"
@@ -50,15 +51,19 @@ bool fonts(Output& out) {
   return true;
 }
 
+// Player two's sets carry a prefix; both players share one sheet to be compared.
 void troopers(Output& out) {
   ContactSheet sheet(kSheetWidth, 2);
   ContactSheet* s = out.contact ? &sheet : nullptr;
-  for (int pose = 0; pose < 2; ++pose) {
-    const std::string n = std::to_string(pose + 1);
-    sets(out, "trooper" + n + "k", trooperWalk(pose), 0, s);
-    sets(out, "trooper" + n + "ka", trooperFiring(pose, true), 0, s);
-    sets(out, "trooper" + n + "kas", trooperFiring(pose, false), 0, s);
-  }
+  const std::pair<const char*, const TrooperLook*> players[] = {{"", &kPlayerOneLook},
+                                                                {"p2_", &kPlayerTwoLook}};
+  for (const auto& [prefix, look] : players)
+    for (int pose = 0; pose < 2; ++pose) {
+      const std::string n = prefix + std::string("trooper") + std::to_string(pose + 1);
+      sets(out, n + "k", trooperWalk(*look, pose), 0, s);
+      sets(out, n + "ka", trooperFiring(*look, pose, true), 0, s);
+      sets(out, n + "kas", trooperFiring(*look, pose, false), 0, s);
+    }
   if (s) sheet.write(out.folder + "/troopers.png");
 }
 
@@ -127,9 +132,11 @@ void scene(Output& out, const Frame& ground) {
   for (int i = 0; i < 14; ++i) stamp(view, slime[i % 8], 300 + (i * 53) % 260, 120 + (i * 97) % 260);
   for (int i = 0; i < 8; ++i) stamp(view, stains[i % 4], 130 + (i * 37) % 90, 200 + (i * 61) % 90);
   stamp(view, marks[1], 420, 300);
-  const auto walk = trooperWalk(0), shot = trooperFiring(1, true);
+  const auto walk = trooperWalk(kPlayerOneLook, 0), shot = trooperFiring(kPlayerOneLook, 1, true);
   stamp(view, walk[6], 160 - 22, 240 - 22);
   stamp(view, shot[12], 260 - 22, 300 - 22);
+  // Player two beside them, so the two looks are judged on the same ground.
+  stamp(view, trooperFiring(kPlayerTwoLook, 0, false)[10], 210 - 22, 370 - 22);
   for (int i = 0; i < 4; ++i) {
     const auto step = alienStep(i);
     stamp(view, step[(20 + i * 3) % 32], 380 + i * 60 - 35, 150 + i * 50 - 35);
