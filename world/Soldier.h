@@ -56,8 +56,9 @@ class Soldier : public Move {
 
     static constexpr int32_t kMaxHealth = 100;
     // Health an alien takes in every frame it touches the trooper. Tuned with
-    // the autoplay bot: a trooper that stands still is overrun and dies
-    // within two minutes, one that keeps shooting outlasts a hundred aliens.
+    // the autoplay bot: a trooper that stands still is overrun within ten
+    // seconds; one that turns toward the nearest alien and keeps firing kills
+    // a hundred or more before it falls.
     static constexpr int32_t kContactDamage = 2;
     static constexpr int32_t kFirstAid = 40;
     static constexpr int32_t kSpeed = 5;
