@@ -54,6 +54,9 @@ struct Options {
     // Troopers are handed the special weapons in turn, as if they picked
     // up a power-up whenever they ran dry.
     bool armed = false;
+    // Keeps the game's own 50 ms frame timer, to watch the bot play in a
+    // window (SDL_VIDEODRIVER=x11).
+    bool realtime = false;
 };
 
 // What was alive in a frame.
@@ -300,8 +303,8 @@ bool parse(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-        if (arg == "--quiet" || arg == "--armed") {
-            (arg == "--quiet" ? o.quiet : o.armed) = true;
+        if (arg == "--quiet" || arg == "--armed" || arg == "--realtime") {
+            (arg == "--quiet" ? o.quiet : arg == "--armed" ? o.armed : o.realtime) = true;
             continue;
         }
         if (value == nullptr) {
@@ -334,7 +337,7 @@ int main(int argc, char** argv) {
     if (!parse(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: %s [--games N] [--players 1|2] [--seed S] [--bot idle|aim] "
-                     "[--frames LIMIT] [--data DIR] [--armed] [--quiet]\n",
+                     "[--frames LIMIT] [--data DIR] [--armed] [--realtime] [--quiet]\n",
                      argv[0]);
         return 2;
     }
@@ -353,8 +356,10 @@ int main(int argc, char** argv) {
     {
         Game game;
         if (game.init(kWindowModeWindow) && game.load(16)) {
-            delete game.frameTimer;
-            game.frameTimer = new FrameTimer(Game::kFrameMs, clock);
+            if (!options.realtime) {
+                delete game.frameTimer;
+                game.frameTimer = new FrameTimer(Game::kFrameMs, clock);
+            }
             Autoplay(game, options).play();
             status = 0;
         }

@@ -52,26 +52,31 @@ class WholeRun : public testing::Test {
     TempDir work;
 };
 
-TEST_F(WholeRun, BannerFirstCleanUpLastAndTheSettingsCreated) {
+TEST_F(WholeRun, BannerFirstPlayedGameLastAndTheSettingsCreated) {
+    // Nobody presses a key, so the one game ends when the aliens overrun the
+    // trooper; its statistics line comes just before the clean-up lines.
     const std::string output = run("--window");
     const std::string firstLine = output.substr(0, output.find('\n'));
     EXPECT_EQ(firstLine.rfind("Kravex II", 0), 0u) << output;
     EXPECT_NE(firstLine.find("Version 1.1L"), std::string::npos) << firstLine;
-    EXPECT_EQ(output.find("You played for"), std::string::npos);
-    // Music starts switched on, both volumes full; entries 1 to 3 stay unset.
-    EXPECT_EQ(settings(), (std::vector<int32_t>{1, -1, -1, -1, 255, 255}));
+    const size_t played = output.find("You played for ");
+    ASSERT_NE(played, std::string::npos) << output;
+    EXPECT_EQ(output.find('\n', played) + 1, output.find("Cleaning up..\n")) << output;
+    // Music starts switched on, high detail on, both volumes full; the
+    // reserved entries 2 and 3 stay unset.
+    EXPECT_EQ(settings(), (std::vector<int32_t>{1, 1, -1, -1, 255, 255}));
 }
 
 TEST_F(WholeRun, UnknownOptionAfterTheBannerAndStoredSettingsSurvive) {
-    // The reserved entries 2 and 3 hold 9 and 7; entry 5 holds 300, of which
-    // only the low byte, 44, is an effect volume.
-    work.write("dat/config.dat", {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 9,  0, 0, 0,
-                                  7, 0, 0, 0, 100,  0,    0,    0,    44, 1, 0, 0});
+    // High detail is off; the reserved entries 2 and 3 hold 9 and 7; entry 5
+    // holds 300, of which only the low byte, 44, is an effect volume.
+    work.write("dat/config.dat", {0, 0, 0, 0, 0,  0, 0, 0, 9,  0, 0, 0,
+                                  7, 0, 0, 0, 100, 0, 0, 0, 44, 1, 0, 0});
     const std::string output = run("--Window --window");
     const size_t lineEnd = output.find('\n');
     ASSERT_NE(lineEnd, std::string::npos);
     EXPECT_EQ(output.substr(lineEnd + 1, 27), "Unknown parameter --Window\n") << output;
-    EXPECT_EQ(settings(), (std::vector<int32_t>{0, -1, 9, 7, 100, 44}));
+    EXPECT_EQ(settings(), (std::vector<int32_t>{0, 0, 9, 7, 100, 44}));
 }
 
 } // namespace
