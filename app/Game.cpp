@@ -17,6 +17,7 @@
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/FrameTimer.h"
+#include "gfx/Image.h"
 #include "gfx/Light.h"
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
@@ -97,6 +98,9 @@ Game::~Game() {
     delete cursor;
     delete typingSound;
     typingSound = nullptr;
+    // The last game's playfield picture; it must go while SDL still runs.
+    delete background;
+    background = nullptr;
     destroyInterfaces();
     if (currentGame == this) {
         currentGame = nullptr;
@@ -252,7 +256,7 @@ void Game::createWorld() {
     troopers = new Soldiers();
     aliens = new Aliens(*troopers, levels);
     powerUps = new PowerUps(kMaxPowerUps);
-    light = new Light();
+    light = new Light(screen, Light::kGameSize);
     const int32_t highDetail = settings->get(kSettingHighDetail);
     if (highDetail != SettingsFile::kUnset) {
         light->setOn(highDetail != 0);

@@ -1,9 +1,15 @@
 #include "gfx/LockSurfaceHolder.h"
 
 LockSurfaceHolder::LockSurfaceHolder(SurfaceHolder* target)
-    : SurfaceHolder(target->getWidth(), target->getHeight()), target(target),
-      pixels(target->getSurface() == nullptr ? nullptr : target->getSurface()->pixels) {
+    : SurfaceHolder(target != nullptr ? target->getWidth() : 0,
+                    target != nullptr ? target->getHeight() : 0),
+      target(target), pixels(nullptr) {
+    // A view onto nothing holds no surface and so draws nothing.
+    if (target == nullptr) {
+        return;
+    }
     surface = target->getSurface();
+    pixels = surface != nullptr ? surface->pixels : nullptr;
     if (surface != nullptr) {
         fillFormatSummary();
     } else {

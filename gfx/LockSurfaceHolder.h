@@ -3,7 +3,7 @@
 #include "gfx/SurfaceHolder.h"
 
 // A view onto another holder's surface for direct pixel access. It shares the
-// surface and never frees it.
+// surface and never frees it. A view onto no holder has no surface.
 class LockSurfaceHolder : public SurfaceHolder {
   public:
     explicit LockSurfaceHolder(SurfaceHolder* target);

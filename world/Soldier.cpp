@@ -148,8 +148,11 @@ bool Soldier::collide(Move& other) {
 }
 
 void Soldier::hurtBy(Move& alien) {
+    // The cry is drawn whether or not one is still playing, so that a game
+    // takes the same random turns with sound and without.
+    const int32_t cry = TrooperKit::kFirstPainCry + std::rand() % TrooperKit::kPainCries;
     if (kit.soldierSounds != nullptr && !kit.soldierSounds->anyPlaying()) {
-        kit.soldierSounds->play(TrooperKit::kFirstPainCry + std::rand() % TrooperKit::kPainCries);
+        kit.soldierSounds->play(cry);
     }
     blood.tossAlong(*this, alien, kWoundDrops);
     // The alien shoves the trooper along its own heading.

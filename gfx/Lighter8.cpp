@@ -1,0 +1,5 @@
+#include "gfx/Lighter8.h"
+
+void Lighter8::buildFalloff(LightTables& tables) {
+    fillFalloff(tables, 16, 14);
+}
