@@ -21,7 +21,9 @@
 #include "app/Game.h"
 #include "app/Globals.h"
 #include "app/LevelTable.h"
+#include "gfx/Buffer.h"
 #include "gfx/FrameClock.h"
+#include "gfx/Light.h"
 #include "gfx/FrameTimer.h"
 #include "input/GuideKeys.h"
 #include "world/Alien.h"
@@ -57,6 +59,11 @@ struct Options {
     // Keeps the game's own 50 ms frame timer, to watch the bot play in a
     // window (SDL_VIDEODRIVER=x11).
     bool realtime = false;
+    // "on" or "off" overrides the stored "High detail" setting.
+    std::string lights;
+    // Saves the screen as it was shown after this frame of the first game.
+    int shotFrame = 0;
+    std::string shotFile;
 };
 
 // What was alive in a frame.
@@ -207,6 +214,7 @@ class Autoplay {
   private:
     void playOne(int g) {
         std::srand(options.seed + unsigned(g));
+        gameNumber = g;
         hands.clear();
         hands.emplace_back(*game.player1Keys);
         hands.emplace_back(*game.player2Keys);
@@ -227,6 +235,9 @@ class Autoplay {
         const double now = threadCpuMs();
         if (lastCpu >= 0) {
             record(now - lastCpu);
+        }
+        if (gameNumber == 0 && frame == options.shotFrame && !options.shotFile.empty()) {
+            SDL_SaveBMP(screen->getSurface(), options.shotFile.c_str());
         }
         ++frame;
         if (frame > options.frameLimit && !gaveUp) {
@@ -290,6 +301,7 @@ class Autoplay {
     Game& game;
     const Options& options;
     std::vector<Hands> hands;
+    int gameNumber = 0;
     int frame = 0;
     int32_t nextWeapon = 0;
     bool gaveUp = false;
@@ -323,11 +335,17 @@ bool parse(int argc, char** argv, Options& o) {
             o.frameLimit = std::atoi(value);
         } else if (arg == "--data") {
             o.data = value;
+        } else if (arg == "--lights") {
+            o.lights = value;
+        } else if (arg == "--shot" && i + 1 < argc) {
+            o.shotFrame = std::atoi(value);
+            o.shotFile = argv[++i];
         } else {
             return false;
         }
     }
-    return o.bot == "aim" || o.bot == "idle";
+    return (o.bot == "aim" || o.bot == "idle") &&
+           (o.lights.empty() || o.lights == "on" || o.lights == "off");
 }
 
 } // namespace
@@ -337,7 +355,8 @@ int main(int argc, char** argv) {
     if (!parse(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: %s [--games N] [--players 1|2] [--seed S] [--bot idle|aim] "
-                     "[--frames LIMIT] [--data DIR] [--armed] [--realtime] [--quiet]\n",
+                     "[--frames LIMIT] [--data DIR] [--armed] [--realtime] [--lights on|off]\n"
+                     "       [--shot FRAME FILE.bmp] [--quiet]\n",
                      argv[0]);
         return 2;
     }
@@ -356,6 +375,9 @@ int main(int argc, char** argv) {
     {
         Game game;
         if (game.init(kWindowModeWindow) && game.load(16)) {
+            if (!options.lights.empty()) {
+                game.light->setOn(options.lights == "on");
+            }
             if (!options.realtime) {
                 delete game.frameTimer;
                 game.frameTimer = new FrameTimer(Game::kFrameMs, clock);
