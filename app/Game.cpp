@@ -111,7 +111,9 @@ void Game::stopMusic() {
     if (currentMusic == nullptr) {
         return;
     }
-    if (settings != nullptr) {
+    // Without a sound device the music objects switch the music off; that is
+    // no choice of the player's, so the stored one is kept.
+    if (settings != nullptr && audioOpen) {
         settings->set(kSettingMusicOn, musicEnabled);
         settings->set(kSettingMusicVolume, musicVolume);
     }

@@ -79,11 +79,10 @@ ModMusic::~ModMusic() {
     if (ownsFileName()) {
         delete[] fileName;
     }
-    // Only forget the piece of the moment when that is this one; another
-    // object's pointer must stay valid.
-    if (nowPlaying == this) {
-        nowPlaying = nullptr;
-    }
+    // Whatever goes, the piece of the moment is forgotten: the next piece
+    // then starts without stopping an object that may be the setup menu's
+    // switch, which would show "OFF" while its music plays.
+    nowPlaying = nullptr;
 }
 
 void ModMusic::chooseRandomFile() {
@@ -181,8 +180,10 @@ void ModMusic::toggle() {
     std::fprintf(stderr, "Starting modmusic\n");
     musicEnabled = 1;
     on = 1;
+    // With nothing played yet (music was off from the start), the piece of
+    // the screen starts at once rather than at the next change of screen.
     if (nowPlaying == nullptr) {
-        nowPlaying = this;
+        nowPlaying = currentMusic != nullptr ? currentMusic : this;
     }
     nowPlaying->play();
 }

@@ -111,9 +111,12 @@ TEST_F(ModMusicTest, APiecePlaysAtTheMusicVolumeUntilStoppedReplacedOrSwitchedOf
     musicSwitch.decrease();
     EXPECT_EQ(first.getLevel(), 93);
     EXPECT_EQ(Mix_VolumeMusic(-1), 46);
-    // Only the piece of the moment may halt the music when it goes away.
+    // Only the piece of the moment may halt the music when it goes away, but
+    // any piece that goes makes the music forget its piece of the moment.
     { ModMusic unused("sounds/long"); }
     EXPECT_NE(Mix_PlayingMusic(), 0);
+    EXPECT_EQ(ModMusic::getNowPlaying(), nullptr);
+    first.play();
     second.play();
     EXPECT_FALSE(first.isLoaded());
     EXPECT_EQ(ModMusic::getNowPlaying(), &second);
@@ -136,6 +139,30 @@ TEST_F(ModMusicTest, APiecePlaysAtTheMusicVolumeUntilStoppedReplacedOrSwitchedOf
     off.play();
     EXPECT_FALSE(off.isLoaded());
     EXPECT_EQ(Mix_PlayingMusic(), 0);
+}
+
+// Music off from the start, switched on in the setup menu, then the menu's
+// piece replaced by the next main-menu pass: the switch still says ON while
+// the music plays, and one press switches it off.
+TEST_F(ModMusicTest, TheSwitchTellsTheTruthAfterThePieceIsReplaced) {
+    musicEnabled = 0;
+    ModMusic musicSwitch;
+    currentMusic = new ModMusic("sounds/long");
+    currentMusic->play();
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    EXPECT_EQ(stderrOf([&] { musicSwitch.toggle(); }), "Starting modmusic\n");
+    EXPECT_NE(Mix_PlayingMusic(), 0) << "the screen's piece starts at once";
+    currentMusic->stop();
+    delete currentMusic;
+    currentMusic = new ModMusic("sounds/long");
+    currentMusic->play();
+    EXPECT_NE(Mix_PlayingMusic(), 0);
+    EXPECT_EQ(musicSwitch.isOn(), 1);
+    EXPECT_EQ(stderrOf([&] { musicSwitch.toggle(); }), "Stopping modmusic\n");
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    EXPECT_EQ(musicSwitch.isOn(), 0);
+    delete currentMusic;
+    currentMusic = nullptr;
 }
 
 TEST_F(ModMusicTest, AMissingOrGarbageFileIsReportedAndStaysSilent) {
