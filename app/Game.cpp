@@ -149,7 +149,7 @@ bool Game::init(int32_t mode) {
         sfxVolume = static_cast<uint8_t>(volume & 0xFF);
     }
     SDL_ShowCursor(0);
-    frameTimer = new FrameTimer(kFrameMs);
+    frameTimer = new FrameTimer(kFrameMs, *clock);
     return true;
 }
 

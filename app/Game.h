@@ -6,6 +6,7 @@
 #include "app/GBase.h"
 #include "audio/ModMusic.h"
 #include "audio/SFXVolume.h"
+#include "gfx/FrameClock.h"
 
 class FrameTimer;
 class Collision;
@@ -44,6 +45,10 @@ class Game : public GBase {
     void startGame(int32_t players);
     // Empties the aliens, the troopers and the power-ups; the score is 0.
     void resetWorld();
+
+    // Every screen's frame timer reads this clock; tests and the autoplay
+    // tool set one of their own before init so that frames need not wait.
+    FrameClock* clock = &systemClock;
 
     // Called at the start of every game frame, before the events are read.
     // Empty in the game; the autoplay tool presses its keys here.
@@ -84,6 +89,8 @@ class Game : public GBase {
     uint8_t quit = 0;
 
   private:
+    FrameClock systemClock;
+
     void runFrames();
     void runFrame();
     void waitForFrame();

@@ -24,7 +24,6 @@
 #include "gfx/Buffer.h"
 #include "gfx/FrameClock.h"
 #include "gfx/Light.h"
-#include "gfx/FrameTimer.h"
 #include "input/GuideKeys.h"
 #include "world/Alien.h"
 #include "world/Aliens.h"
@@ -374,13 +373,12 @@ int main(int argc, char** argv) {
     int status = 1;
     {
         Game game;
+        if (!options.realtime) {
+            game.clock = &clock;
+        }
         if (game.init(kWindowModeWindow) && game.load(16)) {
             if (!options.lights.empty()) {
                 game.light->setOn(options.lights == "on");
-            }
-            if (!options.realtime) {
-                delete game.frameTimer;
-                game.frameTimer = new FrameTimer(Game::kFrameMs, clock);
             }
             Autoplay(game, options).play();
             status = 0;

@@ -173,9 +173,15 @@ Frame makersMark() {
   cairo_stroke(cr);
   c.circle(8, 8, 2);
   cairo_fill(cr);
+  // The team's name, squeezed to whatever fits beside the emblem.
+  const char* name = "KRAVEX II TEAM";
+  const double room = 90 - 17 - 1;
   face.use(cr, 11);
+  cairo_text_extents_t extents;
+  cairo_text_extents(cr, name, &extents);
+  if (extents.x_advance > room) face.use(cr, 11, room / extents.x_advance);
   cairo_move_to(cr, 17, 12);
-  cairo_text_path(cr, "QSV DESIGN");
+  cairo_text_path(cr, name);
   vertical(c, 3, 12, {240, 220, 170}, {160, 120, 60});
   cairo_fill(cr);
   return c.keyed();

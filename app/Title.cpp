@@ -1,0 +1,48 @@
+#include "app/Title.h"
+
+#include "app/Globals.h"
+#include "audio/Sound.h"
+#include "gfx/Buffer.h"
+#include "gfx/Font.h"
+#include "gfx/FrameTimer.h"
+#include "gfx/Image.h"
+#include "input/Focus.h"
+#include "input/Interfaces.h"
+#include "input/Keyboard.h"
+
+namespace {
+constexpr uint32_t kTickMs = 50;
+constexpr int32_t kVersionX = 10;
+constexpr int32_t kVersionY = 479;
+} // namespace
+
+Title::Title(Font* font, FrameClock& clock)
+    : picture(new Image("pics/title", screen->getWidth(), screen->getHeight())),
+      startSound(new Sound("sounds/start")), font(font), clock(clock) {}
+
+Title::~Title() {
+    delete picture;
+    delete startSound;
+}
+
+void Title::run() {
+    screen->attachBlitter();
+    pumpEvents();
+    startSound->play();
+    timer = std::make_unique<FrameTimer>(kTickMs, clock);
+    while (!keyboard->consumeEscape() && ticks < kTicks) {
+        pumpEvents();
+        picture->draw();
+        if (font != nullptr) {
+            font->drawString("Version 1.1L", kVersionX, kVersionY);
+        }
+        while (!timer->tick()) {
+        }
+        screen->flip();
+        // A slow frame counts for every tick it took.
+        ticks += static_cast<int32_t>(timer->lastInterval() / kTickMs);
+    }
+    pumpEvents();
+    inputFocus->current = nullptr;
+    screen->attachBlitter();
+}

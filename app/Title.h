@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "app/GBase.h"
+
+class Font;
+class FrameClock;
+class FrameTimer;
+class Image;
+class Sound;
+
+// The title picture shown once at start: about three and a half seconds,
+// or until Escape.
+class Title : public GBase {
+  public:
+    // Loads the picture and the start sound; the font is not owned, and the
+    // clock paces the title's own frame timer.
+    Title(Font* font, FrameClock& clock);
+    ~Title() override;
+
+    // Shows the title until its time is up or Escape is pressed.
+    void run();
+
+    int32_t getTicks() const { return ticks; }
+
+    // 50 ms ticks the title stays up.
+    static constexpr int32_t kTicks = 70;
+
+  private:
+    Image* picture;
+    Sound* startSound;
+    int32_t ticks = 0;
+    std::unique_ptr<FrameTimer> timer;
+    Font* font;
+    FrameClock& clock;
+};
