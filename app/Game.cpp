@@ -28,27 +28,10 @@
 
 namespace {
 
-constexpr int32_t kSettingsCount = 6;
-constexpr int32_t kSettingMusicOn = 0;
-constexpr int32_t kSettingHighDetail = 1;
-constexpr int32_t kSettingMusicVolume = 4;
-constexpr int32_t kSettingSfxVolume = 5;
 constexpr uint8_t kFullVolume = 255;
 constexpr int kMusicFadeMs = 1500;
 
-constexpr int kAudioRate = 44100;
-constexpr int kAudioChannels = 2;
-constexpr int kAudioBufferSamples = 2048;
-// Long enough to read "Game loaded." before the console goes.
-constexpr uint32_t kLoadedPauseMs = 1000;
-constexpr int32_t kLevelRows = 5;
-constexpr int32_t kLastLevel = 25;
-// Contacts are looked up in cells of 4x4 pixels.
-constexpr int32_t kCollisionShift = 2;
-constexpr int32_t kMaxPowerUps = 8;
 
-const char* const kVersion = "Version 1.1L";
-const char* const kDistribution = "Linux i386";
 
 } // namespace
 
@@ -151,118 +134,6 @@ bool Game::init(int32_t mode) {
     SDL_ShowCursor(0);
     frameTimer = new FrameTimer(kFrameMs, *clock);
     return true;
-}
-
-bool Game::load(int32_t depth) {
-    delete screen;
-    screen = new Buffer(kScreenWidth, kScreenHeight, depth, windowMode);
-    if (!screen->isReady()) {
-        return false;
-    }
-    SDL_ShowCursor(0);
-    openAudio();
-    readMusicSettings();
-    startLoadingMusic();
-    goldFont = new Font("pics/font_gold", 502, 200);
-    decoFont = new Font("pics/font_babylon_deco", 610, 122);
-    openConsole(depth);
-    createSoundsAndTables();
-    createWorld();
-    print("Loading keys.");
-    player1Keys = new GuideKeys("dat/pl1key", 1);
-    player2Keys = new GuideKeys("dat/pl2key", 2);
-    print("Constructing menus.");
-    cursor = new Bob("pics/cursor", 40, 32);
-    typingSound = new Sound("sounds/menu01");
-    print("Game loaded.");
-    SDL_Delay(kLoadedPauseMs);
-    quit = 0;
-    console->setVisible(false);
-    return true;
-}
-
-void Game::openAudio() {
-    if (Mix_OpenAudio(kAudioRate, AUDIO_S16LSB, kAudioChannels, kAudioBufferSamples) < 0) {
-        std::fprintf(stderr, "Couldn't open audio: %s\n", SDL_GetError());
-        return;
-    }
-    Mix_AllocateChannels(Sound::kChannels);
-    audioOpen = 1;
-}
-
-void Game::readMusicSettings() {
-    const int32_t on = settings->get(kSettingMusicOn);
-    musicEnabled = on != 0 ? 1 : 0;
-    musicSwitch.setOn(musicEnabled);
-    const int32_t volume = settings->get(kSettingMusicVolume);
-    musicVolume = volume == SettingsFile::kUnset ? kFullVolume : volume;
-    musicSwitch.setLevel(musicVolume);
-}
-
-void Game::startLoadingMusic() {
-    stopMusic();
-    currentMusic = new ModMusic("sounds/load");
-    currentMusic->play();
-}
-
-void Game::openConsole(int32_t depth) {
-    console = new Console(kScreenWidth, kScreenHeight, "pics/console", decoFont);
-    console->setVisible(true);
-    print("          -= Kravex II Console =-");
-    print(std::string(64, '-').c_str());
-    print("");
-    print("Version information: ");
-    printAppend(kVersion);
-    print("Distribution type:   ");
-    printAppend(kDistribution);
-    print("");
-    if (depth == 8 || depth == 16) {
-        const std::string bits = std::to_string(depth) + " bit";
-        print(("Using " + bits + " display").c_str());
-        print(("Converting images in memory to " + bits).c_str());
-        print("");
-    }
-    if (windowMode == kWindowModeFullScreen) {
-        print("Using full screen mode");
-        print("Use --window parameter to");
-        print("force windowed mode");
-    } else {
-        print("Using windowed mode");
-        print("Use --fullscreen parameter to");
-        print("force full screen mode");
-    }
-    print("");
-}
-
-void Game::createSoundsAndTables() {
-    generalSounds = new Sounds(1);
-    generalSounds->load("sounds/general");
-    menuSounds = new Sounds(3);
-    menuSounds->load("sounds/menu");
-    levels = new LevelTable(kLevelRows);
-    levels->addRow(0, 0, 100);
-    levels->addRow(1000, 10, 200);
-    levels->addRow(3000, 20, 300);
-    levels->addRow(3900, 23, 500);
-    levels->addRow(4900, 25, 200);
-    levels->maxLevel = kLastLevel;
-    const int32_t volume = settings->get(kSettingSfxVolume);
-    if (volume != SettingsFile::kUnset) {
-        sfxVolume = static_cast<uint8_t>(volume & 0xFF);
-        sfxSwitch.setLevel(volume);
-    }
-}
-
-void Game::createWorld() {
-    collision = new Collision(kScreenWidth, kScreenHeight, kCollisionShift);
-    troopers = new Soldiers();
-    aliens = new Aliens(*troopers, levels);
-    powerUps = new PowerUps(kMaxPowerUps);
-    light = new Light(screen, Light::kGameSize);
-    const int32_t highDetail = settings->get(kSettingHighDetail);
-    if (highDetail != SettingsFile::kUnset) {
-        light->setOn(highDetail != 0);
-    }
 }
 
 void Game::run() {

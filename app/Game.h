@@ -89,6 +89,13 @@ class Game : public GBase {
     uint8_t quit = 0;
 
   private:
+    // The settings file's entries.
+    static constexpr int32_t kSettingsCount = 6;
+    static constexpr int32_t kSettingMusicOn = 0;
+    static constexpr int32_t kSettingHighDetail = 1;
+    static constexpr int32_t kSettingMusicVolume = 4;
+    static constexpr int32_t kSettingSfxVolume = 5;
+
     FrameClock systemClock;
 
     void runFrames();
