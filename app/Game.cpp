@@ -30,9 +30,6 @@ namespace {
 
 constexpr uint8_t kFullVolume = 255;
 constexpr int kMusicFadeMs = 1500;
-
-
-
 } // namespace
 
 Game::Game() {

@@ -9,6 +9,18 @@
 
 namespace {
 constexpr int32_t kDirectionMask = 31;
+constexpr int32_t kChannelMax = 255;
+// Far enough off the screen that no light reaches it, near enough that no
+// box arithmetic overflows.
+constexpr int32_t kFarAway = 1 << 20;
+
+int32_t place(int32_t v) {
+    return std::clamp(v, -kFarAway, kFarAway);
+}
+
+int32_t channel(int32_t c) {
+    return std::clamp(c, 0, kChannelMax);
+}
 
 std::unique_ptr<Lighter> lighterFor(SurfaceHolder* display, LightTables& tables) {
     const SDL_Surface* surface = display != nullptr ? display->getSurface() : nullptr;
@@ -49,7 +61,8 @@ int32_t Light::clampRadius(int32_t r) const {
 
 void Light::roundLight(int32_t x, int32_t y, int32_t r, int32_t red, int32_t green, int32_t blue) {
     if (canDraw()) {
-        lighter->round(x, y, clampRadius(r), red, green, blue);
+        lighter->round(place(x), place(y), clampRadius(r), channel(red), channel(green),
+                       channel(blue));
     }
 }
 
@@ -60,20 +73,24 @@ void Light::roundLight(int32_t x, int32_t y, int32_t r) {
 void Light::coneLight(int32_t x, int32_t y, int32_t r, int32_t direction, int32_t width,
                       int32_t red, int32_t green, int32_t blue) {
     if (canDraw()) {
-        lighter->cone(x, y, clampRadius(r), direction & kDirectionMask,
-                      std::clamp(width, 0, kDirectionMask), red, green, blue);
+        lighter->cone(place(x), place(y), clampRadius(r), direction & kDirectionMask,
+                      std::clamp(width, 0, kDirectionMask), channel(red), channel(green),
+                      channel(blue));
     }
 }
 
 void Light::ringLight(int32_t x, int32_t y, int32_t r, int32_t a, int32_t red, int32_t green,
                       int32_t blue) {
     if (canDraw()) {
-        lighter->ring(x, y, clampRadius(r), a, red, green, blue);
+        // A band thicker than the radius is the whole disc, so thickness is
+        // cut like a radius.
+        lighter->ring(place(x), place(y), clampRadius(r), clampRadius(a), channel(red),
+                      channel(green), channel(blue));
     }
 }
 
 void Light::spark(int32_t x, int32_t y, int32_t red, int32_t green, int32_t blue) {
     if (canDraw()) {
-        lighter->spark(x, y, red, green, blue);
+        lighter->spark(x, y, channel(red), channel(green), channel(blue));
     }
 }

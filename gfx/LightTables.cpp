@@ -12,6 +12,9 @@ constexpr double kStepsPerRadian = 32.0 / 3.141592654;
 constexpr int32_t kQuadrantLast = 7;
 constexpr int32_t kHalfTurn = 16;
 constexpr int32_t kDirections = 32;
+// Brightness at a light's centre and what it loses by the rim.
+constexpr int32_t kTop = 16;
+constexpr int32_t kDrop = 14;
 
 // Steps from the vertical, 0 to 7, of the offset (dx, dy), both positive.
 int32_t stepsFromVertical(int32_t dx, int32_t dy) {
@@ -53,6 +56,19 @@ LightTables::LightTables(int32_t n)
       directions(distances.size()), falloffs(size_t(this->n)) {
     buildDistances();
     buildDirections();
+    fillFalloff(kTop, kDrop);
+}
+
+void LightTables::fillFalloff(int32_t top, int32_t drop) {
+    falloffs[0].assign(1, 0);
+    for (int32_t r = 1; r < n; ++r) {
+        std::vector<uint8_t>& row = falloffs[std::size_t(r)];
+        row.resize(std::size_t(r) + 1);
+        for (int32_t j = 0; j <= r; ++j) {
+            const int32_t value = top - drop * j / r;
+            row[std::size_t(j)] = static_cast<uint8_t>(value > 0 ? value : 0);
+        }
+    }
 }
 
 void LightTables::buildDistances() {

@@ -21,8 +21,9 @@ class LightTables {
     uint8_t direction(int32_t x, int32_t y) const { return directions[index(x, y)]; }
     // Brightness j cells out from a light of radius r (j <= r).
     uint8_t falloff(int32_t r, int32_t j) const { return falloffs[std::size_t(r)][std::size_t(j)]; }
-    // Row r of the fall-off table; the lighters fill it.
-    std::vector<uint8_t>& falloffRow(int32_t r) { return falloffs[std::size_t(r)]; }
+    // Fills the fall-off rows: row r falls from top at the centre by drop at
+    // the rim, row 0 is dark. Made with (16, 14); a lighter may refill it.
+    void fillFalloff(int32_t top, int32_t drop);
 
 
   private:

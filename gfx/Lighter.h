@@ -27,8 +27,5 @@ class Lighter : public LockSurfaceHolder {
     virtual void spark(int32_t x, int32_t y, int32_t red, int32_t green, int32_t blue);
 
   protected:
-    // Row r falls from top at the centre by drop at the rim; row 0 is dark.
-    static void fillFalloff(LightTables& tables, int32_t top, int32_t drop);
-
     const LightTables& tables;
 };

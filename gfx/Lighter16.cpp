@@ -54,7 +54,7 @@ void addPixel(uint8_t* at, uint16_t light) {
 } // namespace
 
 void Lighter16::buildFalloff(LightTables& tables) {
-    fillFalloff(tables, kTop, kDrop);
+    tables.fillFalloff(kTop, kDrop);
 }
 
 Lighter16::Shades Lighter16::shades(int32_t shift, int32_t red, int32_t green,

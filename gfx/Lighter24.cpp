@@ -1,5 +1,7 @@
 #include "gfx/Lighter24.h"
 
+#include "gfx/LightTables.h"
+
 void Lighter24::buildFalloff(LightTables& tables) {
-    fillFalloff(tables, 64, 50);
+    tables.fillFalloff(64, 50);
 }

@@ -1,5 +1,7 @@
 #include "gfx/Lighter8.h"
 
+#include "gfx/LightTables.h"
+
 void Lighter8::buildFalloff(LightTables& tables) {
-    fillFalloff(tables, 16, 14);
+    tables.fillFalloff(16, 14);
 }

@@ -93,3 +93,14 @@ void Keyboard::attachPlatformState() {
     held = state;
     heldCount = std::min(count, int(kKeyCount));
 }
+
+void Keyboard::attachOwnState() {
+    if (held == ownHeld) {
+        return;
+    }
+    // Codes past SDL's table could not be followed meanwhile; none is held.
+    std::fill(ownHeld, ownHeld + kKeyCount, uint8_t(0));
+    std::copy(held, held + heldCount, ownHeld);
+    held = ownHeld;
+    heldCount = kKeyCount;
+}

@@ -38,6 +38,9 @@ class Keyboard : public Focusable {
 
     // Reads SDL's live key-state table from now on instead of our own.
     void attachPlatformState();
+    // Reads our own table again, starting from what the attached table holds,
+    // so that keys let go while it was attached are not left held.
+    void attachOwnState();
 
   private:
     static constexpr int kScanCount = 256;

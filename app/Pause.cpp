@@ -1,0 +1,131 @@
+#include "app/Pause.h"
+
+#include <SDL.h>
+#include <cmath>
+
+#include "app/Globals.h"
+#include "gfx/Buffer.h"
+#include "gfx/Font.h"
+#include "gfx/FrameTimer.h"
+#include "gfx/SurfaceHolder.h"
+#include "input/Interfaces.h"
+#include "input/Joystick.h"
+#include "input/Keyboard.h"
+
+namespace {
+
+constexpr uint32_t kFrameMs = 50;
+// While F1 is held the pause looks at it this often, and sleeps in between.
+constexpr uint32_t kReleaseCheckMs = 10;
+constexpr const char* kTitle = "Game Paused";
+constexpr int32_t kRemarkDrop = 40;
+// The remark counter runs once round its 8 bits for all eight remarks.
+constexpr uint8_t kCounterPerRemark = 256 / Pause::kRemarkCount;
+
+// The path is a sideways swing of 128 frames with a bob of 32 frames on top.
+// A turn is 6.28 rather than two pi and the offsets are cut toward zero; both
+// move the text by a pixel here and there, and this is the path as it is meant.
+constexpr double kTurn = 6.28;
+constexpr int32_t kCentreX = 80;
+constexpr int32_t kCentreY = 200;
+constexpr double kSwing = 50;
+constexpr double kBob = 30;
+constexpr double kSwingFrames = 128;
+constexpr double kBobFrames = 32;
+
+} // namespace
+
+const char* const Pause::kRemarks[kRemarkCount] = {
+    "Hey! don't leave!!",
+    "Come back! I want to kill you with my aliens!",
+    "OK, i'll let you shoot few aliens if you come back.",
+    "I'm so bored. Please continue.",
+    "Come to this side of the screen. Its nice in here.",
+    "Hey! I'm trying to run game here, please co-operate!",
+    "You're not getting any points for eating, you know...",
+    "I'm running out of these stupid comments.",
+};
+
+Pause::Pause(Buffer* screen, Font* font, const char* const* remarks)
+    : Pause(screen, font, remarks, sdlClock) {}
+
+Pause::Pause(Buffer* screen, Font* font, const char* const* remarks, FrameClock& clock)
+    : snapshot(new SurfaceHolder(screen->getWidth(), screen->getHeight())), screen(screen),
+      font(font), remarks(remarks), clock(&clock) {
+    snapshot->createSurface();
+    snapshot->attachBlitter();
+}
+
+Pause::~Pause() {
+    delete snapshot;
+}
+
+uint32_t Pause::run() {
+    const uint32_t start = clock->now();
+    FrameTimer timer(kFrameMs, *clock);
+    snapshot->blit(screen);
+    // SDL's own table follows the keys whether or not anybody reads the
+    // events, so a key held since before the pause counts at once. The events
+    // are still pumped each pass: a queue left to fill up drops key releases.
+    keyboard->attachPlatformState();
+    pumpEvents();
+    waitForF1Release();
+    while (!resumeRequested()) {
+        showFrame(timer);
+        pumpEvents();
+    }
+    leave();
+    return clock->now() - start;
+}
+
+void Pause::waitForF1Release() {
+    while (keyboard->isDown(SDLK_F1)) {
+        clock->sleep(kReleaseCheckMs);
+        pumpEvents();
+    }
+}
+
+// F1 and every other key from code 256 up (arrows, Shift, Ctrl) are left out,
+// so that letting go of F1 or steadying a hand on the controls does not resume.
+bool Pause::resumeRequested() {
+    return keyboard->anyDown() || (joystick != nullptr && joystick->anyButtonOn());
+}
+
+void Pause::showFrame(FrameTimer& timer) {
+    screen->blit(snapshot);
+    advance();
+    const TextSpot spot = textSpot(phase);
+    font->drawString(kTitle, spot.x, spot.y);
+    font->drawString(remarks[remarkCounter / kCounterPerRemark], spot.x, spot.y + kRemarkDrop);
+    while (!timer.tick()) {
+    }
+    screen->flip();
+}
+
+void Pause::advance() {
+    // Both wrap on purpose: the path repeats and the remarks come round again.
+    phase = static_cast<int8_t>(static_cast<uint8_t>(phase) + 1);
+    if (phase == 0) {
+        remarkCounter = static_cast<uint8_t>(remarkCounter + kCounterPerRemark);
+    }
+}
+
+Pause::TextSpot Pause::textSpot(int8_t phase) {
+    const double swing = kSwing * std::sin(phase * kTurn / kSwingFrames);
+    const double bob = kBob * std::cos(phase * kTurn / kBobFrames);
+    return {kCentreX + static_cast<int32_t>(swing), kCentreY + static_cast<int32_t>(bob)};
+}
+
+void Pause::leave() {
+    // What came since the last pass is replayed while SDL's table is still
+    // attached, so each key ends where SDL has it; the game's pump then goes
+    // on feeding our own table, starting from that state. SDL's table must not
+    // stay attached: the game's consumeF1 would clear F1 in it while the key
+    // is still down, and the next pause could no longer wait for its release.
+    pumpEvents();
+    keyboard->attachOwnState();
+    // The press that ended the pause was latched like any other; left there,
+    // an Escape would give up the game in its next frame.
+    keyboard->clearPressed(SDLK_ESCAPE);
+    keyboard->clearPressed(SDLK_F1);
+}

@@ -1,0 +1,249 @@
+// The pause screen: what resumes the game, waiting for F1 to be let go, the
+// keyboard the game gets back, the remarks across pauses and the text's path.
+#include "app/Pause.h"
+
+#include <algorithm>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "app/Globals.h"
+#include "gfx/Buffer.h"
+#include "gfx/Font.h"
+#include "gfx/TestPictures.h"
+#include "input/InputDevices.h"
+
+namespace {
+
+using Step = std::function<void()>;
+using Pixels = std::vector<uint8_t>;
+
+// A frame lasts strictly more than 50 ms on a clock that moves only by sleeps.
+constexpr uint32_t kFrame = 51;
+const char* const kFirstRemark = "Hey! don't leave!!";
+
+// Stands still except when slept on, and runs the test's script as it moves.
+struct ScriptedClock : FrameClock {
+    uint32_t now() override { return time; }
+    void sleep(uint32_t ms) override {
+        time += ms;
+        while (!script.empty() && script.begin()->first <= time) {
+            const Step step = script.begin()->second;
+            script.erase(script.begin());
+            step();
+        }
+    }
+    void at(uint32_t when, Step step) { script.emplace(when, std::move(step)); }
+
+    uint32_t time = 1000;
+    std::multimap<uint32_t, Step> script;
+};
+
+// SDL's table of physically held keys; pushed events do not reach it, so a
+// test sets it where a real keyboard would.
+uint8_t& platformKey(int32_t key) {
+    return SDL_GetKeyState(nullptr)[key];
+}
+
+Step keyDown(int32_t key) {
+    return [key] { pushKey(SDL_KEYDOWN, key); };
+}
+
+void setButton(uint8_t on) {
+    joystick->record(0, 0, 1, &on);
+}
+
+class PauseScreen : public DisplayTest {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(devices.ok) << SDL_GetError();
+        openDisplay(16);
+        font = std::make_unique<Font>("pics/font_gold", 502, 200);
+        pause = std::make_unique<Pause>(screen, font.get(), Pause::kRemarks, clock);
+        paintGame(0);
+    }
+    void TearDown() override {
+        pause.reset();
+        font.reset();
+        DisplayTest::TearDown();
+    }
+
+    // Half black, so that a snapshot keyed on black would leave trails, with
+    // boxes that differ from one variant to the next.
+    Pixels paintGame(int variant) {
+        SDL_Surface* s = screen->getSurface();
+        SDL_FillRect(s, nullptr, 0);
+        for (int16_t x = 0; x < 320; x += 40) {
+            SDL_Rect box{x, int16_t(100 + variant * 7), 40, 200};
+            SDL_FillRect(s, &box, SDL_MapRGB(s->format, uint8_t(x), uint8_t(90 + variant * 40), 200));
+        }
+        return capture();
+    }
+    Pixels capture() const {
+        const SDL_Surface* s = screen->getSurface();
+        const auto* pixels = static_cast<const uint8_t*>(s->pixels);
+        return Pixels(pixels, pixels + s->pitch * s->h);
+    }
+    // What a pause frame at (x, y) over game picture `variant` leaves on screen.
+    Pixels frame(int variant, int32_t x, int32_t y, const char* remark) {
+        paintGame(variant);
+        font->drawString("Game Paused", x, y);
+        font->drawString(remark, x, y + 40);
+        return capture();
+    }
+
+    // Runs the step while the pause shows frame n (from 1); only for pauses
+    // that do not wait for F1.
+    void duringFrame(int n, Step step) {
+        clock.at(clock.time + kFrame * uint32_t(n - 1) + 1, std::move(step));
+    }
+    // A pause ended by a joystick button during its given frame.
+    uint32_t pauseFor(int frames) {
+        duringFrame(frames, [] { setButton(1); });
+        const uint32_t lasted = pause->run();
+        setButton(0);
+        return lasted;
+    }
+    void letGoOfEverything() {
+        int count = 0;
+        uint8_t* keys = SDL_GetKeyState(&count);
+        std::fill(keys, keys + count, uint8_t(0));
+        delete keyboard;
+        keyboard = new Keyboard();
+        setButton(0);
+        clock.script.clear();
+    }
+    // As the game's frame leaves it: F1's press read and taken, the key still down.
+    static void holdF1() {
+        platformKey(SDLK_F1) = 1;
+        press(SDLK_F1);
+        ASSERT_TRUE(keyboard->consumeF1());
+    }
+
+    WorkingDir data{KRAVEX_DATA_DIR};
+    InputDevices devices;
+    ScriptedClock clock;
+    std::unique_ptr<Font> font;
+    std::unique_ptr<Pause> pause;
+};
+
+// The returned time shows the frame that ended the pause: the one the tried
+// input came in, or the later one in which a letter came.
+TEST_F(PauseScreen, KeysFrom256UpAndStickMovesDoNotResumeOtherKeysAndButtonsDo) {
+    std::vector<std::pair<Step, bool>> cases;
+    for (int32_t key : {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_LSHIFT, SDLK_RSHIFT,
+                        SDLK_LCTRL, SDLK_RCTRL, SDLK_F1, SDLK_F2, SDLK_F12}) {
+        cases.emplace_back(keyDown(key), false);
+    }
+    for (int32_t key : {SDLK_a, SDLK_z, SDLK_0, SDLK_SPACE, SDLK_RETURN, SDLK_ESCAPE}) {
+        cases.emplace_back(keyDown(key), true);
+    }
+    cases.emplace_back([] { joystick->record(-20000, 0, 0, nullptr); }, false);
+    cases.emplace_back([] { joystick->record(0, 20000, 0, nullptr); }, false);
+    cases.emplace_back([] { setButton(1); }, true);
+    for (size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(i);
+        letGoOfEverything();
+        duringFrame(2, cases[i].first);
+        duringFrame(4, keyDown(SDLK_q));
+        EXPECT_EQ(pause->run(), kFrame * (cases[i].second ? 2 : 4));
+    }
+}
+
+TEST_F(PauseScreen, HeldF1FreezesThePictureAndAKeyHeldMeanwhileResumesWithoutAFrame) {
+    holdF1();
+    platformKey(SDLK_SPACE) = 1;
+    clock.at(clock.time + 200, [] { pushKey(SDL_KEYUP, SDLK_F1); });
+    EXPECT_EQ(pause->run(), 200u);
+    Pixels shown = capture();
+    EXPECT_TRUE(shown == paintGame(0)) << "not one animated frame";
+    letGoOfEverything();
+    EXPECT_EQ(pauseFor(1), kFrame);
+    shown = capture();
+    EXPECT_TRUE(shown == frame(0, 80, 230, kFirstRemark)) << "the animation has not moved on";
+
+    letGoOfEverything();
+    const Pixels game = paintGame(0);
+    holdF1();
+    const uint32_t start = clock.time;
+    bool frozen = false;
+    clock.at(start + 150, [&] { frozen = capture() == game; });
+    clock.at(start + 300, [] { pushKey(SDL_KEYUP, SDLK_F1); });
+    // After so long a wait the first frame is due at once, and each later one
+    // 51 ms on; F1 pressed again in frame 2 is no way out.
+    clock.at(start + 300 + 1, keyDown(SDLK_F1));
+    clock.at(start + 300 + kFrame * 2 + 1, keyDown(SDLK_x));
+    EXPECT_EQ(pause->run(), 300 + kFrame * 3);
+    EXPECT_TRUE(frozen) << "nothing is drawn while F1 is held";
+    EXPECT_FALSE(keyboard->consumeF1()) << "F1 pressed in the pause must not pause again";
+}
+
+TEST_F(PauseScreen, EscapeThatEndsThePauseDoesNotReachTheGameAndTheKeyboardIsOursAgain) {
+    // Fire is held when the pause begins and let go during it.
+    platformKey(SDLK_LCTRL) = 1;
+    press(SDLK_LCTRL);
+    duringFrame(1, [] {
+        platformKey(SDLK_LCTRL) = 0;
+        pushKey(SDL_KEYUP, SDLK_LCTRL);
+    });
+    duringFrame(3, keyDown(SDLK_ESCAPE));
+    EXPECT_EQ(pause->run(), kFrame * 3);
+    EXPECT_EQ(SDL_PollEvent(nullptr), 0) << "the queue is left empty";
+    pumpEvents();
+    EXPECT_FALSE(keyboard->consumeEscape()) << "the game would be given up";
+    EXPECT_TRUE(keyboard->isDown(SDLK_ESCAPE)) << "still held, as SDL has it";
+    EXPECT_FALSE(keyboard->isDown(SDLK_LCTRL)) << "a key let go in the pause is not left held";
+
+    // The game's pump is followed again, SDL's table no longer.
+    platformKey(SDLK_b) = 1;
+    press(SDLK_c);
+    release(SDLK_ESCAPE);
+    EXPECT_FALSE(keyboard->isDown(SDLK_b) || keyboard->isDown(SDLK_ESCAPE));
+    EXPECT_TRUE(keyboard->isDown(SDLK_c));
+    EXPECT_EQ(platformKey(SDLK_c), 0);
+}
+
+// Each pause leaves its last frame on the screen: the picture frozen at its
+// start with the title and that frame's remark at that frame's spot.
+TEST_F(PauseScreen, RemarksFollowTheTableAcrossPausesOverAFreshSnapshotEachTime) {
+    const struct {
+        int frames;
+        int32_t x, y;
+        const char* remark;
+    } pauses[] = {
+        {1, 80, 230, kFirstRemark},
+        {255, 78, 229, kFirstRemark}, // 256 frames in all, the last at phase -1
+        {1, 80, 230, "Come back! I want to kill you with my aliens!"},
+        {256 * 6, 80, 230, "I'm running out of these stupid comments."},
+        {256, 80, 230, kFirstRemark},
+    };
+    int variant = 0;
+    for (const auto& p : pauses) {
+        SCOPED_TRACE(p.frames);
+        paintGame(++variant);
+        EXPECT_EQ(pauseFor(p.frames), kFrame * uint32_t(p.frames));
+        const Pixels shown = capture();
+        EXPECT_TRUE(shown == frame(variant, p.x, p.y, p.remark));
+    }
+}
+
+// A turn of 6.28 and offsets cut toward zero keep x a pixel short of 30 and 130.
+TEST(Pause, TheTextLoopsInsideItsBox) {
+    const struct {
+        int8_t phase;
+        int32_t x, y;
+    } spots[] = {{0, 80, 230},   {1, 82, 229},  {8, 99, 200},   {16, 115, 171},
+                 {32, 129, 229}, {-1, 78, 229}, {-32, 31, 229}, {-128, 80, 229}};
+    for (const auto& s : spots) {
+        const Pause::TextSpot at = Pause::textSpot(s.phase);
+        EXPECT_EQ(std::make_pair(at.x, at.y), std::make_pair(s.x, s.y)) << int(s.phase);
+    }
+    for (int phase = -128; phase < 128; ++phase) {
+        const Pause::TextSpot at = Pause::textSpot(int8_t(phase));
+        EXPECT_TRUE(at.x >= 30 && at.x <= 130 && at.y >= 170 && at.y <= 230) << phase;
+    }
+}
+
+} // namespace
