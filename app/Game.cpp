@@ -10,11 +10,13 @@
 #include "app/Detector.h"
 #include "app/Globals.h"
 #include "app/LevelTable.h"
+#include "app/Pause.h"
 #include "app/SettingsFile.h"
 #include "audio/Sound.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
 #include "gfx/Buffer.h"
+#include "gfx/FlowFader.h"
 #include "gfx/Font.h"
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
@@ -51,6 +53,7 @@ Game::Game() {
 
 Game::~Game() {
     delete frameTimer;
+    delete pause;
     delete goldFont;
     delete decoFont;
     delete troopers;
@@ -62,6 +65,7 @@ Game::~Game() {
         }
         delete light;
     }
+    delete fader;
     delete collision;
     delete player1Keys;
     delete player2Keys;

@@ -99,7 +99,8 @@ class Game : public GBase {
     FrameClock systemClock;
 
     void runFrames();
-    void runFrame();
+    // One game frame; answers how long it was paused, in milliseconds.
+    uint32_t runFrame();
     void waitForFrame();
     void stepDifficulty();
     void startGameMusic();

@@ -9,12 +9,14 @@
 #include "app/Console.h"
 #include "app/Game.h"
 #include "app/Globals.h"
+#include "app/Pause.h"
 #include "app/LevelTable.h"
 #include "app/SettingsFile.h"
 #include "audio/Sound.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
 #include "gfx/Buffer.h"
+#include "gfx/FlowFader.h"
 #include "gfx/Font.h"
 #include "gfx/Light.h"
 #include "input/GuideKeys.h"
@@ -35,6 +37,8 @@ constexpr int32_t kLastLevel = 25;
 // Contacts are looked up in cells of 4x4 pixels.
 constexpr int32_t kCollisionShift = 2;
 constexpr int32_t kMaxPowerUps = 8;
+// Columns of a flowing picture fall 24 to 47 pixels a frame.
+constexpr int32_t kFlowSpeed = 48;
 
 const char* const kVersion = "Version 1.1L";
 const char* const kDistribution = "Linux i386";
@@ -53,6 +57,7 @@ bool Game::load(int32_t depth) {
     goldFont = new Font("pics/font_gold", 502, 200);
     decoFont = new Font("pics/font_babylon_deco", 610, 122);
     openConsole(depth);
+    pause = new Pause(screen, goldFont, Pause::kRemarks, *clock);
     createSoundsAndTables();
     createWorld();
     print("Loading keys.");
@@ -146,6 +151,7 @@ void Game::createWorld() {
     aliens = new Aliens(*troopers, levels);
     powerUps = new PowerUps(kMaxPowerUps);
     light = new Light(screen, Light::kGameSize);
+    fader = new FlowFader(screen, kScreenWidth, kScreenHeight, kFlowSpeed);
     const int32_t highDetail = settings->get(kSettingHighDetail);
     if (highDetail != SettingsFile::kUnset) {
         light->setOn(highDetail != 0);

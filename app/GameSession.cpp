@@ -1,13 +1,13 @@
 // The game session: one game from the menu's choice to the last trooper
 // leaving the playfield, and the frame loop that runs it.
-#include <SDL.h>
-
 #include "app/EventScheduler.h"
 #include "app/Game.h"
 #include "app/Globals.h"
+#include "app/Pause.h"
 #include "audio/ModMusic.h"
 #include "audio/Sounds.h"
 #include "gfx/Buffer.h"
+#include "gfx/FlowFader.h"
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
 #include "gfx/Light.h"
@@ -43,6 +43,8 @@ void spawnPowerUp() {
 } // namespace
 
 void Game::startGame(int32_t players) {
+    // The picture that was showing flows off over the first frames.
+    fader->start();
     lastPlayers = players;
     delete background;
     background = new Image("pics/tausta2", kScreenWidth, kScreenHeight);
@@ -59,8 +61,12 @@ void Game::startGame(int32_t players) {
         troopers->addTrooper(player2Keys);
     }
     inputFocus->current = keyboard;
+    // Presses latched in the front end must not pause or end the game.
+    keyboard->consumeEscape();
+    keyboard->consumeF1();
     runFrames();
     inputFocus->current = nullptr;
+    fader->start();
     delete session;
     session = nullptr;
 }
@@ -85,15 +91,17 @@ void Game::resetWorld() {
 void Game::runFrames() {
     generalSounds->play(kStartSignal);
     pumpEvents();
-    const uint32_t start = SDL_GetTicks();
+    const uint32_t start = clock->now();
+    uint32_t paused = 0;
     while (!troopers->isEmpty()) {
-        runFrame();
+        paused += runFrame();
     }
-    secondsPlayed += static_cast<int32_t>((SDL_GetTicks() - start) / kMsPerSecond);
+    // No game time passes while the game is paused.
+    secondsPlayed += static_cast<int32_t>((clock->now() - start - paused) / kMsPerSecond);
     pumpEvents();
 }
 
-void Game::runFrame() {
+uint32_t Game::runFrame() {
     if (frameHook) {
         frameHook();
     }
@@ -102,8 +110,7 @@ void Game::runFrame() {
     if (keyboard->consumeEscape()) {
         troopers->killAll();
     }
-    // Taken so that it cannot pause a later frame; there is no pause screen yet.
-    keyboard->consumeF1();
+    const uint32_t paused = keyboard->consumeF1() ? pause->run() : 0;
     session->tick();
     collision->clear();
     aliens->forEachRegister(*collision);
@@ -120,10 +127,12 @@ void Game::runFrame() {
     troopers->forEachDraw();
     // Aliens move while they draw, after everything else has been drawn.
     aliens->drawFrame();
+    fader->step();
     waitForFrame();
     screen->flip();
     ++framesPlayed;
     stepDifficulty();
+    return paused;
 }
 
 void Game::waitForFrame() {
