@@ -12,6 +12,7 @@
 #include "gfx/Bob.h"
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
+#include "store/ScoreComment.h"
 #include "gfx/Image.h"
 #include "gfx/TestPictures.h"
 #include "ui/BobHelpItem.h"
@@ -93,6 +94,36 @@ TEST_F(HelpPages, EveryLineLoadsAndFitsTheScreen) {
         }
     }
     RecordProperty("widestRowEnd", widest);
+}
+
+// Every remark of the score table leads with the score, fits beside the
+// table even after a five-digit score, and the last one holds for any score
+// beyond the list.
+TEST_F(HelpPages, EveryScoreCommentFitsWithItsScore) {
+    constexpr int32_t kPointsPerLine = 50;
+    constexpr int32_t kCommentX = 50;
+    int32_t shown = 0;
+    ScoreComment comments(&shown, "dat/comment.dat", kPointsPerLine);
+    const auto remark = [&] {
+        comments.load();
+        const std::string number = std::to_string(shown);
+        const std::string text = comments.text() != nullptr ? comments.text() : "";
+        EXPECT_EQ(text.rfind(number, 0), 0u) << text;
+        return text.substr(std::min(number.size(), text.size()));
+    };
+    std::string previous;
+    int lines = 0;
+    for (; lines < 1000; ++lines, shown += kPointsPerLine) {
+        const std::string now = remark();
+        EXPECT_LE(kCommentX + font->width(("99999" + now).c_str()), screen->getWidth()) << now;
+        if (now == previous) {
+            break;
+        }
+        previous = now;
+    }
+    EXPECT_GE(lines, 30) << "a few dozen remarks";
+    shown = 1000000;
+    EXPECT_EQ(remark(), previous);
 }
 
 // Saves each page as the player sees it, as BMP files in the folder named

@@ -1,12 +1,13 @@
 // Writes the game's scrambled text files into the data folder given as the
-// only argument: the help pages and the credits page. Only these files are
-// written; the high scores and the rest that the game writes itself in "dat"
-// are left alone.
+// only argument: the help pages, the credits page and the score comments.
+// Only these files are written; the high scores and the rest that the game
+// writes itself in "dat" are left alone.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "HelpPages.h"
+#include "ScoreComments.h"
 #include "TextWriter.h"
 
 int main(int argc, char** argv) {
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
     }
     TextWriter writer(argv[1]);
     bool ok = true;
-    for (const std::vector<TextFile>& texts : {helpPages(), creditsPages()}) {
+    for (const std::vector<TextFile>& texts : {helpPages(), creditsPages(), scoreComments()}) {
         for (const TextFile& file : texts) {
             ok = writer.write(file) && ok;
         }

@@ -1,0 +1,50 @@
+#include "ScoreComments.h"
+
+// Line n is shown for scores from 50 * n to 50 * n + 49; the last line for
+// everything beyond. Each must fit the screen in the gold font after the
+// score has replaced its '%'.
+std::vector<TextFile> scoreComments() {
+    return {{"dat/comment.dat",
+             {
+                 "% points. You were eaten at once.",
+                 "% points. The aliens barely noticed.",
+                 "% points. A snack, in alien terms.",
+                 "% points. You found the trigger.",
+                 "% points. The aliens say thanks.",
+                 "% points. Point the gun outward.",
+                 "% points. Not bad for a first day.",
+                 "% points. The horde knows your name.",
+                 "% points. Mother would be proud.",
+                 "% points. The floor is getting slimy.",
+                 "% points. Now you are showing off.",
+                 "% points. The aliens take notes.",
+                 "% points. Somebody call the cleaners.",
+                 "% points. A trooper of some standing.",
+                 "% points. The hive has complained.",
+                 "% points. They tell stories of you.",
+                 "% points. The stories end badly.",
+                 "% points. Sergeant material.",
+                 "% points. The aliens stopped laughing.",
+                 "% points. Rest that trigger finger.",
+                 "% points. Officially a menace.",
+                 "% points. The queen knows your face.",
+                 "% points. Did you even blink?",
+                 "% points. That is a lot of mopping.",
+                 "% points. Aliens warn their young.",
+                 "% points. Slime up to your knees.",
+                 "% points. Medals are being cast.",
+                 "% points. Show-off. Well done.",
+                 "% points. The horde is running out.",
+                 "% points. Are you part alien?",
+                 "% points. A hero. A messy hero.",
+                 "% points. Statues will be raised.",
+                 "% points. The aliens ask for a truce.",
+                 "% points. Truce declined, it seems.",
+                 "% points. You make it look easy.",
+                 "% points. The hive is out of ideas.",
+                 "% points. Somewhere an alien weeps.",
+                 "% points. Think of the slime!",
+                 "% points. The stuff of legends.",
+                 "% points. Legendary. Nothing to add.",
+             }}};
+}
