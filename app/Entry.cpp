@@ -27,11 +27,14 @@ int32_t windowModeFromArguments(int argc, const char* const* argv) {
     return kWindowModeUnset;
 }
 
-int kravexMain(int argc, const char* const* argv) {
+int kravexMain(int argc, const char* const* argv, FrameClock* clock) {
     std::printf("Kravex II for Linux, Version 1.1L\n");
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     const int32_t mode = windowModeFromArguments(argc, argv);
     Game* game = new Game();
+    if (clock != nullptr) {
+        game->clock = clock;
+    }
     if (game->init(mode) && game->load(kDisplayDepth)) {
         game->run();
     }

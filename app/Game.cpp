@@ -23,6 +23,9 @@
 #include "gfx/Light.h"
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
+#include "store/HighScoreTable.h"
+#include "store/ScoreComment.h"
+#include "ui/Menu.h"
 #include "world/Aliens.h"
 #include "world/Collision.h"
 #include "world/PowerUps.h"
@@ -67,8 +70,15 @@ Game::~Game() {
     }
     delete fader;
     delete collision;
+    delete hiscores;
+    delete comments;
     delete player1Keys;
     delete player2Keys;
+    delete mainMenu;
+    delete setupMenu;
+    delete keysMenu;
+    Menu::setFont(nullptr);
+    Menu::setSounds(nullptr);
     delete menuSounds;
     // Nothing else frees the general sounds, and they must go before the
     // mixer closes.
@@ -135,18 +145,6 @@ bool Game::init(int32_t mode) {
     SDL_ShowCursor(0);
     frameTimer = new FrameTimer(kFrameMs, *clock);
     return true;
-}
-
-void Game::run() {
-    // Until the front end is in place the game is one game for one player.
-    startGame(1);
-    if (currentMusic != nullptr) {
-        currentMusic->stop();
-    }
-    if (secondsPlayed > 0) {
-        std::printf("You played for %d seconds with %d fps\n", secondsPlayed,
-                    framesPlayed / secondsPlayed);
-    }
 }
 
 void cleanUp() {

@@ -41,6 +41,16 @@ class Game : public GBase {
     // The front end: title, main-menu passes until quit, credits.
     void run();
 
+    // The front-end screens; each runs its own loop of frames.
+    void showTitle();
+    // One visit of the main menu, ending with a game played or quit set.
+    void mainMenuPass();
+    void menuScreen();
+    void setupScreen();
+    void keyScreen();
+    void showHelp();
+    void showCredits();
+
     // One whole game for 1 or 2 players; returns when no trooper is left.
     void startGame(int32_t players);
     // Empties the aliens, the troopers and the power-ups; the score is 0.
@@ -105,6 +115,16 @@ class Game : public GBase {
     void stepDifficulty();
     void startGameMusic();
     void createWorld();
+    void createStores();
+    void buildMenus();
+    void buildSetupMenu();
+    void buildKeysMenu();
+    void stampLogo();
+    void startMenuMusic();
+    void drawMainMenu();
+    void drawMenuCones();
+    bool faderFinished() const;
+    void stepFader();
     void openAudio();
     void readMusicSettings();
     void startLoadingMusic();

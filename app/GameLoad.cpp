@@ -11,6 +11,7 @@
 #include "app/Globals.h"
 #include "app/Pause.h"
 #include "app/LevelTable.h"
+#include "app/MenuActions.h"
 #include "app/SettingsFile.h"
 #include "audio/Sound.h"
 #include "audio/Sounds.h"
@@ -20,6 +21,13 @@
 #include "gfx/Font.h"
 #include "gfx/Light.h"
 #include "input/GuideKeys.h"
+#include "store/HighScoreTable.h"
+#include "store/ScoreComment.h"
+#include "ui/BooleanMenuItem.h"
+#include "ui/ExecuteMenuItem.h"
+#include "ui/KeyMenuItem.h"
+#include "ui/Menu.h"
+#include "ui/ValueMenuItem.h"
 #include "world/Aliens.h"
 #include "world/Collision.h"
 #include "world/PowerUps.h"
@@ -37,6 +45,9 @@ constexpr int32_t kLastLevel = 25;
 // Contacts are looked up in cells of 4x4 pixels.
 constexpr int32_t kCollisionShift = 2;
 constexpr int32_t kMaxPowerUps = 8;
+constexpr int32_t kTableRows = 20;
+// One score comment for every this many points.
+constexpr int32_t kPointsPerComment = 50;
 // Columns of a flowing picture fall 24 to 47 pixels a frame.
 constexpr int32_t kFlowSpeed = 48;
 
@@ -60,12 +71,13 @@ bool Game::load(int32_t depth) {
     pause = new Pause(screen, goldFont, Pause::kRemarks, *clock);
     createSoundsAndTables();
     createWorld();
+    createStores();
     print("Loading keys.");
     player1Keys = new GuideKeys("dat/pl1key", 1);
     player2Keys = new GuideKeys("dat/pl2key", 2);
     print("Constructing menus.");
     cursor = new Bob("pics/cursor", 40, 32);
-    typingSound = new Sound("sounds/menu01");
+    buildMenus();
     print("Game loaded.");
     SDL_Delay(kLoadedPauseMs);
     quit = 0;
@@ -156,4 +168,54 @@ void Game::createWorld() {
     if (highDetail != SettingsFile::kUnset) {
         light->setOn(highDetail != 0);
     }
+}
+
+void Game::createStores() {
+    hiscores = new HighScoreTable(kTableRows, "dat/hiscore.dat", decoFont, "pics/tagsm", kLastLevel + 1,
+                                  *levels);
+    comments = new ScoreComment(&score, "dat/comment.dat", kPointsPerComment);
+}
+
+void Game::buildMenus() {
+    Menu::setFont(goldFont);
+    mainMenu = new Menu(380, 200, 160, 10, cursor);
+    Menu::setSounds(menuSounds);
+    mainMenu->add(new ExecuteMenuItem(*mainMenu, "One player", onePlayerAction));
+    mainMenu->add(new ExecuteMenuItem(*mainMenu, "Two players", twoPlayersAction));
+    mainMenu->add(new ExecuteMenuItem(*mainMenu, "Setup", setupAction));
+    mainMenu->add(new ExecuteMenuItem(*mainMenu, "Help/Info", helpAction));
+    mainMenu->add(new ExecuteMenuItem(*mainMenu, "Exit game", exitGameAction));
+    typingSound = new Sound("sounds/menu01");
+    buildSetupMenu();
+    buildKeysMenu();
+}
+
+void Game::buildSetupMenu() {
+    setupMenu = new Menu(30, 200, 230, 5, cursor);
+    Menu::setSounds(menuSounds);
+    setupMenu->add(new BooleanMenuItem(*setupMenu, "High detail", *light));
+    setupMenu->add(new BooleanMenuItem(*setupMenu, "OGG-Music", musicSwitch));
+    setupMenu->add(
+        new ValueMenuItem(*setupMenu, "OGG-Music Volume", "pics/volume", 8, 16, musicSwitch));
+    setupMenu->add(
+        new ValueMenuItem(*setupMenu, "Sound-Effects Volume", "pics/volume", 8, 16, sfxSwitch));
+    setupMenu->add(new ExecuteMenuItem(*setupMenu, "Set keys", setKeysAction));
+    // Choosing it ends the setup screen; the action itself is never run.
+    setupMenu->add(new ExecuteMenuItem(*setupMenu, "Exit to main menu", exitGameAction));
+}
+
+void Game::buildKeysMenu() {
+    keysMenu = new Menu(40, 125, 280, 2, cursor);
+    Menu::setSounds(menuSounds);
+    static const char* const kActions[] = {"left", "right", "forward", "backward", "fire"};
+    GuideKeys* players[] = {player1Keys, player2Keys};
+    for (int32_t p = 0; p < 2; ++p) {
+        for (int32_t a = GuideKeys::kLeft; a <= GuideKeys::kFire; ++a) {
+            const std::string label = "Player " + std::to_string(p + 1) + " " + kActions[a];
+            // A player's five keys are set in one go, stopping after fire.
+            keysMenu->add(new KeyMenuItem(*keysMenu, label, "dat/keys", *players[p]->binding(a),
+                                          a != GuideKeys::kFire));
+        }
+    }
+    keysMenu->add(new ExecuteMenuItem(*keysMenu, "Exit to main menu", exitGameAction));
 }

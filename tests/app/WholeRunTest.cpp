@@ -1,15 +1,64 @@
-// Runs the real game binary headless and reads what it says and stores.
-#include <algorithm>
+// Plays the whole program through real SDL events in a child process, with
+// a clock of its own that presses the keys: title, a game, a name typed into
+// the table, the setup and key screens, and out through the credits. Then
+// reads what it printed and stored.
+#include <SDL.h>
 #include <cstdio>
+#include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
+#include "app/Entry.h"
+#include "app/Globals.h"
+#include "gfx/FrameClock.h"
+#include "store/EncipheredFile.h"
 #include "support/TempDir.h"
 
 namespace {
 
-// The game's generated data, with a dat/ folder of this test's own so that
-// nothing the game writes lands in the shared data.
+struct Step {
+    uint32_t at;
+    std::function<void()> act;
+};
+
+// Time passes only when a screen waits for its frame; each step runs once
+// its moment has come.
+class ScriptedClock : public FrameClock {
+  public:
+    explicit ScriptedClock(std::vector<Step> steps) : steps(std::move(steps)) {}
+    uint32_t now() override { return time; }
+    void sleep(uint32_t ms) override {
+        time += ms;
+        while (next < steps.size() && steps[next].at <= time) {
+            steps[next++].act();
+        }
+    }
+
+  private:
+    std::vector<Step> steps;
+    size_t next = 0;
+    uint32_t time = 0;
+};
+
+void push(SDLKey key, bool down) {
+    SDL_Event event{};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.sym = key;
+    SDL_PushEvent(&event);
+}
+
+std::function<void()> press(SDLKey key) {
+    return [key] {
+        push(key, true);
+        push(key, false);
+    };
+}
+
 class WholeRun : public testing::Test {
   protected:
     void SetUp() override {
@@ -17,22 +66,38 @@ class WholeRun : public testing::Test {
             std::filesystem::create_directory_symlink(std::filesystem::path(KRAVEX_DATA_DIR) / dir,
                                                       work.path() / dir);
         }
+        // The shipped texts, but none of what the game writes.
         std::filesystem::create_directory(work.path() / "dat");
+        for (const char* text : {"comment", "credits01", "general01", "general02", "general03",
+                                 "general04"}) {
+            const std::string name = std::string("dat/") + text + ".dat";
+            std::filesystem::copy_file(std::filesystem::path(KRAVEX_DATA_DIR) / name,
+                                       work.path() / name);
+        }
     }
 
-    // Runs the game and checks its exit status and the last lines it prints.
-    std::string run(const std::string& args) {
-        const std::string command = "cd '" + work.path().string() +
-                                    "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " +
-                                    KRAVEX_BINARY + " " + args + " 2>/dev/null";
-        std::FILE* pipe = popen(command.c_str(), "r");
-        std::string output;
-        char chunk[4096];
-        size_t n;
-        while ((n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) {
-            output.append(chunk, n);
+    // Runs the program in a child with the steps and the audio driver given,
+    // checks it ends well, and answers what it printed on standard output.
+    std::string run(const std::vector<const char*>& args, std::vector<Step> steps,
+                    const char* audio = "dummy") {
+        std::fflush(stdout);
+        const pid_t child = fork();
+        if (child == 0) {
+            std::filesystem::current_path(work.path());
+            const int out = ::open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            dup2(out, STDOUT_FILENO);
+            setenv("SDL_AUDIODRIVER", audio, 1);
+            ScriptedClock clock(std::move(steps));
+            std::vector<const char*> argv{"kravex"};
+            argv.insert(argv.end(), args.begin(), args.end());
+            kravexMain(int(argv.size()), argv.data(), &clock);
+            std::exit(0);
         }
-        EXPECT_EQ(pclose(pipe), 0);
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        const std::vector<unsigned char> bytes = work.read("stdout.txt");
+        const std::string output(bytes.begin(), bytes.end());
         const std::string tail = "Cleaning up..\nHave a nice day!\n";
         EXPECT_EQ(output.substr(output.size() - std::min(output.size(), tail.size())), tail);
         return output;
@@ -49,34 +114,83 @@ class WholeRun : public testing::Test {
         return values;
     }
 
+    std::string deciphered(const char* name) const {
+        WorkingDir here(work.path());
+        EncipheredFile crypt;
+        crypt.setWriteBack(0);
+        std::FILE* plain = std::fopen(crypt.open(name), "r");
+        std::string text;
+        for (int c; plain != nullptr && (c = std::fgetc(plain)) != EOF;) {
+            text += char(c);
+        }
+        if (plain != nullptr) {
+            std::fclose(plain);
+        }
+        crypt.close();
+        return text;
+    }
+
     TempDir work;
 };
 
-TEST_F(WholeRun, BannerFirstPlayedGameLastAndTheSettingsCreated) {
-    // Nobody presses a key, so the one game ends when the aliens overrun the
-    // trooper; its statistics line comes just before the clean-up lines.
-    const std::string output = run("--window");
-    const std::string firstLine = output.substr(0, output.find('\n'));
-    EXPECT_EQ(firstLine.rfind("Kravex II", 0), 0u) << output;
-    EXPECT_NE(firstLine.find("Version 1.1L"), std::string::npos) << firstLine;
+TEST_F(WholeRun, AGameANameTheSetupAndTheKeysReachTheFiles) {
+    const std::string output = run(
+        {"--window"},
+        {{100, press(SDLK_ESCAPE)},  // the title
+         {600, press(SDLK_RETURN)},  // "One player"
+         {1500, [] { score = 42; }},
+         {1550, press(SDLK_ESCAPE)},  // giving up; the debris lands
+         {6000, press(SDLK_a)},       // the name
+         {6100, press(SDLK_c)},
+         {6200, press(SDLK_e)},
+         {6400, press(SDLK_RETURN)},
+         {7000, press(SDLK_DOWN)},
+         {7200, press(SDLK_DOWN)},
+         {7400, press(SDLK_RETURN)},  // "Setup"
+         {7800, press(SDLK_RETURN)},  // "High detail" off
+         {8000, press(SDLK_DOWN)},
+         {8200, press(SDLK_DOWN)},
+         {8400, press(SDLK_DOWN)},
+         {8600, press(SDLK_DOWN)},
+         {8800, press(SDLK_RETURN)},  // "Set keys"
+         {9200, press(SDLK_RETURN)},  // "Player 1 left" waits for a key
+         {9500, press(SDLK_j)},       // taken; "Player 1 right" waits
+         {9800, press(SDLK_ESCAPE)},  // keeps right, leaves the keys
+         {10400, press(SDLK_ESCAPE)}, // leaves the setup
+         {11000, press(SDLK_DOWN)},
+         {11200, press(SDLK_DOWN)},
+         {11400, press(SDLK_RETURN)}}); // "Exit game", then the credits
+    EXPECT_EQ(output.rfind("Kravex II", 0), 0u) << output;
     const size_t played = output.find("You played for ");
     ASSERT_NE(played, std::string::npos) << output;
     EXPECT_EQ(output.find('\n', played) + 1, output.find("Cleaning up..\n")) << output;
-    // Music starts switched on, high detail on, both volumes full; the
-    // reserved entries 2 and 3 stay unset.
-    EXPECT_EQ(settings(), (std::vector<int32_t>{1, 1, -1, -1, 255, 255}));
+    EXPECT_EQ(settings(), (std::vector<int32_t>{1, 0, -1, -1, 255, 255}));
+    const std::vector<unsigned char> keys = work.read("dat/pl1key_sdl.dat");
+    ASSERT_GE(keys.size(), 8u);
+    EXPECT_EQ(std::vector<unsigned char>(keys.begin(), keys.begin() + 8),
+              (std::vector<unsigned char>{SDLK_j, 0, 0, 0, SDLK_RIGHT & 0xFF, SDLK_RIGHT >> 8, 0, 0}));
+    const std::string table = deciphered("dat/hiscore_1.dat");
+    EXPECT_EQ(table.rfind("42\nace", 0), 0u) << table;
 }
 
+// Leaving at once plays nothing and prints no statistics. Stored settings
+// survive, and without a sound device the stored music choice is kept.
 TEST_F(WholeRun, UnknownOptionAfterTheBannerAndStoredSettingsSurvive) {
-    // High detail is off; the reserved entries 2 and 3 hold 9 and 7; entry 5
-    // holds 300, of which only the low byte, 44, is an effect volume.
-    work.write("dat/config.dat", {0, 0, 0, 0, 0,  0, 0, 0, 9,  0, 0, 0,
-                                  7, 0, 0, 0, 100, 0, 0, 0, 44, 1, 0, 0});
-    const std::string output = run("--Window --window");
-    const size_t lineEnd = output.find('\n');
-    ASSERT_NE(lineEnd, std::string::npos);
-    EXPECT_EQ(output.substr(lineEnd + 1, 27), "Unknown parameter --Window\n") << output;
-    EXPECT_EQ(settings(), (std::vector<int32_t>{0, 0, 9, 7, 100, 44}));
+    for (const char* audio : {"dummy", "none"}) {
+        SCOPED_TRACE(audio);
+        // Music on at volume 100, high detail off; the reserved entries 2 and
+        // 3 hold 9 and 7; entry 5 holds 300, of which only the low byte, 44,
+        // is an effect volume.
+        work.write("dat/config.dat", {1, 0, 0, 0, 0,   0, 0, 0, 9,  0, 0, 0,
+                                      7, 0, 0, 0, 100, 0, 0, 0, 44, 1, 0, 0});
+        const std::string output = run({"--Window", "--window"},
+                                       {{100, press(SDLK_ESCAPE)}, {600, press(SDLK_ESCAPE)}}, audio);
+        const size_t lineEnd = output.find('\n');
+        ASSERT_NE(lineEnd, std::string::npos);
+        EXPECT_EQ(output.substr(lineEnd + 1, 27), "Unknown parameter --Window\n") << output;
+        EXPECT_EQ(output.find("You played for"), std::string::npos);
+        EXPECT_EQ(settings(), (std::vector<int32_t>{1, 0, 9, 7, 100, 44}));
+    }
 }
 
 } // namespace

@@ -1,0 +1,262 @@
+// The front end: the title, the main menu over the playfield with the
+// high-score table, the setup and key screens, help and credits. Every
+// screen pumps events, draws, waits for the frame tick and flips once.
+#include <SDL.h>
+#include <cmath>
+#include <cstdio>
+
+#include "app/Game.h"
+#include "app/Globals.h"
+#include "app/MenuActions.h"
+#include "app/Title.h"
+#include "audio/ModMusic.h"
+#include "gfx/Bob.h"
+#include "gfx/Buffer.h"
+#include "gfx/FlowFader.h"
+#include "gfx/Font.h"
+#include "gfx/FrameTimer.h"
+#include "gfx/Image.h"
+#include "gfx/Light.h"
+#include "input/Focus.h"
+#include "input/Input.h"
+#include "input/Interfaces.h"
+#include "input/Keyboard.h"
+#include "store/HighScoreTable.h"
+#include "store/ScoreComment.h"
+#include "ui/Help.h"
+#include "ui/Menu.h"
+
+namespace {
+constexpr int32_t kLogoX = 549;
+constexpr int32_t kLogoY = 456;
+constexpr int32_t kLogoWidth = 90;
+constexpr int32_t kLogoHeight = 16;
+constexpr int32_t kMenuPhases = 125;
+// The two cones sweep round the left of the menu, in light cells.
+constexpr int32_t kConeX = 140;
+constexpr int32_t kUpperConeY = 90;
+constexpr int32_t kLowerConeY = 150;
+constexpr int32_t kConeRadius = 75;
+constexpr int32_t kConeWidth = 8;
+constexpr int32_t kConeLeft = 24;
+constexpr double kConeSwing = 5.0;
+constexpr double kConeSpeed = 0.25;
+constexpr int32_t kTableX = 50;
+constexpr int32_t kTableY = 70;
+constexpr int32_t kScoreOffset = 200;
+constexpr int32_t kMessageX = 50;
+constexpr int32_t kMessageY = 450;
+constexpr int32_t kHeadingY = 40;
+constexpr int32_t kNoScore = -1;
+constexpr const char* kNewName = "Mister X";
+constexpr int32_t kHelpPages = 4;
+constexpr int32_t kHelpSpeed = 6;
+constexpr int32_t kCreditPages = 1;
+constexpr int32_t kCreditsSpeed = 4;
+
+void waitFor(FrameTimer& timer) {
+    while (!timer.tick()) {
+    }
+}
+} // namespace
+
+void Game::run() {
+    showTitle();
+    while (quit == 0) {
+        mainMenuPass();
+    }
+    showCredits();
+    if (currentMusic != nullptr) {
+        currentMusic->stop();
+    }
+    if (secondsPlayed > 0) {
+        std::printf("You played for %d seconds with %d fps\n", secondsPlayed,
+                    framesPlayed / secondsPlayed);
+    }
+}
+
+void Game::showTitle() {
+    Title title(goldFont, *clock);
+    if (currentMusic != nullptr) {
+        currentMusic->stop();
+        delete currentMusic;
+    }
+    ModMusic::setContinuation(ModMusic::kContinueLoop);
+    // The title runs in silence; the menu's piece waits for the menu.
+    currentMusic = new ModMusic("sounds/menu");
+    title.run();
+    pumpEvents();
+}
+
+void Game::mainMenuPass() {
+    if (background == nullptr) {
+        background = new Image("pics/tausta2", kScreenWidth, kScreenHeight);
+        background->attachBlitter();
+        score = kNoScore;
+        lastPlayers = 1;
+    }
+    if (!hiscores->loadFrom(lastPlayers == 1 ? "dat/hiscore_1.dat" : "dat/hiscore_2.dat")) {
+        hiscores->resetDefaults();
+    }
+    if (score != kNoScore && hiscores->qualifies(score)) {
+        hiscores->insert(score, kNewName);
+        inputFocus->current = hiscores->getInput();
+    } else {
+        inputFocus->current = mainMenu;
+    }
+    if (score != kNoScore) {
+        comments->load();
+    }
+    background->attachBlitter();
+    menuPhase = 0;
+    stampLogo();
+    startMenuMusic();
+    menuScreen();
+    hiscores->save();
+    if (mainMenu->isEscaped()) {
+        quit = 1;
+    } else {
+        mainMenu->runPendingAction();
+    }
+    mainMenu->clearEscaped();
+}
+
+// Our maker's mark goes into the corner of the playfield picture.
+void Game::stampLogo() {
+    Bob logo("pics/qsvlogo", kLogoWidth, kLogoHeight);
+    logo.drawOnBackground(kLogoX, kLogoY);
+    background->attachBlitter();
+}
+
+void Game::startMenuMusic() {
+    if (currentMusic != nullptr) {
+        currentMusic->stop();
+        delete currentMusic;
+    }
+    currentMusic = new ModMusic("sounds/menu");
+    currentMusic->play();
+}
+
+void Game::menuScreen() {
+    pumpEvents();
+    bool entering = hiscores->isEntering();
+    while (!mainMenu->isEscaped()) {
+        pumpEvents();
+        background->draw();
+        menuPhase = menuPhase >= kMenuPhases - 1 ? 0 : menuPhase + 1;
+        if (faderFinished()) {
+            drawMenuCones();
+        }
+        pumpEvents();
+        hiscores->draw(kTableX, kTableY, kScoreOffset);
+        if (hiscores->isEntering()) {
+            goldFont->drawString("Please write your name to hiscore list.", kMessageX, kMessageY);
+        } else {
+            if (entering) {
+                // An Escape typed into the name must not leave the menu.
+                keyboard->clearPressed(SDLK_ESCAPE);
+                entering = false;
+            }
+            drawMainMenu();
+        }
+        goldFont->drawString(lastPlayers == 1 ? "Best troopers" : "Best double-troopers", kMessageX,
+                             kHeadingY);
+        stepFader();
+        waitFor(*frameTimer);
+        screen->flip();
+        if (mainMenu->hasPendingAction()) {
+            if (!mainMenu->pendingIs(setupAction) && !mainMenu->pendingIs(helpAction)) {
+                break;
+            }
+            mainMenu->runPendingAction();
+            inputFocus->current = mainMenu;
+        }
+    }
+    inputFocus->current = nullptr;
+}
+
+void Game::drawMainMenu() {
+    inputFocus->current = mainMenu;
+    mainMenu->drawGlow(*light);
+    mainMenu->draw();
+    if (comments->text() != nullptr) {
+        goldFont->drawString(comments->text(), kMessageX, kMessageY);
+    }
+}
+
+// Two cones sweep in opposite senses round the left of the menu.
+void Game::drawMenuCones() {
+    if (!light->isOn()) {
+        return;
+    }
+    const double swing = kConeSwing * std::sin(kConeSpeed * menuPhase);
+    light->coneLight(kConeX, kUpperConeY, kConeRadius, static_cast<int32_t>(swing + kConeLeft),
+                     kConeWidth, 150, 150, 255);
+    light->coneLight(kConeX, kLowerConeY, kConeRadius, static_cast<int32_t>(-swing + kConeLeft),
+                     kConeWidth, 150, 150, 255);
+}
+
+void Game::setupScreen() {
+    pumpEvents();
+    inputFocus->current = setupMenu;
+    Image picture("pics/setup", kScreenWidth, kScreenHeight);
+    while (!setupMenu->isEscaped()) {
+        pumpEvents();
+        picture.draw();
+        setupMenu->draw();
+        waitFor(*frameTimer);
+        screen->flip();
+        if (setupMenu->hasPendingAction()) {
+            if (!setupMenu->pendingIs(setKeysAction)) {
+                break;
+            }
+            setupMenu->runPendingAction();
+            inputFocus->current = setupMenu;
+        }
+    }
+    setupMenu->clearEscaped();
+    inputFocus->current = nullptr;
+}
+
+void Game::keyScreen() {
+    pumpEvents();
+    inputFocus->current = keysMenu;
+    Image picture("pics/keyset", kScreenWidth, kScreenHeight);
+    while (!keysMenu->isEscaped() && !keysMenu->hasPendingAction()) {
+        pumpEvents();
+        picture.draw();
+        keysMenu->draw();
+        waitFor(*frameTimer);
+        screen->flip();
+    }
+    keysMenu->clearEscaped();
+    inputFocus->current = nullptr;
+}
+
+void Game::showHelp() {
+    Image picture("pics/gunpic", kScreenWidth, kScreenHeight);
+    Help help(kHelpPages, "dat/general", goldFont, &picture, kHelpSpeed, *clock);
+    help.setSounds("sounds/help");
+    help.run();
+    pumpEvents();
+}
+
+void Game::showCredits() {
+    Image picture("pics/console", kScreenWidth, kScreenHeight);
+    Help credits(kCreditPages, "dat/credits", goldFont, &picture, kCreditsSpeed, *clock);
+    credits.setInteractive(0);
+    credits.setFading(1);
+    credits.run();
+    pumpEvents();
+}
+
+bool Game::faderFinished() const {
+    return fader->isFinished();
+}
+
+// The last game's picture flows off and reveals the menu.
+void Game::stepFader() {
+    if (!fader->isFinished()) {
+        fader->step();
+    }
+}

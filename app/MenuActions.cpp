@@ -1,0 +1,35 @@
+#include "app/MenuActions.h"
+
+#include "app/Game.h"
+#include "app/Globals.h"
+#include "input/GuideKeys.h"
+#include "ui/Menu.h"
+
+void onePlayerAction() {
+    currentGame->startGame(1);
+}
+
+void twoPlayersAction() {
+    currentGame->startGame(2);
+}
+
+void setupAction() {
+    currentGame->setupScreen();
+    currentGame->setupMenu->clearPendingAction();
+}
+
+void helpAction() {
+    currentGame->showHelp();
+}
+
+void exitGameAction() {
+    currentGame->quit = 1;
+}
+
+void setKeysAction() {
+    currentGame->keyScreen();
+    currentGame->keysMenu->clearPendingAction();
+    // A failed write keeps the old file; the bindings stay in use anyway.
+    currentGame->player1Keys->save();
+    currentGame->player2Keys->save();
+}

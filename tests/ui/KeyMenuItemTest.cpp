@@ -1,0 +1,147 @@
+// Capturing key bindings on the key screen: the walk through a player's
+// keys, Escape, keys without a name, and two actions wanting one key.
+#include "ui/KeyMenuItem.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "input/InputDevices.h"
+#include "ui/ExecuteMenuItem.h"
+#include "ui/MenuScreen.h"
+
+namespace {
+
+constexpr int kKeyItems = 10;
+// The fire keys end a player's walk.
+constexpr int kPlayer1Fire = 4;
+constexpr int kPlayer2Fire = 9;
+
+// The key menu: both players' left, right, forward, backward and fire, then
+// the way out. Player 1 starts on a to e, player 2 on f to j.
+class MenuKeys : public MenuScreen {
+  protected:
+    void SetUp() override {
+        MenuScreen::SetUp();
+        buildKeyMenu();
+    }
+
+    void buildKeyMenu() {
+        Menu& keys = makeMenu(40, 125, 280, 2);
+        for (int i = 0; i < kKeyItems; ++i) {
+            bindings[size_t(i)] = Binding{SDLK_a + i, Binding::kKeyboard};
+            const std::string label =
+                "Player " + std::to_string(i / 5 + 1) + " key " + std::to_string(i % 5);
+            items[size_t(i)] = new KeyMenuItem(keys, label, "dat/keys", bindings[size_t(i)],
+                                               i != kPlayer1Fire && i != kPlayer2Fire);
+            keys.add(items[size_t(i)]);
+        }
+        keys.add(new ExecuteMenuItem(keys, "Exit to main menu", [] {}));
+    }
+
+    void selectLine(int index) {
+        while (menu->getCurrent() != index + 1) {
+            tap(SDLK_DOWN);
+        }
+    }
+
+    // Presses and releases each key, all queued before one pump, the way
+    // keys typed quickly after Return arrive.
+    static void typeAtOnce(std::initializer_list<int32_t> keys) {
+        for (int32_t key : keys) {
+            pushKey(SDL_KEYDOWN, key);
+            pushKey(SDL_KEYUP, key);
+        }
+        pumpEvents();
+    }
+
+    static Binding keyboardKey(int32_t key) { return Binding{key, Binding::kKeyboard}; }
+
+    std::array<Binding, kKeyItems> bindings;
+    std::array<KeyMenuItem*, kKeyItems> items{};
+};
+
+TEST_F(MenuKeys, ReturnWithAdvanceCapturesAPlayersFiveKeysAndStopsOnFire) {
+    // Arrow keys are bindings while a key item waits, not cursor moves.
+    const std::array<int32_t, 5> keys = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN, SDLK_SPACE};
+    typeAtOnce({SDLK_RETURN, keys[0], keys[1], keys[2], keys[3], keys[4]});
+    for (int i = 0; i < kKeyItems; ++i) {
+        SCOPED_TRACE(i);
+        const Binding want = keyboardKey(i < 5 ? keys[size_t(i)] : SDLK_a + i);
+        EXPECT_TRUE(bindings[size_t(i)] == want);
+        EXPECT_EQ(items[size_t(i)]->getKeyName(), SDL_GetKeyName(SDLKey(want.key)));
+        EXPECT_FALSE(items[size_t(i)]->isWaiting());
+    }
+    EXPECT_EQ(menu->getCurrent(), kPlayer1Fire + 1);
+    EXPECT_FALSE(menu->isCapturing());
+    tap(SDLK_DOWN);
+    EXPECT_EQ(menu->getCurrent(), kPlayer1Fire + 2) << "the cursor moves again";
+}
+
+TEST_F(MenuKeys, EscapeWhileWaitingKeepsTheOldKeyAndLeavesOnTheNextDraw) {
+    // Key 1 has no name: the item shows that and goes on waiting.
+    ASSERT_EQ(KeyMenuItem::nameOf(1), "");
+    selectLine(1);
+    typeAtOnce({SDLK_RETURN, 1});
+    EXPECT_TRUE(items[1]->isWaiting());
+    EXPECT_EQ(items[1]->getKeyName(), KeyMenuItem::kUnknownKeyName);
+    EXPECT_TRUE(bindings[1] == keyboardKey(1));
+    EXPECT_EQ(soundsOf([this] { menu->draw(); }), std::vector<int>{}) << "no escape yet";
+
+    tap(SDLK_ESCAPE);
+    EXPECT_TRUE(bindings[1] == keyboardKey(SDLK_b));
+    EXPECT_EQ(items[1]->getKeyName(), "b");
+    EXPECT_FALSE(items[1]->isWaiting());
+    EXPECT_FALSE(menu->isCapturing());
+    EXPECT_EQ(menu->getCurrent(), 2);
+    EXPECT_FALSE(menu->isEscaped());
+    EXPECT_EQ(soundsOf([this] { menu->draw(); }), std::vector<int>{Menu::kSoundLeave});
+    EXPECT_TRUE(menu->isEscaped());
+}
+
+// Bindings read from a damaged file, or never set, are kept and shown so.
+TEST_F(MenuKeys, ABindingWithoutAKeyNameShowsUnknownKey) {
+    for (int32_t key : {-5, 0, int32_t{SDLK_LAST}, 100000}) {
+        Binding odd{key, Binding::kKeyboard};
+        EXPECT_EQ(KeyMenuItem(*menu, "odd", "dat/keys", odd, false).getKeyName(),
+                  KeyMenuItem::kUnknownKeyName)
+            << key;
+        EXPECT_EQ(odd.key, key);
+    }
+}
+
+// A key another action holds, of either player, moves: that action takes the
+// key the capturing one had, and shows it at once.
+TEST_F(MenuKeys, CapturingAKeyInUseSwapsItWithTheActionThatHadIt) {
+    const struct {
+        int taker;
+        int32_t key;
+        int loser;
+    } cases[] = {{0, SDLK_f, 5},            // player 1 takes player 2's
+                 {1, SDLK_e, kPlayer1Fire}, // within one player
+                 {kPlayer2Fire, SDLK_a, 0}, // player 2 takes player 1's
+                 {7, SDLK_h, -1},           // its own key again
+                 {3, SDLK_z, -1}};          // a free key
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.taker);
+        buildKeyMenu();
+        const std::array<Binding, kKeyItems> before = bindings;
+        selectLine(c.taker);
+        // Escape ends the walk an advancing item would start.
+        typeAtOnce({SDLK_RETURN, c.key, SDLK_ESCAPE});
+        for (int i = 0; i < kKeyItems; ++i) {
+            Binding want = before[size_t(i)];
+            want = i == c.taker   ? keyboardKey(c.key)
+                   : i == c.loser ? before[size_t(c.taker)]
+                                  : want;
+            EXPECT_TRUE(bindings[size_t(i)] == want) << i;
+            EXPECT_EQ(items[size_t(i)]->getKeyName(), SDL_GetKeyName(SDLKey(want.key))) << i;
+        }
+        EXPECT_FALSE(menu->isCapturing());
+    }
+}
+
+} // namespace

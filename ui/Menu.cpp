@@ -1,0 +1,193 @@
+#include "ui/Menu.h"
+
+#include <SDL.h>
+#include <utility>
+
+#include "app/Globals.h"
+#include "audio/Sounds.h"
+#include "gfx/Bob.h"
+#include "gfx/Font.h"
+#include "gfx/Light.h"
+#include "input/Joystick.h"
+#include "input/Keyboard.h"
+#include "ui/MenuItem.h"
+
+namespace {
+// The joystick states whose rising edge keeps a button press from choosing.
+constexpr int32_t kStickUp = 2;
+constexpr int32_t kStickDown = 3;
+// Items need no kind of their own; nothing sorts or collides them.
+constexpr int32_t kItemKind = 0;
+
+// The glow's phase climbs by a step a frame and starts again after the top,
+// so the glow swells and shrinks over 17 frames.
+constexpr int32_t kGlowStep = 4;
+constexpr int32_t kGlowLastPhase = 63;
+constexpr int32_t kGlowSwellingUntil = 31;
+constexpr int32_t kGlowSmallest = 32;
+constexpr int32_t kGlowShrinkFrom = 96;
+// The light works in cells of half a screen pixel; a quarter of the screen
+// radius keeps the glow around the cursor rather than over the whole menu.
+constexpr int32_t kGlowRadiusDivisor = 4;
+constexpr int32_t kGlowRed = 255;
+constexpr int32_t kGlowGreen = 255;
+constexpr int32_t kGlowBlue = 100;
+} // namespace
+
+Font* Menu::sharedFont = nullptr;
+Sounds* Menu::sharedSounds = nullptr;
+
+Menu::Menu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing, Bob* cursor)
+    : x(x), y(y), valueColumn(valueColumn), spacing(spacing), cursor(cursor) {
+    sharedSounds = nullptr;
+}
+
+void Menu::add(MenuItem* item) {
+    append(item, kItemKind);
+}
+
+void Menu::keyDown(int32_t key) {
+    MenuItem* item = currentItem();
+    if (item == nullptr) {
+        return;
+    }
+    if (capturing != 0) {
+        item->keyDown(key);
+        return;
+    }
+    switch (key) {
+    case SDLK_DOWN:
+        moveDown();
+        break;
+    case SDLK_UP:
+        moveUp();
+        break;
+    case SDLK_RETURN:
+    case SDLK_RIGHT:
+        item->increase();
+        playSound(kSoundChange);
+        break;
+    case SDLK_LEFT:
+        item->decrease();
+        playSound(kSoundChange);
+        break;
+    default:
+        break;
+    }
+}
+
+void Menu::draw() {
+    if (capturing == 0) {
+        readJoystickAndEscape();
+    }
+    const int32_t itemX = x + cursorWidth();
+    int32_t lineY = y;
+    int32_t index = 1;
+    forEachItem([&](Linkable& item) {
+        static_cast<MenuItem&>(item).drawItem(itemX, lineY);
+        // While a key item waits it draws the cursor beside its value itself.
+        if (capturing == 0 && index == current && cursor != nullptr) {
+            cursor->drawAt(x, lineY - cursorHeight());
+        }
+        lineY += linePitch();
+        ++index;
+    });
+}
+
+void Menu::drawGlow(Light& light) {
+    // Shifts halve toward minus infinity, as the glow's position needs.
+    const int32_t gx = x + (cursorWidth() >> 1);
+    const int32_t gy = (current - 1) * linePitch() + y - (cursorHeight() >> 1);
+    glowPhase = glowPhase <= kGlowLastPhase ? glowPhase + kGlowStep : 0;
+    if (light.isOn() != 0) {
+        light.roundLight(gx >> 1, gy >> 1, glowRadius() / kGlowRadiusDivisor, kGlowRed, kGlowGreen,
+                         kGlowBlue);
+    }
+}
+
+void Menu::runPendingAction() {
+    // Cleared first: the action may run a screen that uses this menu again.
+    MenuAction action = std::move(pendingAction);
+    pendingAction = nullptr;
+    if (action) {
+        action();
+    }
+}
+
+void Menu::captureNext() {
+    moveDown();
+    MenuItem* item = currentItem();
+    if (item != nullptr) {
+        item->increase();
+    }
+}
+
+void Menu::handOverBinding(const MenuItem& taker, const Binding& taken, const Binding& given) {
+    forEachItem([&](Linkable& item) {
+        if (&item != &taker) {
+            static_cast<MenuItem&>(item).giveUpBinding(taken, given);
+        }
+    });
+}
+
+void Menu::playSound(int32_t index) {
+    if (sharedSounds != nullptr && index < sharedSounds->getCount()) {
+        sharedSounds->play(index);
+    }
+}
+
+MenuItem* Menu::currentItem() const {
+    return itemAt(current);
+}
+
+MenuItem* Menu::itemAt(int32_t index) const {
+    ListNode* node = head->next;
+    for (int32_t step = 1; step < index && node != tail; ++step) {
+        node = node->next;
+    }
+    return node != tail ? static_cast<MenuItem*>(node->item) : nullptr;
+}
+
+void Menu::moveDown() {
+    current = current >= count() ? 1 : current + 1;
+    playSound(kSoundMove);
+}
+
+void Menu::moveUp() {
+    current = current <= 1 ? count() : current - 1;
+    playSound(kSoundMove);
+}
+
+void Menu::readJoystickAndEscape() {
+    // A button pressed together with a push of the stick is taken for the
+    // push, which does not move the cursor.
+    if (joystick != nullptr && !joystick->pressedNow(kStickUp) &&
+        !joystick->pressedNow(kStickDown) && joystick->anyButtonPressedNow()) {
+        MenuItem* item = currentItem();
+        if (item != nullptr) {
+            item->increase();
+        }
+        playSound(kSoundChange);
+    }
+    if (keyboard != nullptr && keyboard->consumeEscape()) {
+        playSound(kSoundLeave);
+        escaped = 1;
+    }
+}
+
+int32_t Menu::linePitch() const {
+    return spacing + (sharedFont != nullptr ? sharedFont->lineHeight() : 0);
+}
+
+int32_t Menu::cursorWidth() const {
+    return cursor != nullptr ? cursor->getWidth() : 0;
+}
+
+int32_t Menu::cursorHeight() const {
+    return cursor != nullptr ? cursor->getHeight() : 0;
+}
+
+int32_t Menu::glowRadius() const {
+    return glowPhase <= kGlowSwellingUntil ? glowPhase + kGlowSmallest
+                                           : kGlowShrinkFrom - glowPhase;
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "input/Binding.h"
+#include "world/LinkedList.h"
+
+class Bob;
+class Font;
+class Light;
+class MenuItem;
+class Sounds;
+
+// What choosing an action item hands to the screen that runs the menu.
+using MenuAction = std::function<void()>;
+
+// A vertical list of items with a sprite cursor, driven by the arrow keys,
+// Return and Escape while it holds the input focus. Action items do not run
+// their action: the screen takes it out after its loop and runs it.
+class Menu : public LinkedList {
+  public:
+    // The shared menu sounds, by index.
+    static constexpr int32_t kSoundMove = 0;
+    static constexpr int32_t kSoundChange = 1;
+    static constexpr int32_t kSoundLeave = 2;
+
+    // x is the left edge, y the bottom line of the first item; an item's
+    // value is drawn valueColumn pixels right of its text. The cursor is not
+    // owned. Every new menu forgets the shared sounds: set them again after.
+    Menu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing, Bob* cursor);
+
+    // Shared by every menu; neither is owned.
+    static void setFont(Font* font) { sharedFont = font; }
+    static void setSounds(Sounds* sounds) { sharedSounds = sounds; }
+    static Font* getFont() { return sharedFont; }
+
+    // Takes ownership of the item and puts it last. Items go in only
+    // through here: the menu treats everything it holds as a MenuItem.
+    void add(MenuItem* item);
+
+    // Called by the event pump while the menu has the focus.
+    void keyDown(int32_t key) override;
+    // Reads the joystick and Escape, then draws every item and the cursor.
+    void draw();
+    // Adds the pulsing glow under the cursor; called once a frame before draw().
+    void drawGlow(Light& light);
+
+    bool hasPendingAction() const { return static_cast<bool>(pendingAction); }
+    // Whether the action waiting is this plain function: the screens run
+    // some actions inside their own loop and leave on the others.
+    bool pendingIs(void (*action)()) const {
+        const auto* pending = pendingAction.target<void (*)()>();
+        return pending != nullptr && *pending == action;
+    }
+    // Forgets the chosen action without running it.
+    void clearPendingAction() { pendingAction = nullptr; }
+    // Runs the action an item chose, once.
+    void runPendingAction();
+    bool isEscaped() const { return escaped != 0; }
+    void clearEscaped() { escaped = 0; }
+    // 1-based index of the selected item.
+    int32_t getCurrent() const { return current; }
+
+    // For the items.
+    void setPendingAction(const MenuAction& action) { pendingAction = action; }
+    bool isCapturing() const { return capturing != 0; }
+    void setCapturing(bool on) { capturing = on ? 1 : 0; }
+    // Moves the cursor down as Down does and lets the next item capture.
+    void captureNext();
+    // Every other item bound to `taken` takes `given` instead.
+    void handOverBinding(const MenuItem& taker, const Binding& taken, const Binding& given);
+    int32_t getValueColumn() const { return valueColumn; }
+    Bob* getCursor() const { return cursor; }
+
+  private:
+    static void playSound(int32_t index);
+    MenuItem* currentItem() const;
+    // The item at a 1-based index, or null.
+    MenuItem* itemAt(int32_t index) const;
+    void moveDown();
+    void moveUp();
+    void readJoystickAndEscape();
+    int32_t linePitch() const;
+    int32_t cursorWidth() const;
+    int32_t cursorHeight() const;
+    // Radius of the glow at the current phase, in screen pixels.
+    int32_t glowRadius() const;
+
+    int32_t current = 1;
+    int32_t x;
+    int32_t y;
+    int32_t valueColumn;
+    int32_t spacing;
+    uint8_t capturing = 0;
+    MenuAction pendingAction;
+    Bob* cursor;
+    int32_t glowPhase = 0;
+    uint8_t escaped = 0;
+
+    static Font* sharedFont;
+    static Sounds* sharedSounds;
+};

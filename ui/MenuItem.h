@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "input/Binding.h"
+#include "world/Linkable.h"
+
+class Menu;
+
+// One line of a Menu: a label, and whatever value or action the kind of item
+// adds. The menu owns its items and calls every operation below itself; of
+// Linkable's operations it calls only keyDown(key), on the current item, with
+// every key pressed while that item captures keys.
+class MenuItem : public Linkable {
+  public:
+    MenuItem(Menu& menu, std::string label);
+
+    // Called by the menu's draw() once a frame for every item, with the text
+    // starting at x and y as its bottom line. Base: the label.
+    virtual void drawItem(int32_t x, int32_t y);
+    // Called by the menu on the current item for Return and Right, and for a
+    // joystick button. Base: nothing.
+    virtual void increase() {}
+    // Called by the menu on the current item for Left. Base: nothing.
+    virtual void decrease() {}
+    // Called by the menu on every other item when a key item has captured
+    // `taken`: an item bound to it takes `given` instead, so one key never
+    // drives two actions. True when it did. Base: nothing to give up.
+    virtual bool giveUpBinding(const Binding& taken, const Binding& given);
+
+    const std::string& getLabel() const { return label; }
+
+  protected:
+    // Text in the menus' font; nothing while the menus have none.
+    static void drawText(const std::string& text, int32_t x, int32_t y);
+
+    Menu& menu;
+
+  private:
+    std::string label;
+};
