@@ -141,6 +141,7 @@ TEST_F(WholeRun, AGameANameTheSetupAndTheKeysReachTheFiles) {
          {1500, [] { score = 42; }},
          {1550, press(SDLK_ESCAPE)},  // giving up; the debris lands
          {6000, press(SDLK_a)},       // the name
+         {6050, press(SDLK_ESCAPE)},  // typed into the name, it must not quit
          {6100, press(SDLK_c)},
          {6200, press(SDLK_e)},
          {6400, press(SDLK_RETURN)},
