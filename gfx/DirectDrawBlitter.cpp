@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "gfx/SurfaceLock.h"
+
 namespace {
 
 // SDL 1.2 rectangles hold 16-bit positions; anything beyond would wrap round
@@ -12,23 +14,6 @@ bool fitsRect(int32_t x, int32_t y) {
     return x >= lowest && x <= highest && y >= lowest && y <= highest;
 }
 
-// Locks a surface for direct access when SDL requires it, for one scope.
-class SurfaceLock {
-  public:
-    explicit SurfaceLock(SDL_Surface* surface)
-        : surface(surface), locked(SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) == 0) {}
-    ~SurfaceLock() {
-        if (locked) {
-            SDL_UnlockSurface(surface);
-        }
-    }
-    SurfaceLock(const SurfaceLock&) = delete;
-    SurfaceLock& operator=(const SurfaceLock&) = delete;
-
-  private:
-    SDL_Surface* surface;
-    bool locked;
-};
 
 } // namespace
 

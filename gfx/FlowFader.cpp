@@ -7,6 +7,7 @@
 #include "gfx/Flow16.h"
 #include "gfx/Flow24.h"
 #include "gfx/Flow8.h"
+#include "gfx/SurfaceLock.h"
 
 namespace {
 // A fader too slow to move would never end, and rand() % 0 is undefined.
@@ -15,26 +16,6 @@ constexpr int32_t kLeastFall = 1;
 // fallen column from wrapping back to the top.
 constexpr int64_t kFurthest = std::numeric_limits<uint16_t>::max();
 
-// Locks a surface for direct access when SDL requires it, for one scope.
-class SurfaceLock {
-  public:
-    explicit SurfaceLock(SDL_Surface* surface)
-        : surface(surface), locked(SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) == 0),
-          usable(locked || !SDL_MUSTLOCK(surface)) {}
-    ~SurfaceLock() {
-        if (locked) {
-            SDL_UnlockSurface(surface);
-        }
-    }
-    SurfaceLock(const SurfaceLock&) = delete;
-    SurfaceLock& operator=(const SurfaceLock&) = delete;
-    bool isUsable() const { return usable; }
-
-  private:
-    SDL_Surface* surface;
-    bool locked;
-    bool usable;
-};
 
 std::unique_ptr<FaderItem> itemFor(const SDL_Surface* snapshot) {
     switch (snapshot != nullptr ? snapshot->format->BitsPerPixel : 0) {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "gfx/LightTables.h"
+#include "gfx/SurfaceLock.h"
 
 namespace {
 constexpr int32_t kTop = 16;
@@ -15,28 +16,6 @@ constexpr int32_t kSoftShift = 6;
 constexpr int32_t kBrightShift = 5;
 // A spark's centre is as bright as a round light's.
 constexpr int32_t kSparkShift = 2;
-
-// Locks the display for direct access while it is in scope, when it must be.
-class PixelLock {
-  public:
-    explicit PixelLock(SDL_Surface* s) : surface(s) {
-        locked = surface != nullptr && SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) == 0;
-    }
-    ~PixelLock() {
-        if (locked) {
-            SDL_UnlockSurface(surface);
-        }
-    }
-    PixelLock(const PixelLock&) = delete;
-    PixelLock& operator=(const PixelLock&) = delete;
-    uint8_t* pixels() const {
-        return surface != nullptr ? static_cast<uint8_t*>(surface->pixels) : nullptr;
-    }
-
-  private:
-    SDL_Surface* surface;
-    bool locked = false;
-};
 
 void addTo(uint8_t* at, uint32_t light) {
     uint32_t word;
@@ -83,7 +62,7 @@ Lighter16::Box Lighter16::boxAround(int32_t x, int32_t y, int32_t r) const {
 
 template <typename LightCell>
 void Lighter16::forEachCell(int32_t x, int32_t y, Box box, LightCell lightCell) {
-    PixelLock lock(surface);
+    SurfaceLock lock(surface);
     uint8_t* pixels = lock.pixels();
     if (pixels == nullptr) {
         return;
@@ -167,7 +146,7 @@ void Lighter16::spark(int32_t x, int32_t y, int32_t red, int32_t green, int32_t 
     if (x <= 0 || x > width / 2 - 1 || y <= 0 || y > height / 2 - 2) {
         return;
     }
-    PixelLock lock(surface);
+    SurfaceLock lock(surface);
     uint8_t* pixels = lock.pixels();
     if (pixels == nullptr) {
         return;
