@@ -22,7 +22,7 @@
 #include "app/Globals.h"
 #include "app/LevelTable.h"
 #include "gfx/Buffer.h"
-#include "gfx/FrameClock.h"
+#include "gfx/SteppedClock.h"
 #include "gfx/Light.h"
 #include "input/GuideKeys.h"
 #include "world/Alien.h"
@@ -33,16 +33,6 @@
 #include "world/Soldiers.h"
 
 namespace {
-
-// Time passes only when the frame timer sleeps, so frames never wait.
-class InstantClock : public FrameClock {
-  public:
-    uint32_t now() override { return time; }
-    void sleep(uint32_t ms) override { time += ms; }
-
-  private:
-    uint32_t time = 0;
-};
 
 struct Options {
     int games = 10;
@@ -369,7 +359,7 @@ int main(int argc, char** argv) {
         // The loaders' messages are not what this tool is for.
         std::freopen("/dev/null", "w", stderr);
     }
-    InstantClock clock;
+    SteppedClock clock;
     int status = 1;
     {
         Game game;

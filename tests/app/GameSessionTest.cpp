@@ -14,7 +14,7 @@
 #include "app/EventScheduler.h"
 #include "app/Game.h"
 #include "app/Globals.h"
-#include "gfx/FrameClock.h"
+#include "gfx/SteppedClock.h"
 #include "support/TempDir.h"
 #include "world/Aliens.h"
 #include "world/PowerUps.h"
@@ -22,12 +22,6 @@
 #include "world/Soldiers.h"
 
 namespace {
-
-struct InstantClock : FrameClock {
-    uint32_t now() override { return time; }
-    void sleep(uint32_t ms) override { time += ms; }
-    uint32_t time = 0;
-};
 
 // A game that has not ended by then has ignored Escape.
 constexpr int kFrameLimit = 600;
@@ -99,7 +93,7 @@ class GameSessionTest : public testing::Test {
     static inline TempDir* work = nullptr;
     static inline WorkingDir* here = nullptr;
     static inline Game* game = nullptr;
-    static inline InstantClock clock;
+    static inline SteppedClock clock;
     static inline bool ready = false;
 };
 

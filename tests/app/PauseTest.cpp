@@ -13,6 +13,7 @@
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/TestPictures.h"
+#include "gfx/SteppedClock.h"
 #include "input/InputDevices.h"
 
 namespace {
@@ -23,23 +24,6 @@ using Pixels = std::vector<uint8_t>;
 // A frame lasts strictly more than 50 ms on a clock that moves only by sleeps.
 constexpr uint32_t kFrame = 51;
 const char* const kFirstRemark = "Hey! don't leave!!";
-
-// Stands still except when slept on, and runs the test's script as it moves.
-struct ScriptedClock : FrameClock {
-    uint32_t now() override { return time; }
-    void sleep(uint32_t ms) override {
-        time += ms;
-        while (!script.empty() && script.begin()->first <= time) {
-            const Step step = script.begin()->second;
-            script.erase(script.begin());
-            step();
-        }
-    }
-    void at(uint32_t when, Step step) { script.emplace(when, std::move(step)); }
-
-    uint32_t time = 1000;
-    std::multimap<uint32_t, Step> script;
-};
 
 // SDL's table of physically held keys; pushed events do not reach it, so a
 // test sets it where a real keyboard would.
@@ -97,7 +81,7 @@ class PauseScreen : public DisplayTest {
     // Runs the step while the pause shows frame n (from 1); only for pauses
     // that do not wait for F1.
     void duringFrame(int n, Step step) {
-        clock.at(clock.time + kFrame * uint32_t(n - 1) + 1, std::move(step));
+        clock.at(clock.now() + kFrame * uint32_t(n - 1) + 1, std::move(step));
     }
     // A pause ended by a joystick button during its given frame.
     uint32_t pauseFor(int frames) {
@@ -113,7 +97,7 @@ class PauseScreen : public DisplayTest {
         delete keyboard;
         keyboard = new Keyboard();
         setButton(0);
-        clock.script.clear();
+        clock.clearSteps();
     }
     // As the game's frame leaves it: F1's press read and taken, the key still down.
     static void holdF1() {
@@ -124,7 +108,7 @@ class PauseScreen : public DisplayTest {
 
     WorkingDir data{KRAVEX_DATA_DIR};
     InputDevices devices;
-    ScriptedClock clock;
+    SteppedClock clock{1000};
     std::unique_ptr<Font> font;
     std::unique_ptr<Pause> pause;
 };
@@ -155,7 +139,7 @@ TEST_F(PauseScreen, KeysFrom256UpAndStickMovesDoNotResumeOtherKeysAndButtonsDo) 
 TEST_F(PauseScreen, HeldF1FreezesThePictureAndAKeyHeldMeanwhileResumesWithoutAFrame) {
     holdF1();
     platformKey(SDLK_SPACE) = 1;
-    clock.at(clock.time + 200, [] { pushKey(SDL_KEYUP, SDLK_F1); });
+    clock.at(clock.now() + 200, [] { pushKey(SDL_KEYUP, SDLK_F1); });
     EXPECT_EQ(pause->run(), 200u);
     Pixels shown = capture();
     EXPECT_TRUE(shown == paintGame(0)) << "not one animated frame";
@@ -167,7 +151,7 @@ TEST_F(PauseScreen, HeldF1FreezesThePictureAndAKeyHeldMeanwhileResumesWithoutAFr
     letGoOfEverything();
     const Pixels game = paintGame(0);
     holdF1();
-    const uint32_t start = clock.time;
+    const uint32_t start = clock.now();
     bool frozen = false;
     clock.at(start + 150, [&] { frozen = capture() == game; });
     clock.at(start + 300, [] { pushKey(SDL_KEYUP, SDLK_F1); });

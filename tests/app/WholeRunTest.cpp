@@ -14,7 +14,7 @@
 
 #include "app/Entry.h"
 #include "app/Globals.h"
-#include "gfx/FrameClock.h"
+#include "gfx/SteppedClock.h"
 #include "store/EncipheredFile.h"
 #include "support/TempDir.h"
 
@@ -23,25 +23,6 @@ namespace {
 struct Step {
     uint32_t at;
     std::function<void()> act;
-};
-
-// Time passes only when a screen waits for its frame; each step runs once
-// its moment has come.
-class ScriptedClock : public FrameClock {
-  public:
-    explicit ScriptedClock(std::vector<Step> steps) : steps(std::move(steps)) {}
-    uint32_t now() override { return time; }
-    void sleep(uint32_t ms) override {
-        time += ms;
-        while (next < steps.size() && steps[next].at <= time) {
-            steps[next++].act();
-        }
-    }
-
-  private:
-    std::vector<Step> steps;
-    size_t next = 0;
-    uint32_t time = 0;
 };
 
 void push(SDLKey key, bool down) {
@@ -87,7 +68,10 @@ class WholeRun : public testing::Test {
             const int out = ::open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
             dup2(out, STDOUT_FILENO);
             setenv("SDL_AUDIODRIVER", audio, 1);
-            ScriptedClock clock(std::move(steps));
+            SteppedClock clock;
+            for (Step& step : steps) {
+                clock.at(step.at, std::move(step.act));
+            }
             std::vector<const char*> argv{"kravex"};
             argv.insert(argv.end(), args.begin(), args.end());
             kravexMain(int(argv.size()), argv.data(), &clock);

@@ -15,7 +15,7 @@
 #include "app/Globals.h"
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
-#include "gfx/FrameClock.h"
+#include "gfx/SteppedClock.h"
 #include "gfx/TestPictures.h"
 #include "input/InputDevices.h"
 #include "store/CipherFiles.h"
@@ -31,15 +31,6 @@ constexpr int kBoxHeight = 20;
 const char* const kBoxLine = "|P|pics/box|32|20|\n";
 // The first line's bottom with the test font: its height 10, then 10 more.
 constexpr int kFirstBottom = 20;
-
-class InstantClock : public FrameClock {
-  public:
-    uint32_t now() override { return time; }
-    void sleep(uint32_t ms) override { time += ms; }
-
-  private:
-    uint32_t time = 0;
-};
 
 struct Box {
     int left = 640, top = 480, right = -1, bottom = -1;
@@ -132,7 +123,7 @@ class HelpTest : public FolderTest {
         return count;
     }
 
-    InstantClock clock;
+    SteppedClock clock;
     std::unique_ptr<Font> font;
     std::unique_ptr<Help> help;
 };
