@@ -77,13 +77,9 @@ void Game::run() {
 
 void Game::showTitle() {
     Title title(goldFont, *clock);
-    if (currentMusic != nullptr) {
-        currentMusic->stop();
-        delete currentMusic;
-    }
     ModMusic::setContinuation(ModMusic::kContinueLoop);
     // The title runs in silence; the menu's piece waits for the menu.
-    currentMusic = new ModMusic("sounds/menu");
+    replaceMusic("sounds/menu");
     title.run();
     pumpEvents();
 }
@@ -110,7 +106,8 @@ void Game::mainMenuPass() {
     background->attachBlitter();
     menuPhase = 0;
     stampLogo();
-    startMenuMusic();
+    replaceMusic("sounds/menu");
+    currentMusic->play();
     menuScreen();
     hiscores->save();
     if (mainMenu->isEscaped()) {
@@ -126,15 +123,6 @@ void Game::stampLogo() {
     Bob logo("pics/qsvlogo", kLogoWidth, kLogoHeight);
     logo.drawOnBackground(kLogoX, kLogoY);
     background->attachBlitter();
-}
-
-void Game::startMenuMusic() {
-    if (currentMusic != nullptr) {
-        currentMusic->stop();
-        delete currentMusic;
-    }
-    currentMusic = new ModMusic("sounds/menu");
-    currentMusic->play();
 }
 
 void Game::menuScreen() {

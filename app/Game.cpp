@@ -101,6 +101,14 @@ Game::~Game() {
     }
 }
 
+void Game::replaceMusic(const char* name) {
+    if (currentMusic != nullptr) {
+        currentMusic->stop();
+        delete currentMusic;
+    }
+    currentMusic = new ModMusic(name);
+}
+
 void Game::stopMusic() {
     if (currentMusic == nullptr) {
         return;

@@ -113,14 +113,12 @@ class Game : public GBase {
     uint32_t runFrame();
     void waitForFrame();
     void stepDifficulty();
-    void startGameMusic();
     void createWorld();
     void createStores();
     void buildMenus();
     void buildSetupMenu();
     void buildKeysMenu();
     void stampLogo();
-    void startMenuMusic();
     void drawMainMenu();
     void drawMenuCones();
     bool faderFinished() const;
@@ -131,6 +129,9 @@ class Game : public GBase {
     void openConsole(int32_t depth);
     void createSoundsAndTables();
     void stopMusic();
+    // Stops and deletes the piece of the moment; the named one (a random
+    // one for null) becomes current, not yet started.
+    void replaceMusic(const char* name);
 };
 
 // Exit handler: fades the music, closes audio and stops SDL on every way out.

@@ -104,8 +104,7 @@ void Game::readMusicSettings() {
 }
 
 void Game::startLoadingMusic() {
-    stopMusic();
-    currentMusic = new ModMusic("sounds/load");
+    replaceMusic("sounds/load");
     currentMusic->play();
 }
 

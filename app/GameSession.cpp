@@ -54,7 +54,9 @@ void Game::startGame(int32_t players) {
     session->addRepeating(kFirstAlienInterval, spawnAlien);
     session->addRepeating(kPowerUpInterval, spawnPowerUp);
     levelMark = 0;
-    startGameMusic();
+    // Every game picks a piece of its own from the music folder.
+    replaceMusic(nullptr);
+    currentMusic->play();
     resetWorld();
     troopers->addTrooper(player1Keys);
     if (players > 1) {
@@ -69,16 +71,6 @@ void Game::startGame(int32_t players) {
     fader->start();
     delete session;
     session = nullptr;
-}
-
-// Every game picks a piece of its own from the music folder.
-void Game::startGameMusic() {
-    if (currentMusic != nullptr) {
-        currentMusic->stop();
-        delete currentMusic;
-    }
-    currentMusic = new ModMusic(nullptr);
-    currentMusic->play();
 }
 
 void Game::resetWorld() {
