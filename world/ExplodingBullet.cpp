@@ -9,7 +9,6 @@
 #include "world/TrooperKit.h"
 
 namespace {
-constexpr int32_t kDefaultExplosionFrames = 8;
 // The glow starts this wide (in light cells, doubled) and shrinks each frame.
 constexpr int32_t kGlowStart = 80;
 constexpr int32_t kGlowShrink = 10;
@@ -22,14 +21,10 @@ ExplodingBullet::ExplodingBullet(int32_t x, int32_t y, int32_t d, const TrooperK
     setSprites(kit.explosion);
 }
 
-int32_t ExplodingBullet::explosionFrames() const {
-    return sprites != nullptr ? sprites->getCount() : kDefaultExplosionFrames;
-}
-
 void ExplodingBullet::act(Collision& map) {
     if (exploded) {
         map.testRect(x - kBlastSize / 2, y - kBlastSize / 2, kBlastSize, kBlastSize, *this);
-        if (explosionFrame < explosionFrames() - 1) {
+        if (explosionFrame < kit.explosionFrames() - 1) {
             ++explosionFrame;
         } else {
             removeSelf();

@@ -20,8 +20,6 @@ class ExplodingBullet : public Bullet {
     int32_t getExplosionFrame() const { return explosionFrame; }
 
   private:
-    int32_t explosionFrames() const;
-
     const TrooperKit& kit;
     bool exploded = false;
     int32_t explosionFrame = 0;

@@ -11,7 +11,6 @@
 #include "world/TrooperKit.h"
 
 namespace {
-constexpr int32_t kDefaultExplosionFrames = 8;
 // The grenade set has one frame per generation that still bursts, plus one.
 constexpr int32_t kDefaultGrenadeFrames = 3;
 constexpr int32_t kBlastSize = 60;
@@ -24,14 +23,10 @@ Granade::Granade(int32_t x, int32_t y, int32_t d, int32_t generation, const Troo
     setSprites(kit.grenade);
 }
 
-int32_t Granade::explosionFrames() const {
-    return kit.explosion != nullptr ? kit.explosion->getCount() : kDefaultExplosionFrames;
-}
-
 void Granade::act(Collision& map) {
     if (exploded) {
         map.testRect(x - kBlastSize / 2, y - kBlastSize / 2, kBlastSize, kBlastSize, *this);
-        if (timer < explosionFrames() - 1) {
+        if (timer < kit.explosionFrames() - 1) {
             ++timer;
         } else {
             removeSelf();

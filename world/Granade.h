@@ -32,7 +32,6 @@ class Granade : public Move {
   private:
     void explodeNow();
     void throwFragments();
-    int32_t explosionFrames() const;
 
     const TrooperKit& kit;
     bool exploded = false;

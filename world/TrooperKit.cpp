@@ -39,6 +39,11 @@ TrooperKit::~TrooperKit() {
     }
 }
 
+int32_t TrooperKit::explosionFrames() const {
+    constexpr int32_t kWithoutPictures = 8;
+    return explosion != nullptr ? explosion->getCount() : kWithoutPictures;
+}
+
 void TrooperKit::load() {
     for (int32_t side = 0; side < kSides; ++side) {
         for (int32_t frame = 0; frame < kWalkFrames; ++frame) {

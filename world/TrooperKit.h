@@ -40,6 +40,9 @@ class TrooperKit : public GBase {
     Sounds* gunSounds = nullptr;
     Sounds* heartbeatSounds = nullptr;
 
+    // Frames an explosion lasts: one per picture, 8 without pictures.
+    int32_t explosionFrames() const;
+
     static constexpr int32_t kExplosionSoundCount = 2;
     static constexpr int32_t kSoldierSoundCount = 5;
     static constexpr int32_t kGunSoundCount = 4;
