@@ -127,11 +127,16 @@ void Game::stopMusic() {
 bool Game::init(int32_t mode) {
     windowMode = mode;
     createInterfaces();
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_JOYSTICK) < 0) {
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         error("Unable to init SDL!");
         std::fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());
         return false;
     }
+    // Sound and joysticks are started one by one: SDL over SDL 2 refuses the
+    // whole start when one of them is missing, and the game plays without
+    // either (the sound device is opened, or not, later).
+    SDL_InitSubSystem(SDL_INIT_AUDIO);
+    SDL_InitSubSystem(SDL_INIT_JOYSTICK);
     std::atexit(cleanUp);
     detector->probe(kScreenWidth, kScreenHeight);
     if (!Detector::has8Bit && !Detector::has16Bit && !Detector::has24Bit) {

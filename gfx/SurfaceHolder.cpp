@@ -4,7 +4,10 @@
 
 namespace {
 
-constexpr Uint32 kSurfaceFlags = SDL_HWSURFACE | SDL_SRCCOLORKEY | SDL_SRCALPHA;
+// No SDL_SRCALPHA here: translucent blits switch alpha on for themselves. Made
+// with it, SDL 1.2 over SDL 2 blends every blit, which turns a palette copy
+// into a nearest-colour search that merges repeated palette entries.
+constexpr Uint32 kSurfaceFlags = SDL_HWSURFACE | SDL_SRCCOLORKEY;
 // Our 16-bit pictures keep red in the low bits; SDL converts on blits to the display.
 constexpr Uint32 kRedMask16 = 0x001F;
 constexpr Uint32 kGreenMask16 = 0x07E0;
