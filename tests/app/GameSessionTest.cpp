@@ -14,7 +14,10 @@
 #include "app/EventScheduler.h"
 #include "app/Game.h"
 #include "app/Globals.h"
+#include "gfx/FlowFader.h"
 #include "gfx/SteppedClock.h"
+#include "input/Keyboard.h"
+#include "ui/Menu.h"
 #include "support/TempDir.h"
 #include "world/Aliens.h"
 #include "world/PowerUps.h"
@@ -204,3 +207,34 @@ TEST_F(GameSessionTest, AliensComeOneFrameSoonerForEachStepOfMoreThan20Points) {
 }
 
 } // namespace
+
+TEST_F(GameSessionTest, KeysLatchedInTheFrontEndNeitherPauseNorEndTheNextGame) {
+    for (int key : {SDLK_ESCAPE, SDLK_F1}) {
+        keyboard->keyDown(key);
+        keyboard->keyUp(key);
+    }
+    play(1, [&](int frame) {
+        if (frame == 1 && keyboard->wasPressed(SDLK_F1)) {
+            ADD_FAILURE() << "F1 would pause the first frame";
+            // Left latched, the pause would wait for a key that never comes.
+            keyboard->clearPressed(SDLK_F1);
+        }
+        if (frame == 2) {
+            EXPECT_TRUE(troopers().at(0)->isAlive()) << "Escape ended the game at once";
+        }
+        return frame == 2;
+    });
+}
+
+TEST_F(GameSessionTest, TheMainMenuLetsTheLastGamePictureFlowOff) {
+    play(1, [](int frame) { return frame == 1; });
+    ASSERT_FALSE(game->fader->isFinished()) << "a game's end starts the flow";
+    // Three seconds of menu, far more than the picture needs to fall.
+    clock.at(clock.now() + 3000, [] { pressEscape(); });
+    game->mainMenuPass();
+    clock.clearSteps();
+    EXPECT_TRUE(game->fader->isFinished());
+    EXPECT_TRUE(game->mainMenu->isEscaped() || game->quit != 0);
+    game->quit = 0;
+}
+
