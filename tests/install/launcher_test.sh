@@ -22,14 +22,15 @@ fail() {
 
 "$cmake" --install "$build" --prefix "$prefix" >"$work/install.log"
 # Every path with its type, size, time, mode and link target.
-tree() { (cd "$prefix" && find . -printf '%p %y %s %T@ %m %l\n' | sort); }
+tree() { (cd "$prefix" && find . "$@" -printf '%p %y %s %T@ %m %l\n' | sort); }
 tree >"$work/tree.before"
 [ -x "$prefix/bin/kravex2" ] || fail "no launcher in bin/"
 [ -x "$prefix/lib/kravex2/kravex" ] || fail "no game in lib/kravex2/"
-for dir in pics sounds music dat; do
+for dir in pics sounds music texts; do
   [ -n "$(ls "$prefix/share/kravex2/$dir")" ] || fail "share/kravex2/$dir is empty"
 done
-[ ! -e "$prefix/share/kravex2/dat/config.dat" ] || fail "the build's own settings were installed"
+[ ! -e "$prefix/share/kravex2/dat" ] || fail "a dat/ was installed"
+[ ! -e "$prefix/share/kravex2/texts/config.dat" ] || fail "the build's own settings were installed"
 
 # The game without a keyboard: Escape is pressed for it, about once a second.
 # The sanitizers' runtime would refuse a library preloaded ahead of it.
@@ -54,7 +55,7 @@ for dir in pics sounds music; do
   [ "$(readlink "$own/$dir")" = "$prefix/share/kravex2/$dir" ] || fail "$dir is not a link to the install"
 done
 [ -d "$own/dat" ] && [ ! -L "$own/dat" ] || fail "dat/ is not a folder of its own"
-for text in "$prefix"/share/kravex2/dat/*; do
+for text in "$prefix"/share/kravex2/texts/*; do
   cmp -s "$text" "$own/dat/${text##*/}" || fail "${text##*/} was not seeded"
 done
 [ -s "$own/dat/config.dat" ] || fail "the game wrote no settings into dat/"
@@ -79,6 +80,22 @@ rm -rf "$home/rel" "$home/.local/share/kravex2/dat/config.dat"
 
 tree >"$work/tree.after"
 diff "$work/tree.before" "$work/tree.after" || fail "the installed tree changed"
+
+# Installed into ~/.local, the installed data folder is the per-user folder:
+# its pictures, sounds and music are used in place, the player's dat/ sits
+# beside them, and no installed file changes (the folder itself gains dat/).
+prefix="$home/.local"
+rm -rf "$home/.local"
+"$cmake" --install "$build" --prefix "$prefix" >"$work/install-local.log"
+tree ! -type d >"$work/local.before"
+(unset XDG_DATA_HOME; play --bogus >"$work/run5.out") || fail "run installed in ~/.local: status $?"
+check_output "$work/run5.out"
+for dir in pics sounds music; do
+  [ -d "$own/$dir" ] && [ ! -L "$own/$dir" ] || fail "~/.local: $dir is not the installed folder"
+done
+[ -s "$own/dat/config.dat" ] && [ -s "$own/dat/general01.dat" ] || fail "~/.local: dat/ was not made"
+tree ! -type d ! -path './share/kravex2/dat/*' >"$work/local.after"
+diff "$work/local.before" "$work/local.after" || fail "~/.local: an installed file changed"
 
 [ "$failures" -eq 0 ] || { cat "$work"/run*.out; exit 1; }
 echo "install and launcher: all checks passed"
