@@ -21,4 +21,15 @@ public:
     int32_t chooseWindowMode();
     // The same rule on a given mode list, in SDL_ListModes' form.
     static int32_t chooseWindowMode(SDL_Rect** modes);
+
+    // The largest whole multiple of a width x height picture that fits in
+    // nine tenths of the desktop (room for panels and a title bar); at least
+    // 1, and 1 when the desktop size is unknown (0).
+    static int32_t windowScale(int32_t width, int32_t height, int32_t desktopWidth,
+                               int32_t desktopHeight);
+    // Fills in the display library's scaling settings the player left unset,
+    // before the display is opened: a window of windowScale() for the current
+    // desktop, and sharp (nearest) scaling. Full screen always fills the
+    // monitor at its own resolution, proportions kept.
+    static void defaultScaling(int32_t width, int32_t height);
 };

@@ -139,6 +139,7 @@ bool Game::init(int32_t mode) {
     SDL_InitSubSystem(SDL_INIT_JOYSTICK);
     std::atexit(cleanUp);
     detector->probe(kScreenWidth, kScreenHeight);
+    Detector::defaultScaling(kScreenWidth, kScreenHeight);
     if (!Detector::has8Bit && !Detector::has16Bit && !Detector::has24Bit) {
         error("This game needs 640x480 display mode with 8, 16 or 24 bit colors. "
               "Your system cannot use any of these modes.");

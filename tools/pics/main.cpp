@@ -1,4 +1,5 @@
-// Draws every picture, sprite set and font sheet of the game into <datadir>/pics.
+// Draws every picture, sprite set and font sheet of the game into <datadir>/pics,
+// and the desktop icon into <datadir>/icons.
 // With "--contact <folder>" it also writes one contact-sheet PNG per group.
 #include <chrono>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include "Art.h"
 #include "ContactSheet.h"
 #include "FontSheet.h"
+#include "Icon.h"
 #include "PictureWriter.h"
 #include "Typeface.h"
 
@@ -180,8 +182,9 @@ int main(int argc, char** argv) {
   effects(out);
   tags(out);
   screens(out);
+  const bool iconsOk = writeIcons(std::string(argv[1]) + "/icons");
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("Pictures: %d files, %.1f MB in %.2f s\n", writer.filesWritten(), writer.bytesWritten() / 1e6, seconds);
-  return writer.ok() ? 0 : 1;
+  return writer.ok() && iconsOk ? 0 : 1;
 }
