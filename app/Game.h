@@ -64,6 +64,19 @@ class Game : public GBase {
     // Empty in the game; the autoplay tool presses its keys here.
     std::function<void()> frameHook;
 
+    // The stretches of a game frame, each reported to phaseHook as it ends;
+    // the frame benchmark times them. Aliens move while they draw, so some
+    // of the world's update falls into kPhaseDrawn.
+    enum FramePhase : int32_t {
+        kPhaseUpdated,
+        kPhaseBackground,
+        kPhaseLit,
+        kPhaseDrawn,
+        kPhaseWaited,
+        kPhaseFlipped
+    };
+    std::function<void(int32_t)> phaseHook;
+
     static constexpr int32_t kScreenWidth = 640;
     static constexpr int32_t kScreenHeight = 480;
     static constexpr uint32_t kFrameMs = 50;
@@ -111,6 +124,11 @@ class Game : public GBase {
     void runFrames();
     // One game frame; answers how long it was paused, in milliseconds.
     uint32_t runFrame();
+    void endPhase(int32_t phase) {
+        if (phaseHook) {
+            phaseHook(phase);
+        }
+    }
     void waitForFrame();
     void stepDifficulty();
     void createWorld();

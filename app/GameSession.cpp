@@ -110,18 +110,24 @@ uint32_t Game::runFrame() {
     troopers->forEachAct(*collision);
     troopers->forEachAfterAct();
     aliens->forEachAfterAct();
+    endPhase(kPhaseUpdated);
     background->draw();
+    endPhase(kPhaseBackground);
     // Light goes onto the background, under the sprites.
     troopers->forEachAddLights(*light);
     aliens->forEachAddLights(*light);
     powerUps->forEachAddLights(*light);
+    endPhase(kPhaseLit);
     powerUps->forEachDraw();
     troopers->forEachDraw();
     // Aliens move while they draw, after everything else has been drawn.
     aliens->drawFrame();
     fader->step();
+    endPhase(kPhaseDrawn);
     waitForFrame();
+    endPhase(kPhaseWaited);
     screen->flip();
+    endPhase(kPhaseFlipped);
     ++framesPlayed;
     stepDifficulty();
     return paused;

@@ -2,6 +2,7 @@
 
 #include "app/Globals.h"
 #include "gfx/Palette.h"
+#include "gfx/Presentation.h"
 
 namespace {
 constexpr Uint32 kWindowFlags = SDL_HWSURFACE | SDL_DOUBLEBUF;
@@ -12,6 +13,7 @@ constexpr int32_t kPaletteDepth = 8;
 Buffer::Buffer(int32_t width, int32_t height, int32_t depth, int32_t windowMode)
     : SurfaceHolder(width, height), depth(depth) {
     const Uint32 flags = windowMode == kWindowModeFullScreen ? kFullScreenFlags : kWindowFlags;
+    Presentation::choose(windowMode);
     surface = SDL_SetVideoMode(width, height, depth, flags);
     // The caption is set even when the mode failed, so a later retry shows it.
     SDL_WM_SetCaption("LinuxKravex", "./kravex2.ico");

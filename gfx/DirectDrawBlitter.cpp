@@ -1,5 +1,6 @@
 #include "gfx/DirectDrawBlitter.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "gfx/SurfaceLock.h"
@@ -14,6 +15,61 @@ bool fitsRect(int32_t x, int32_t y) {
     return x >= lowest && x <= highest && y >= lowest && y <= highest;
 }
 
+// Translucent blits are blended in the layout our 16-bit pictures are stored
+// in, red in the low bits. SDL blends a picture in the display's own 5-6-5
+// layout with an alpha of 5 bits, one in another layout with 8, and the
+// pictures must look as they always have.
+constexpr Uint32 kBlendRedMask16 = 0x001F;
+constexpr Uint32 kBlendGreenMask16 = 0x07E0;
+constexpr Uint32 kBlendBlueMask16 = 0xF800;
+
+bool needsBlendCopy(const SDL_Surface* source) {
+    const SDL_PixelFormat* f = source->format;
+    return f->BytesPerPixel == 2 && (f->Rmask != kBlendRedMask16 || f->Gmask != kBlendGreenMask16 ||
+                                     f->Bmask != kBlendBlueMask16);
+}
+
+// Cuts a source rectangle to the source the way SDL's blit does, moving the
+// destination along; false when nothing is left.
+bool clipToSource(const SDL_Surface* source, SDL_Rect& from, SDL_Rect& to) {
+    if (from.x < 0) {
+        from.w = Uint16(std::max(0, from.w + from.x));
+        to.x = Sint16(to.x - from.x);
+        from.x = 0;
+    }
+    if (from.y < 0) {
+        from.h = Uint16(std::max(0, from.h + from.y));
+        to.y = Sint16(to.y - from.y);
+        from.y = 0;
+    }
+    from.w = Uint16(std::max(0, std::min<int>(from.w, source->w - from.x)));
+    from.h = Uint16(std::max(0, std::min<int>(from.h, source->h - from.y)));
+    return from.w > 0 && from.h > 0;
+}
+
+// The rectangle of a source in the blending layout, colour key included.
+SDL_Surface* blendCopy(SDL_Surface* source, SDL_Rect from) {
+    SDL_Surface* copy = SDL_CreateRGBSurface(SDL_SWSURFACE, from.w, from.h, 16, kBlendRedMask16,
+                                             kBlendGreenMask16, kBlendBlueMask16, 0);
+    if (copy == nullptr) {
+        return nullptr;
+    }
+    const bool keyed = (source->flags & SDL_SRCCOLORKEY) != 0;
+    const Uint32 key = source->format->colorkey;
+    if (keyed) {
+        SDL_SetColorKey(source, 0, 0);
+    }
+    SDL_BlitSurface(source, &from, copy, nullptr);
+    if (keyed) {
+        SDL_SetColorKey(source, SDL_SRCCOLORKEY, key);
+        Uint8 r = 0;
+        Uint8 g = 0;
+        Uint8 b = 0;
+        SDL_GetRGB(key, source->format, &r, &g, &b);
+        SDL_SetColorKey(copy, SDL_SRCCOLORKEY, SDL_MapRGB(copy->format, r, g, b));
+    }
+    return copy;
+}
 
 } // namespace
 
@@ -81,25 +137,45 @@ void DirectDrawBlitter::blitBox(SurfaceHolder* source, int32_t x, int32_t y, int
     blitAt(source, x, y);
 }
 
-void DirectDrawBlitter::blitPartAlpha(SurfaceHolder* source, int32_t dx, int32_t dy, int32_t sx,
+void DirectDrawBlitter::blitRectAlpha(SurfaceHolder* source, int32_t dx, int32_t dy, int32_t sx,
                                       int32_t sy, int32_t w, int32_t h, uint8_t alpha) {
-    if (source == nullptr || source->getSurface() == nullptr) {
+    if (source == nullptr || source->getSurface() == nullptr || surface == nullptr) {
         return;
     }
-    SDL_SetAlpha(source->getSurface(), SDL_SRCALPHA, alpha);
-    blitPart(source, dx, dy, sx, sy, w, h);
-    // Later plain blits of the source must be opaque again.
-    SDL_SetAlpha(source->getSurface(), 0, 0);
+    if (w <= 0 || h <= 0 || !fitsRect(dx, dy) || !fitsRect(sx, sy) || !fitsRect(w, h)) {
+        return;
+    }
+    SDL_Surface* picture = source->getSurface();
+    if (!needsBlendCopy(picture)) {
+        SDL_SetAlpha(picture, SDL_SRCALPHA, alpha);
+        blitRect(source, dx, dy, sx, sy, w, h);
+        // Later plain blits of the source must be opaque again.
+        SDL_SetAlpha(picture, 0, 0);
+        return;
+    }
+    SDL_Rect from{Sint16(sx), Sint16(sy), Uint16(w), Uint16(h)};
+    SDL_Rect to{Sint16(dx), Sint16(dy), 0, 0};
+    if (!clipToSource(picture, from, to)) {
+        return;
+    }
+    SDL_Surface* copy = blendCopy(picture, from);
+    if (copy != nullptr) {
+        SDL_SetAlpha(copy, SDL_SRCALPHA, alpha);
+        SDL_BlitSurface(copy, nullptr, surface, &to);
+        SDL_FreeSurface(copy);
+    }
 }
 
-void DirectDrawBlitter::blitBoxAlpha(SurfaceHolder* source, int32_t x, int32_t y, int32_t w,
-                                     int32_t h, uint8_t alpha) {
-    if (source == nullptr || source->getSurface() == nullptr) {
-        return;
+void DirectDrawBlitter::blitPartAlpha(SurfaceHolder* source, int32_t dx, int32_t dy, int32_t sx,
+                                      int32_t sy, int32_t w, int32_t h, uint8_t alpha) {
+    blitRectAlpha(source, dx, dy, sx, sy, w, h, alpha);
+}
+
+void DirectDrawBlitter::blitBoxAlpha(SurfaceHolder* source, int32_t x, int32_t y, int32_t, int32_t,
+                                     uint8_t alpha) {
+    if (source != nullptr) {
+        blitRectAlpha(source, x, y, 0, 0, source->getWidth(), source->getHeight(), alpha);
     }
-    SDL_SetAlpha(source->getSurface(), SDL_SRCALPHA, alpha);
-    blitBox(source, x, y, w, h);
-    SDL_SetAlpha(source->getSurface(), 0, 0);
 }
 
 void DirectDrawBlitter::putPixel(int32_t x, int32_t y, uint32_t value) {

@@ -26,5 +26,7 @@ class DirectDrawBlitter : public Blitter {
   private:
     void blitRect(SurfaceHolder* source, int32_t dx, int32_t dy, int32_t sx, int32_t sy, int32_t w,
                   int32_t h);
+    void blitRectAlpha(SurfaceHolder* source, int32_t dx, int32_t dy, int32_t sx, int32_t sy,
+                       int32_t w, int32_t h, uint8_t alpha);
     bool inside(int32_t x, int32_t y) const;
 };

@@ -8,10 +8,6 @@ namespace {
 // with it, SDL 1.2 over SDL 2 blends every blit, which turns a palette copy
 // into a nearest-colour search that merges repeated palette entries.
 constexpr Uint32 kSurfaceFlags = SDL_HWSURFACE | SDL_SRCCOLORKEY;
-// Our 16-bit pictures keep red in the low bits; SDL converts on blits to the display.
-constexpr Uint32 kRedMask16 = 0x001F;
-constexpr Uint32 kGreenMask16 = 0x07E0;
-constexpr Uint32 kBlueMask16 = 0xF800;
 // Palette surfaces have no masks; three of these sum to 0xFFE3D0, so the
 // white test accepts palette colours that are nearly white.
 constexpr uint32_t kPaletteModeMask = 5590000;
@@ -22,9 +18,13 @@ SDL_Surface* makeSurface(int32_t width, int32_t height, int depth) {
     switch (depth) {
     case 24:
         return SDL_CreateRGBSurface(kSurfaceFlags, width, height, 24, 0, 0, 0, 0);
-    case 16:
-        return SDL_CreateRGBSurface(kSurfaceFlags, width, height, 16, kRedMask16, kGreenMask16,
-                                    kBlueMask16, 0);
+    case 16: {
+        // In the display's own layout a blit to the screen is a plain copy;
+        // in any other, SDL converts every pixel of every blit.
+        const SDL_PixelFormat* shown = SDL_GetVideoSurface()->format;
+        return SDL_CreateRGBSurface(kSurfaceFlags, width, height, 16, shown->Rmask, shown->Gmask,
+                                    shown->Bmask, 0);
+    }
     case 8: {
         SDL_Surface* made = SDL_CreateRGBSurface(kSurfaceFlags, width, height, 8, 0, 0, 0, 0);
         const SDL_Palette* shared = SDL_GetVideoSurface()->format->palette;

@@ -62,9 +62,9 @@ TEST_F(Surfaces, SurfacesTakeTheDisplaysDepthFormatAndPalette) {
                                   holder->getBlueShift(), holder->getRedLoss(),
                                   holder->getGreenLoss(), holder->getBlueLoss()),
                   std::make_tuple(f->Rshift, f->Gshift, f->Bshift, f->Rloss, f->Gloss, f->Bloss));
-        // Sixteen-bit pictures keep red in the low bits.
+        // Pictures take the display's own layout, so blits to it copy.
         EXPECT_EQ(masks, std::make_tuple(f->Rmask, f->Gmask, f->Bmask));
-        EXPECT_EQ(masks, depth == 16 ? std::make_tuple(0x001Fu, 0x07E0u, 0xF800u)
+        EXPECT_EQ(masks, depth == 16 ? std::make_tuple(0xF800u, 0x07E0u, 0x001Fu)
                                      : std::make_tuple(0xFF0000u, 0x00FF00u, 0x0000FFu));
     }
 }

@@ -194,15 +194,13 @@ void expectPicture(SurfaceHolder& holder, const Picture& picture, int fileDepth)
     ASSERT_NE(holder.getSurface(), nullptr);
     ASSERT_EQ(holder.getSurface()->w, picture.width);
     ASSERT_EQ(holder.getSurface()->h, picture.height);
-    const bool keepsFileValue = fileDepth == 16 && SurfaceHolder::displayDepth() == 16;
     int wrong = 0;
     for (int y = 0; y < picture.height; ++y) {
         for (int x = 0; x < picture.width; ++x) {
             uint32_t rgb = picture.at(x, y);
             rgb = fileDepth == 16 ? colourOf16(fileValue16(rgb)) : rgb;
-            const uint32_t want = keepsFileValue ? fileValue16(rgb)
-                                                 : holder.mapColor(uint8_t(rgb >> 16),
-                                                                   uint8_t(rgb >> 8), uint8_t(rgb));
+            const uint32_t want =
+                holder.mapColor(uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb));
             if (holder.getPixel(x, y) != want && ++wrong < 5) {
                 ADD_FAILURE() << "pixel " << x << "," << y;
             }
