@@ -30,7 +30,8 @@ bool changeOverrides(bool on) {
 
 } // namespace
 
-PermissionsBind::PermissionsBind() : dropped(geteuid() == 0 && changeOverrides(false)) {}
+PermissionsBind::PermissionsBind()
+    : root(geteuid() == 0), dropped(root && changeOverrides(false)) {}
 
 PermissionsBind::~PermissionsBind() {
     if (dropped) {

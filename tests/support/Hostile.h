@@ -15,7 +15,11 @@ class PermissionsBind {
     PermissionsBind(const PermissionsBind&) = delete;
     PermissionsBind& operator=(const PermissionsBind&) = delete;
 
+    // False for root when its overrides could not be given up.
+    bool binds() const { return dropped || !root; }
+
   private:
+    bool root = false;
     bool dropped = false;
 };
 
