@@ -246,7 +246,7 @@ TEST_F(WholeRun, NoDatFolderOrAReadOnlyOneIsPlayedThroughAndLeftAsItWas) {
     work.write("dat/config.dat", stored);
     work.write("dat/pl1key_sdl.dat", std::vector<unsigned char>(64, 0));
     std::filesystem::permissions(work.path() / "dat", std::filesystem::perms(0555));
-    run({"--window"}, inAndOut(), "dummy", [] { new PermissionsBind(); });
+    run({"--window"}, inAndOut(), "dummy", [] { static const PermissionsBind bind; });
     EXPECT_EQ(work.read("dat/config.dat"), stored);
     EXPECT_EQ(work.read("dat/pl1key_sdl.dat"), std::vector<unsigned char>(64, 0));
     EXPECT_FALSE(std::filesystem::exists(work.path() / "dat/hiscore_1.dat"));
