@@ -1,9 +1,11 @@
 #include "app/SettingsFile.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
-#include <vector>
+
+#include "store/GameFile.h"
 
 namespace {
 
@@ -37,9 +39,20 @@ int32_t SettingsFile::get(int32_t index) const {
     if (index < 0 || index >= count) {
         return kUnset;
     }
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    if (!memory.empty()) {
+        return memory[size_t(index)];
+    }
+    std::string why;
+    std::FILE* file = GameFile::openForReading(fileName.c_str(), &why);
     if (file == nullptr) {
-        writeDefaults();
+        // Only a file that is not there is ours to create. One that is there
+        // but cannot be read now (no permission, a folder, too many open
+        // files) may hold the player's choices: it must survive this run.
+        if (errno == ENOENT) {
+            writeDefaults();
+        } else {
+            keepInMemory(why);
+        }
         return kUnset;
     }
     int32_t value = kUnset;
@@ -61,11 +74,26 @@ void SettingsFile::set(int32_t index, int32_t value) const {
     for (int32_t i = 0; i < count; ++i) {
         values[i] = get(i);
     }
+    if (!memory.empty()) {
+        memory[size_t(index)] = value;
+        return;
+    }
     values[index] = value;
     writeAll(values.data());
 }
 
+void SettingsFile::keepInMemory(const std::string& why) const {
+    error(("Settings file " + fileName + " cannot be read (" + why +
+           "); it is left alone and the game goes on with default settings\n")
+              .c_str());
+    memory.assign(size_t(count), kUnset);
+}
+
 void SettingsFile::writeDefaults() const {
+    if (!memory.empty()) {
+        memory.assign(size_t(count), kUnset);
+        return;
+    }
     std::vector<int32_t> values(count, kUnset);
     writeAll(values.data());
 }
@@ -77,12 +105,17 @@ void SettingsFile::writeAll(const int32_t* values) const {
     }
     const std::string temporary = fileName + ".new";
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, kFileMode);
-    if (fd < 0) {
+    const bool written =
+        fd >= 0 && ::write(fd, bytes.data(), bytes.size()) == ssize_t(bytes.size());
+    const bool closed = fd >= 0 && ::close(fd) == 0;
+    if (written && closed && std::rename(temporary.c_str(), fileName.c_str()) == 0) {
         return;
     }
-    const bool written = ::write(fd, bytes.data(), bytes.size()) == ssize_t(bytes.size());
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), fileName.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    std::remove(temporary.c_str());
+    // Several entries are written at the end of a run; one word is enough.
+    if (!saveReported) {
+        error(("Settings could not be saved to " + fileName + "; the old file is kept\n")
+                  .c_str());
+        saveReported = true;
     }
 }

@@ -2,13 +2,16 @@
 
 #include <SDL.h>
 #include <algorithm>
+#include <cerrno>
 
 #include "gfx/Bob.h"
+#include "store/GameFile.h"
 
 namespace {
 
 constexpr int32_t kMaxFrameSide = 2048;
 constexpr int kLibraryPixelBytes = 3;
+constexpr long long kLibraryHeaderBytes = 8;
 constexpr int kTwoDigitsFrom = 10;
 
 enum class FrameRead { complete, dataEnded, noSurface };
@@ -67,18 +70,29 @@ bool fillFrame(SDL_Surface* frame, std::FILE* file) {
     return complete;
 }
 
-// Makes every frame at the library's size and fills it from the file.
+// How many whole frames the file's data holds after its header. The header
+// alone could otherwise ask for hundreds of megabytes of frames.
+size_t framesInFile(std::FILE* file, int32_t width, int32_t height) {
+    const long long frameBytes = static_cast<long long>(width) * height * kLibraryPixelBytes;
+    const long long data = GameFile::sizeOf(file) - kLibraryHeaderBytes;
+    return data > 0 ? size_t(data / frameBytes) : 0;
+}
+
+// Makes the frames at the library's size that the file can fill, and fills
+// them; the rest stay null.
 FrameRead readFrames(std::vector<Bob*>& frames, std::FILE* file, int32_t width, int32_t height) {
-    bool complete = true;
-    for (Bob*& frame : frames) {
-        frame = new Bob(width, height);
-        if (frame->getSurface() == nullptr) {
+    const size_t whole = std::min(frames.size(), framesInFile(file, width, height));
+    for (size_t i = 0; i < whole; ++i) {
+        frames[i] = new Bob(width, height);
+        if (frames[i]->getSurface() == nullptr) {
             return FrameRead::noSurface;
         }
-        // Once the data has run out the remaining frames stay black.
-        complete = fillFrame(frame->getSurface(), file) && complete;
+        // A file that shrank since its size was taken ends the filling.
+        if (!fillFrame(frames[i]->getSurface(), file)) {
+            return FrameRead::dataEnded;
+        }
     }
-    return complete ? FrameRead::complete : FrameRead::dataEnded;
+    return whole == frames.size() ? FrameRead::complete : FrameRead::dataEnded;
 }
 
 } // namespace
@@ -100,7 +114,7 @@ void Bobs::clearFrames() {
     }
 }
 
-std::string Bobs::frameName(const std::string& base, int32_t number) {
+std::string Bobs::frameName(const std::string& base, long long number) {
     return base + (number < kTwoDigitsFrom && number >= 0 ? "0" : "") + std::to_string(number);
 }
 
@@ -131,8 +145,9 @@ bool Bobs::loadLibrary(const char* name) {
     current = 0;
     const std::string path = baseName + ".lib";
     print(("Loading images \"" + path + "\"...").c_str());
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    uint8_t header[8] = {};
+    std::FILE* file = GameFile::openForReading(path.c_str());
+    const bool notRegular = file == nullptr && errno == EINVAL;
+    uint8_t header[kLibraryHeaderBytes] = {};
     const bool hasHeader = file != nullptr && std::fread(header, 1, sizeof header, file) == 8;
     const int32_t width = readLe32(header);
     const int32_t height = readLe32(header + 4);
@@ -144,6 +159,11 @@ bool Bobs::loadLibrary(const char* name) {
         std::fclose(file);
     }
     if (result == FrameRead::noSurface) {
+        return false;
+    }
+    if (notRegular) {
+        error(("File " + path + " is not a regular file!").c_str());
+        printAppend("ERROR!");
         return false;
     }
     if (result == FrameRead::dataEnded) {
@@ -162,7 +182,9 @@ bool Bobs::loadFiles(const char* name, int32_t width, int32_t height, int32_t fi
     print(("Loading images \"" + baseName + "\"...").c_str());
     bool all = true;
     for (int32_t i = 0; i < count; ++i) {
-        Bob* frame = new Bob(frameName(baseName, firstNumber + i).c_str(), width, height);
+        // In 64 bits: a first number near the top of the range must not wrap.
+        const long long number = static_cast<long long>(firstNumber) + i;
+        Bob* frame = new Bob(frameName(baseName, number).c_str(), width, height);
         all = all && frame->getSurface() != nullptr;
         frames[size_t(i)] = frame;
     }

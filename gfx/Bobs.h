@@ -54,7 +54,7 @@ class Bobs : public GBase {
                          int32_t firstNumber = 1);
 
     // "pics/blood" and 3 give "pics/blood03"; 12 gives "pics/blood12".
-    static std::string frameName(const std::string& base, int32_t number);
+    static std::string frameName(const std::string& base, long long number);
 
   private:
     void clearFrames();

@@ -7,11 +7,12 @@
 GlyphScanner::GlyphScanner(SurfaceHolder& picture) : picture(picture) {}
 
 int32_t GlyphScanner::lastRow() const {
-    return picture.getHeight() - 1;
+    // A picture without rows still answers row 0, so no box starts above it.
+    return std::max(picture.getHeight() - 1, 0);
 }
 
 int32_t GlyphScanner::clampRow(int32_t row) const {
-    return std::clamp(row, 0, std::max(lastRow(), 0));
+    return std::clamp(row, 0, lastRow());
 }
 
 int32_t GlyphScanner::findMarkerRow(int32_t from, int32_t last, int32_t fallback) const {

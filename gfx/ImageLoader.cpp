@@ -2,10 +2,12 @@
 
 #include <SDL.h>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <vector>
 
 #include "gfx/SurfaceHolder.h"
+#include "store/GameFile.h"
 
 namespace {
 
@@ -155,9 +157,10 @@ ImageLoader::ImageLoader(SurfaceHolder* target) : target(target) {}
 
 bool ImageLoader::load(const char* fileName) {
     filling = target;
-    std::FILE* file = std::fopen(fileName, "rb");
+    std::FILE* file = GameFile::openForReading(fileName);
     if (file == nullptr) {
-        error("Opening file failed!\n");
+        error(errno == EINVAL ? "Opening file failed: not a regular file!\n"
+                              : "Opening file failed!\n");
         return false;
     }
     const TgaHeader header = readHeader(file);
@@ -173,14 +176,14 @@ bool ImageLoader::load(const char* fileName) {
     } else if (surfaceCanTake(filling->getSurface(), header)) {
         const size_t pixelBytes = header.depth / 8u;
         std::vector<uint8_t> pixels(size_t(header.width) * header.height * pixelBytes, 0);
-        // A cut-off file leaves the surface as it was rather than half drawn.
-        ok = readPixels(file, header, pixels);
-        if (ok) {
-            convertInto(filling->getSurface(), pixels, pixelBytes,
-                        header.descriptor == kBottomRowFirst);
-        } else {
+        // A cut-off file still gives the picture as far as it goes: the
+        // pixels it never reached keep their zeros, which are black.
+        if (!readPixels(file, header, pixels)) {
             error("Image data ends early!\n");
         }
+        convertInto(filling->getSurface(), pixels, pixelBytes,
+                    header.descriptor == kBottomRowFirst);
+        ok = true;
     }
     std::fclose(file);
     return ok;

@@ -13,10 +13,12 @@ class ImageLoader : public GBase {
   public:
     explicit ImageLoader(SurfaceHolder* target);
 
-    // False, with one message, for a file that cannot be opened, has the wrong
-    // size, type or depth, or ends before its last pixel; the surface then
+    // False, with one message, for a file that cannot be opened (or is not a
+    // regular file) or has the wrong size, type or depth; the surface then
     // keeps what it held. Also false, silently, on a display that is not 16
-    // or 24 bits deep.
+    // or 24 bits deep. A file that ends before its last pixel is loaded as
+    // far as it goes, the rest black, with the message "Image data ends
+    // early!", and counts as loaded.
     bool load(const char* fileName);
 
   private:

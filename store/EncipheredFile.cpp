@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "app/GBase.h"
+#include "store/GameFile.h"
 
 namespace {
 
@@ -14,6 +15,23 @@ constexpr mode_t kFileMode = 0664;
 // Creates or truncates a file for binary writing with the game's permissions.
 std::FILE* createFile(const std::string& fileName) {
     const int fd = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, kFileMode);
+    if (fd < 0) {
+        return nullptr;
+    }
+    std::FILE* file = fdopen(fd, "wb");
+    if (file == nullptr) {
+        ::close(fd);
+    }
+    return file;
+}
+
+// The plain copy holds the very text the cipher hides, so it is made afresh
+// and never through a link someone planted at its name: a stale copy goes
+// first, and anything that appears there meanwhile makes the creation fail.
+std::FILE* createPlainCopy(const std::string& fileName) {
+    std::remove(fileName.c_str());
+    const int fd =
+        ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kFileMode);
     if (fd < 0) {
         return nullptr;
     }
@@ -60,17 +78,24 @@ const char* EncipheredFile::open(const char* fileName) {
     tmpName = name + ".tmp";
     opened = true;
     if (writeBack) {
+        // Made empty here, so the caller's own open finds our file and not
+        // whatever a crash or a stranger left at the name.
+        std::FILE* created = createPlainCopy(tmpName);
+        if (created == nullptr) {
+            return "";
+        }
+        std::fclose(created);
         return tmpName.c_str();
     }
     return decipherFile() ? tmpName.c_str() : "";
 }
 
 bool EncipheredFile::decipherFile() const {
-    std::FILE* in = std::fopen(name.c_str(), "rb");
+    std::FILE* in = GameFile::openForReading(name.c_str());
     if (in == nullptr) {
         return false;
     }
-    std::FILE* out = createFile(tmpName);
+    std::FILE* out = createPlainCopy(tmpName);
     if (out == nullptr) {
         std::fclose(in);
         return false;
@@ -82,7 +107,7 @@ bool EncipheredFile::decipherFile() const {
 }
 
 bool EncipheredFile::encipherFile() const {
-    std::FILE* in = std::fopen(tmpName.c_str(), "rb");
+    std::FILE* in = GameFile::openForReading(tmpName.c_str());
     if (in == nullptr) {
         return false;
     }

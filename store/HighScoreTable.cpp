@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/GBase.h"
 #include "app/Globals.h"
 #include "app/LevelTable.h"
 #include "gfx/Bob.h"
@@ -105,6 +106,9 @@ bool HighScoreTable::save() const {
         // Half a table must never replace the whole one on disk.
         crypt.setWriteBack(0);
         crypt.close();
+        GBase::error(("High scores could not be saved to " + fileName +
+                      "; the old file is kept\n")
+                         .c_str());
         return false;
     }
     return crypt.close();

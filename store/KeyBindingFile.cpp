@@ -1,8 +1,12 @@
 #include "store/KeyBindingFile.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
+
+#include "app/GBase.h"
+#include "store/GameFile.h"
 
 namespace {
 
@@ -32,8 +36,15 @@ constexpr int deviceOffset(int i) {
 } // namespace
 
 bool KeyBindingFile::read(Binding* bindings) const {
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    std::string why;
+    std::FILE* file = GameFile::openForReading(fileName.c_str(), &why);
     if (file == nullptr) {
+        // No file yet is the usual first run; anything else is worth a word.
+        if (errno != ENOENT) {
+            GBase::error(("Key file " + fileName + " cannot be read (" + why +
+                          "); the keys stay as they are\n")
+                             .c_str());
+        }
         return false;
     }
     unsigned char bytes[kFileBytes];
@@ -57,13 +68,13 @@ bool KeyBindingFile::write(const Binding* bindings) const {
     }
     const std::string temporary = fileName + ".new";
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, kFileMode);
-    if (fd < 0) {
-        return false;
-    }
-    const bool written = ::write(fd, bytes, kFileBytes) == ssize_t(kFileBytes);
-    const bool closed = ::close(fd) == 0;
+    const bool written = fd >= 0 && ::write(fd, bytes, kFileBytes) == ssize_t(kFileBytes);
+    const bool closed = fd >= 0 && ::close(fd) == 0;
     if (!written || !closed || std::rename(temporary.c_str(), fileName.c_str()) != 0) {
         std::remove(temporary.c_str());
+        GBase::error(("Key bindings could not be saved to " + fileName +
+                      "; the old file is kept\n")
+                         .c_str());
         return false;
     }
     return true;

@@ -11,12 +11,14 @@ constexpr int64_t kScanStep = 2;
 constexpr int32_t kMaxShift = 16;
 
 // The last scan point before the grid's near edge: every earlier one reads
-// the same border cell.
-int64_t firstUsefulPoint(int32_t from) {
-    if (from >= 0) {
+// the same border cell. A span that ends before the edge starts at its own
+// last point, which reads that cell as a point test there would.
+int64_t firstUsefulPoint(int32_t from, int32_t length) {
+    if (from >= 0 || length <= 0) {
         return from;
     }
-    return from + (-int64_t{from} - 1) / kScanStep * kScanStep;
+    const int64_t lastOfSpan = from + (int64_t{length} - 1) / kScanStep * kScanStep;
+    return std::min(from + (-int64_t{from} - 1) / kScanStep * kScanStep, lastOfSpan);
 }
 } // namespace
 
@@ -95,8 +97,8 @@ void Collision::testRect(int32_t x, int32_t y, int32_t w, int32_t h, Move& objec
     const int64_t gridH = int64_t{rows} << shift;
     const int64_t endX = std::min(int64_t{x} + w, gridW + kScanStep);
     const int64_t endY = std::min(int64_t{y} + h, gridH + kScanStep);
-    const int64_t startX = firstUsefulPoint(x);
-    const int64_t startY = firstUsefulPoint(y);
+    const int64_t startX = firstUsefulPoint(x, w);
+    const int64_t startY = firstUsefulPoint(y, h);
     for (int64_t py = startY; py < endY; py += kScanStep) {
         for (int64_t px = startX; px < endX; px += kScanStep) {
             const int32_t index = cellAt(static_cast<int32_t>(px), static_cast<int32_t>(py));

@@ -32,6 +32,19 @@ TEST(LevelTable, EachRowStartsAtItsBaseAndStepsByItsDivisor) {
     }
 }
 
+// Where a row's base does not continue the row before it, a score exactly on
+// its threshold already belongs to it.
+TEST(LevelTable, AScoreOnAThresholdTakesThatRowWhereTheRowsJump) {
+    LevelTable jumping(3);
+    jumping.addRow(0, 0, 100);
+    jumping.addRow(1000, 50, 100);
+    jumping.addRow(2000, 5, 1000);
+    const int32_t cases[][2] = {{999, 9}, {1000, 50}, {1999, 59}, {2000, 5}, {2999, 5}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(jumping.levelFor(c[0]), c[1]) << c[0];
+    }
+}
+
 TEST(LevelTable, OddTablesStayInBounds) {
     LevelTable extreme(1);
     extreme.addRow(-2000000000, 0, 1);

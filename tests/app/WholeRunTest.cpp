@@ -8,6 +8,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "app/Globals.h"
 #include "gfx/SteppedClock.h"
 #include "store/EncipheredFile.h"
+#include "support/Hostile.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -60,14 +63,24 @@ class WholeRun : public testing::Test {
     // Runs the program in a child with the steps and the audio driver given,
     // checks it ends well, and answers what it printed on standard output.
     std::string run(const std::vector<const char*>& args, std::vector<Step> steps,
-                    const char* audio = "dummy") {
+                    const char* audio = "dummy", const std::function<void()>& inChild = {}) {
         std::fflush(stdout);
+        int out[2];
+        int err[2];
+        if (pipe(out) != 0 || pipe(err) != 0) {
+            ADD_FAILURE() << "no pipes";
+            return "";
+        }
         const pid_t child = fork();
         if (child == 0) {
             std::filesystem::current_path(work.path());
-            const int out = ::open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            dup2(out, STDOUT_FILENO);
+            // Pipes, not files: a test may keep the child from growing files.
+            dup2(out[1], STDOUT_FILENO);
+            dup2(err[1], STDERR_FILENO);
             setenv("SDL_AUDIODRIVER", audio, 1);
+            if (inChild) {
+                inChild();
+            }
             SteppedClock clock;
             for (Step& step : steps) {
                 clock.at(step.at, std::move(step.act));
@@ -77,14 +90,32 @@ class WholeRun : public testing::Test {
             kravexMain(int(argv.size()), argv.data(), &clock);
             std::exit(0);
         }
+        ::close(out[1]);
+        ::close(err[1]);
+        const std::string output = drain(out[0]);
+        stderrText = drain(err[0]);
         int status = 0;
         waitpid(child, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-        const std::vector<unsigned char> bytes = work.read("stdout.txt");
-        const std::string output(bytes.begin(), bytes.end());
         const std::string tail = "Cleaning up..\nHave a nice day!\n";
-        EXPECT_EQ(output.substr(output.size() - std::min(output.size(), tail.size())), tail);
+        if (cleanEnd) {
+            EXPECT_EQ(output.substr(output.size() - std::min(output.size(), tail.size())), tail);
+        }
         return output;
+    }
+
+    // What the last run printed on standard error.
+    const std::string& errors() const { return stderrText; }
+
+    // Everything until the child closes its end; what it prints is small.
+    static std::string drain(int fd) {
+        std::string text;
+        char buffer[4096];
+        for (ssize_t got; (got = ::read(fd, buffer, sizeof buffer)) > 0;) {
+            text.append(buffer, size_t(got));
+        }
+        ::close(fd);
+        return text;
     }
 
     // The six stored settings, little-endian.
@@ -115,7 +146,26 @@ class WholeRun : public testing::Test {
     }
 
     TempDir work;
+    // Whether the run got as far as setting SDL up, and so cleans up at exit.
+    bool cleanEnd = true;
+    std::string stderrText;
 };
+
+// Less than any file the game saves.
+constexpr rlim_t kWritableBytes = 16;
+
+size_t countOf(const std::string& text, const std::string& part) {
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++n;
+    }
+    return n;
+}
+
+// The title, the main menu, and out.
+std::vector<Step> inAndOut() {
+    return {{100, press(SDLK_ESCAPE)}, {600, press(SDLK_ESCAPE)}};
+}
 
 TEST_F(WholeRun, AGameANameTheSetupAndTheKeysReachTheFiles) {
     const std::string output = run(
@@ -176,6 +226,114 @@ TEST_F(WholeRun, UnknownOptionAfterTheBannerAndStoredSettingsSurvive) {
         EXPECT_EQ(output.find("You played for"), std::string::npos);
         EXPECT_EQ(settings(), (std::vector<int32_t>{1, 0, 9, 7, 100, 44}));
     }
+}
+
+// Without its dat/ folder, or with one it may not write to, the game plays
+// on with defaults, writes nothing there and says so once for each kind of
+// save that failed.
+TEST_F(WholeRun, NoDatFolderOrAReadOnlyOneIsPlayedThroughAndLeftAsItWas) {
+    std::filesystem::remove_all(work.path() / "dat");
+    run({"--window"}, inAndOut());
+    EXPECT_FALSE(std::filesystem::exists(work.path() / "dat"));
+    EXPECT_EQ(countOf(errors(), "Settings could not be saved to dat/config.dat"), 1u) << errors();
+    EXPECT_EQ(countOf(errors(), "Error writing crypted file!!"), 1u) << errors();
+
+    if (!PermissionsBind().binds()) {
+        GTEST_SKIP() << "permission bits cannot be made to bind this process";
+    }
+    const std::vector<unsigned char> stored{1, 0, 0, 0, 0, 0, 0, 0, 9, 0, 0, 0,
+                                            7, 0, 0, 0, 9, 0, 0, 0, 44, 0, 0, 0};
+    work.write("dat/config.dat", stored);
+    work.write("dat/pl1key_sdl.dat", std::vector<unsigned char>(64, 0));
+    std::filesystem::permissions(work.path() / "dat", std::filesystem::perms(0555));
+    run({"--window"}, inAndOut(), "dummy", [] { static const PermissionsBind bind; });
+    EXPECT_EQ(work.read("dat/config.dat"), stored);
+    EXPECT_EQ(work.read("dat/pl1key_sdl.dat"), std::vector<unsigned char>(64, 0));
+    EXPECT_FALSE(std::filesystem::exists(work.path() / "dat/hiscore_1.dat"));
+    EXPECT_EQ(countOf(errors(), "Settings could not be saved to dat/config.dat"), 1u) << errors();
+    EXPECT_EQ(countOf(errors(), "Error writing crypted file!!"), 1u) << errors();
+}
+
+// Every save of a run fails while writing: each old file stays byte for
+// byte and the game says so once for each.
+// Every save of a run fails part of the way through writing, as on a full
+// disk: each old file stays byte for byte and the game says so once for each.
+TEST_F(WholeRun, SavesThatFailWhileWritingKeepEveryOldFile) {
+    work.write("dat/pl1key_sdl.dat", std::vector<unsigned char>(64, 0));
+    work.write("dat/pl2key_sdl.dat", std::vector<unsigned char>(64, 1));
+    run({"--window"}, inAndOut());
+    const char* names[] = {"config.dat", "pl1key_sdl.dat", "pl2key_sdl.dat", "hiscore_1.dat"};
+    std::vector<std::vector<unsigned char>> before;
+    for (const char* name : names) {
+        before.push_back(work.read(std::string("dat/") + name));
+    }
+    const auto smallFilesOnly = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit tiny{kWritableBytes, kWritableBytes};
+        setrlimit(RLIMIT_FSIZE, &tiny);
+    };
+    run({"--window"},
+        {{100, press(SDLK_ESCAPE)},
+         {600, press(SDLK_DOWN)},
+         {800, press(SDLK_DOWN)},
+         {1000, press(SDLK_RETURN)}, // "Setup"
+         {1400, press(SDLK_RETURN)}, // "High detail" off
+         {1600, press(SDLK_DOWN)},
+         {1800, press(SDLK_DOWN)},
+         {2000, press(SDLK_DOWN)},
+         {2200, press(SDLK_DOWN)},
+         {2400, press(SDLK_RETURN)},   // "Set keys"
+         {2800, press(SDLK_ESCAPE)},   // leaves the keys, which are saved
+         {3400, press(SDLK_ESCAPE)},   // leaves the setup
+         {4000, press(SDLK_ESCAPE)}},  // and the game
+        "dummy", smallFilesOnly);
+    for (size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(work.read(std::string("dat/") + names[i]), before[i]) << names[i];
+    }
+    const std::string& said = errors();
+    EXPECT_EQ(countOf(said, "Settings could not be saved"), 1u) << said;
+    EXPECT_EQ(countOf(said, "Key bindings could not be saved to dat/pl1key_sdl.dat"), 1u) << said;
+    EXPECT_EQ(countOf(said, "Key bindings could not be saved to dat/pl2key_sdl.dat"), 1u) << said;
+    EXPECT_EQ(countOf(said, "High scores could not be saved to dat/hiscore_1.dat"), 1u) << said;
+}
+
+// An empty music folder is reported; a missing one leaves the games their
+// fallback piece. Either way a game is played, here without any joystick.
+TEST_F(WholeRun, AnEmptyOrMissingMusicFolderAndNoJoystickStillPlayAGame) {
+    for (bool empty : {true, false}) {
+        SCOPED_TRACE(empty ? "empty music folder" : "no music folder");
+        std::filesystem::remove(work.path() / "music");
+        if (empty) {
+            std::filesystem::create_directory(work.path() / "music");
+        }
+        const std::string output =
+            run({"--window"},
+                {{100, press(SDLK_ESCAPE)},
+                 {600, press(SDLK_RETURN)}, // "One player"
+                 {1500,
+                  [] {
+                      std::FILE* note = std::fopen("joysticks.txt", "w");
+                      std::fprintf(note, "%d", SDL_NumJoysticks());
+                      std::fclose(note);
+                  }},
+                 {1550, press(SDLK_ESCAPE)},
+                 {7000, press(SDLK_ESCAPE)}});
+        EXPECT_EQ(countOf(output, "No music files found!\n"), empty ? 1u : 0u) << output;
+        EXPECT_NE(output.find("You played for "), std::string::npos) << output;
+        EXPECT_EQ(work.read("joysticks.txt"), std::vector<unsigned char>{'0'});
+    }
+}
+
+// Without a display the game says why on standard error and ends well.
+TEST_F(WholeRun, NoDisplayIsReportedAndTheProgramEndsWithStatusZero) {
+    cleanEnd = false;
+    const std::string output = run({"--window"}, {}, "dummy", [] {
+        setenv("SDL_VIDEODRIVER", "x11", 1);
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+    });
+    EXPECT_EQ(errors().rfind("Unable to init SDL!Unable to init SDL: ", 0), 0u) << errors();
+    EXPECT_EQ(output.find("Cleaning up"), std::string::npos) << output;
 }
 
 } // namespace

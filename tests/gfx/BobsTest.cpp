@@ -10,6 +10,7 @@
 #include "gfx/Buffer.h"
 #include "gfx/Image.h"
 #include "gfx/TestPictures.h"
+#include "support/Hostile.h"
 
 namespace {
 
@@ -126,26 +127,44 @@ TEST_F(SpriteSets, MissingShortAndAbsurdLibrariesAreRefused) {
     EXPECT_EQ(set.frameAt(0)->getPixel(2047, 0), 0xFFFFu);
 }
 
-TEST_F(SpriteSets, AShortLibraryIsFilledAsFarAsItGoes) {
+// The file's size is weighed against its header before any frame is made:
+// only the frames its data fills whole are made, and the set is refused.
+TEST_F(SpriteSets, AShortLibraryMakesOnlyTheFramesItsDataFills) {
     openDisplay(24);
     const std::vector<Picture> frames = someFrames(3, 5, 4);
     const Bytes whole = libraryFile(5, 4, frames);
+    const size_t frameBytes = 5 * 4 * 3;
     for (size_t length = 8; length < whole.size(); ++length) {
         SCOPED_TRACE(length);
         folder.write("cut.lib", Bytes(whole.begin(), whole.begin() + long(length)));
         Bobs set(3);
         EXPECT_FALSE(loadLibrary(set, "cut"));
         EXPECT_EQ(said, "File cut.lib is corrupted or not found!");
-        const size_t pixels = (length - 8) / 3;
-        for (size_t p = 0; p < 3 * 20; p += 7) {
-            const int frame = int(p / 20);
-            const int x = int(p % 20 % 5);
-            const int y = int(p % 20 / 5);
-            ASSERT_NE(set.frameAt(frame), nullptr);
-            const uint32_t want = p < pixels ? frames[size_t(frame)].at(x, y) : 0u;
-            EXPECT_EQ(set.frameAt(frame)->getPixel(x, y), want) << p;
+        const size_t filled = (length - 8) / frameBytes;
+        for (size_t i = 0; i < 3; ++i) {
+            if (i < filled) {
+                ASSERT_NE(set.frameAt(int(i)), nullptr);
+                expectPicture(*set.frameAt(int(i)), frames[i]);
+            } else {
+                EXPECT_EQ(set.frameAt(int(i)), nullptr) << i;
+            }
         }
+        set.drawAt(0, 0);
     }
+    // A header alone may ask for 32 frames of the largest size: nothing is
+    // made for it.
+    Bytes greedy = libraryFile(2048, 2048, {});
+    greedy.resize(greedy.size() + 2048 * 3, 0x44);
+    folder.write("greedy.lib", greedy);
+    Bobs set(32);
+    EXPECT_FALSE(loadLibrary(set, "greedy"));
+    for (int i = 0; i < 32; ++i) {
+        EXPECT_EQ(set.frameAt(i), nullptr) << i;
+    }
+    // Read the ordinary way, a FIFO would wait for a writer for ever.
+    makeFifo("fifo.lib");
+    EXPECT_FALSE(loadLibrary(set, "fifo"));
+    EXPECT_EQ(said, "File fifo.lib is not a regular file!");
 }
 
 TEST_F(SpriteSets, SingleFilesAreNumberedWithTwoDigitsFromTheFirstNumber) {
@@ -175,6 +194,16 @@ TEST_F(SpriteSets, SingleFilesAreNumberedWithTwoDigitsFromTheFirstNumber) {
         expectPicture(*set.frameAt(count - 1), frames.back());
         std::filesystem::remove_all("pics");
     }
+    // Numbers run on past the largest 32-bit one instead of wrapping round.
+    const std::vector<Picture> top = someFrames(3, 3, 2);
+    for (int i = 0; i < 3; ++i) {
+        folder.write(Bobs::frameName("pics/top", INT32_MAX - 1LL + i) + ".bl",
+                     rawTga(top[size_t(i)], 24));
+    }
+    EXPECT_TRUE(std::filesystem::exists("pics/top2147483648.bl"));
+    Bobs set(3);
+    ASSERT_TRUE(set.loadFiles("pics/top", 3, 2, INT32_MAX - 1));
+    expectFrames(set, top);
 }
 
 TEST_F(SpriteSets, TheCurrentFrameIsDrawnWithTheKeyFromItsOwnCorner) {

@@ -178,7 +178,7 @@ TEST_F(Fonts, DamagedPicturesStillGiveBoxesInsideThePicture) {
     }
     // Pictures of one colour, all markers or none.
     for (uint32_t colour : {kWhite, 0x000000u, 0x808080u}) {
-        for (auto [w, h] : {std::pair{1, 1}, {2, 2}, {50, 3}, {3, 50}}) {
+        for (auto [w, h] : {std::pair{1, 1}, {2, 2}, {50, 3}, {3, 50}, {50, 0}}) {
             damaged.push_back(FontSheet{Picture(w, h, colour), {}});
         }
     }

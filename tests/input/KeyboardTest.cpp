@@ -59,12 +59,17 @@ TEST_F(KeyboardEvents, ReleaseKeepsTheLatchUntilCleared) {
 }
 
 TEST_F(KeyboardEvents, ScansSeeOnlyKeyCodesBelow256) {
-    for (int32_t key : {SDLK_UP, SDLK_LEFT, SDLK_F1, SDLK_RSHIFT, SDLK_LSHIFT, SDLK_RCTRL}) {
+    // 256 (keypad 0), the first code past the scanned range, is held but never
+    // scanned.
+    for (int32_t key : {SDLK_KP0, SDLK_UP, SDLK_LEFT, SDLK_F1, SDLK_RSHIFT, SDLK_LSHIFT, SDLK_RCTRL}) {
         press(key);
         EXPECT_TRUE(keyboard->isDown(key)) << key;
         EXPECT_FALSE(keyboard->anyDown() || keyboard->anyPressed()) << key;
         EXPECT_EQ(keyboard->lastDown(), -1) << key;
     }
+    press(255);
+    EXPECT_EQ(keyboard->lastDown(), 255) << "the last code scanned";
+    release(255);
     press(SDLK_a);
     EXPECT_EQ(keyboard->lastDown(), SDLK_a);
     press(SDLK_DELETE);

@@ -55,13 +55,15 @@ TEST_F(Comments, TheLineIsChosenByFiftiesAndThePercentBecomesTheScore) {
     EXPECT_EQ(commentFor(10), "(none)") << "a missing file drops the old text";
 }
 
-TEST(ScoreComment, ZeroDivisorTakesTheFirstLine) {
+TEST(ScoreComment, ADivisorThatCannotDivideTakesTheFirstLine) {
     TempDir dir;
-    writeEnciphered(dir, "c.dat", "first %\nsecond\n");
+    writeEnciphered(dir, "c.dat", "first %\nsecond\nthird\n");
     int32_t points = 120;
-    ScoreComment comment(&points, dir.file("c.dat").c_str(), 0);
-    comment.load();
-    EXPECT_STREQ(comment.text(), "first 120");
+    for (int32_t divisor : {0, -1, -50}) {
+        ScoreComment comment(&points, dir.file("c.dat").c_str(), divisor);
+        comment.load();
+        EXPECT_STREQ(comment.text(), "first 120") << divisor;
+    }
 }
 
 } // namespace

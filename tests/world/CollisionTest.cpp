@@ -180,6 +180,13 @@ TEST_F(Collisions, TestRectReadsEverySecondPixelStopsBeforeTheFarEdgeAndClampsTo
         {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, "corner"},
         {INT32_MAX - 10, 0, INT32_MAX, 100, ""},
         {1000, 1000, INT32_MAX, INT32_MAX, ""},
+        // Wholly left of or above the grid: the points read the border
+        // cells, as a point test there would.
+        {-20, 2, 10, 2, "corner"},
+        {2, -30, 4, 10, "corner"},
+        {-50, -50, 10, 10, "corner"},
+        {-20, 2, 1, 1, "corner"},
+        {-20, 2, 0, 1, ""},
     };
     for (const Case& c : cases) {
         map.testRect(c.x, c.y, c.w, c.h, *trooper);
@@ -205,6 +212,9 @@ TEST_F(Collisions, ASweepStopsOneStepBeyondTheFirstOccupiedCellOrJustOffTheScree
         {300, 300, 40, 40, 100, 200, 24, 10, -5, 200, false},
         {0, 100, 40, 40, -20, 110, 8, 10, -20, 110, true}, // off the screen: meets its border cell
         {300, 300, 40, 40, 100, 200, 8, 0, 100, 200, false}, // cannot move: no endless sweep
+        // The screen's first column is off it; the second is on it.
+        {300, 0, 36, 480, 0, 200, 8, 10, 0, 200, false},
+        {300, 0, 36, 480, 1, 200, 8, 10, 316, 200, true},
     };
     for (const Case& c : cases) {
         map.clear();
