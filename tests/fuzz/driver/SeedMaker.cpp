@@ -25,14 +25,14 @@ namespace {
 // Real files are taken smallest first, this many of a kind, so the search
 // starts from varied but quick inputs.
 constexpr size_t kRealFilesPerKind = 12;
-constexpr uintmax_t kMaxRealPicture = 16 * 1024;
+constexpr uintmax_t kMaxRealPicture = 8 * 1024;
 // Only the frames a fuzzed library is read as are kept of a real one.
 constexpr size_t kLibraryFrames = 3;
 constexpr int32_t kMaxLibraryFramePixels = 128 * 128;
 constexpr int kFontDepth = 24;
 // The largest font picture the font target makes; real sheets are cut to it.
-constexpr int kMaxFontWidth = 200;
-constexpr int kMaxFontHeight = 64;
+constexpr int kMaxFontWidth = 128;
+constexpr int kMaxFontHeight = 48;
 
 fs::path seedsRoot;
 int written = 0;
