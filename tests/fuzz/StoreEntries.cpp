@@ -1,0 +1,151 @@
+// Key bindings, settings and the scrambled text files as fuzz inputs.
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Globals.h"
+#include "app/LevelTable.h"
+#include "app/SettingsFile.h"
+#include "audio/SFXVolume.h"
+#include "fuzz/FuzzEntries.h"
+#include "fuzz/FuzzFolder.h"
+#include "input/GuideKeys.h"
+#include "input/Joystick.h"
+#include "input/Keyboard.h"
+#include "store/EncipheredFile.h"
+#include "store/HighScoreTable.h"
+#include "store/KeyBindingFile.h"
+#include "store/ScoreComment.h"
+#include "ui/KeyMenuItem.h"
+
+namespace {
+
+constexpr size_t kEntryBytes = 4;
+// The game's settings file holds six entries.
+constexpr int32_t kSettingsCount = 6;
+constexpr int32_t kChangedSetting = 2;
+constexpr int32_t kTableRows = 10;
+// A comment is looked up for a line near the start, the line of the
+// highest score, a score that does not count and a divisor that cannot
+// divide; each lookup deciphers the whole file again, so only these few.
+struct CommentLookup {
+    int32_t score;
+    int32_t divisor;
+};
+constexpr CommentLookup kCommentLookups[] = {{250, 100}, {INT32_MAX, 1}, {-5, 100}, {100, -3}};
+
+int32_t readLe32(const uint8_t* at) {
+    return int32_t(uint32_t(at[0]) | uint32_t(at[1]) << 8 | uint32_t(at[2]) << 16 |
+                   uint32_t(at[3]) << 24);
+}
+
+// What entry i of a settings file holding these bytes must read as.
+int32_t expectedSetting(const uint8_t* data, size_t size, int32_t i) {
+    const size_t end = (size_t(i) + 1) * kEntryBytes;
+    return end <= size ? readLe32(data + end - kEntryBytes) : SettingsFile::kUnset;
+}
+
+// The devices a binding can name, made once: opening the joystick subsystem
+// for every input would be most of a run's time.
+Joystick& fuzzJoystick() {
+    static Joystick made;
+    return made;
+}
+
+void readComments(const std::string& fileName) {
+    for (const CommentLookup& lookup : kCommentLookups) {
+        ScoreComment comment(&lookup.score, fileName.c_str(), lookup.divisor);
+        comment.load();
+        const char* text = comment.text();
+        fuzzCheck(text == nullptr || std::string(text).size() <= ScoreComment::kMaxLineChars,
+                  "a comment keeps to the longest line");
+    }
+}
+
+} // namespace
+
+void fuzzKeyBindings(const uint8_t* data, size_t size) {
+    fuzzfolder::write("keys_sdl.dat", data, size);
+    for (const int32_t player : {1, 2}) {
+        GuideKeys keys(fuzzfolder::path("keys").c_str(), player);
+        Binding defaults[GuideKeys::kActionCount];
+        GuideKeys::defaultsFor(player, defaults);
+        const bool whole = size >= size_t(KeyBindingFile::kFileBytes);
+        Keyboard pressedKeys;
+        Keyboard* savedKeyboard = keyboard;
+        Joystick* savedJoystick = joystick;
+        keyboard = &pressedKeys;
+        joystick = &fuzzJoystick();
+        for (int32_t action = 0; action < GuideKeys::kActionCount; ++action) {
+            const Binding& b = *keys.binding(action);
+            const Binding wanted =
+                whole ? Binding{readLe32(data + action * kEntryBytes),
+                                readLe32(data + (GuideKeys::kActionCount + action) * kEntryBytes)}
+                      : defaults[action];
+            fuzzCheck(b == wanted, "a whole key file is read as written, a part of one not at all");
+            pressedKeys.keyDown(b.key);
+            keys.isActionDown(action);
+            KeyMenuItem::nameOf(b.key);
+        }
+        keyboard = savedKeyboard;
+        joystick = savedJoystick;
+    }
+}
+
+void fuzzSettings(const uint8_t* data, size_t size) {
+    const std::string fileName = fuzzfolder::write("config.dat", data, size);
+    const SettingsFile settings(fileName.c_str(), kSettingsCount);
+    fuzzCheck(settings.get(-1) == SettingsFile::kUnset &&
+                  settings.get(kSettingsCount) == SettingsFile::kUnset,
+              "an entry outside the file reads as unset");
+    std::vector<int32_t> before(kSettingsCount);
+    for (int32_t i = 0; i < kSettingsCount; ++i) {
+        before[size_t(i)] = settings.get(i);
+        fuzzCheck(before[size_t(i)] == expectedSetting(data, size, i),
+                  "each entry reads as stored, or unset past the end");
+    }
+    // The game turns stored volumes into switch levels and steps them.
+    SFXVolume volume;
+    volume.setLevel(before[kSettingsCount - 1]);
+    volume.increase();
+    volume.decrease();
+
+    const int32_t changed = size > 0 ? int32_t(data[0]) - 128 : 7;
+    settings.set(kChangedSetting, changed);
+    for (int32_t i = 0; i < kSettingsCount; ++i) {
+        const int32_t wanted = i == kChangedSetting ? changed : before[size_t(i)];
+        fuzzCheck(settings.get(i) == wanted, "changing one entry keeps every other");
+    }
+}
+
+void fuzzScrambledTexts(const uint8_t* data, size_t size) {
+    // The input is the file as stored, scrambled.
+    const std::string fileName = fuzzfolder::write("texts.dat", data, size);
+    {
+        EncipheredFile crypt;
+        crypt.setWriteBack(0);
+        std::FILE* plain = std::fopen(crypt.open(fileName.c_str()), "rb");
+        size_t got = 0;
+        if (plain != nullptr) {
+            std::vector<char> buffer(4096);
+            for (size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), plain)) > 0;) {
+                got += n;
+            }
+            std::fclose(plain);
+        }
+        crypt.close();
+        fuzzCheck(got == size, "the plain copy is as long as the file");
+    }
+    LevelTable levels(1);
+    HighScoreTable table(kTableRows, fileName.c_str(), nullptr, nullptr, 0, levels);
+    fuzzCheck(table.load(), "a readable table loads");
+    for (int32_t row = 0; row < table.getCount(); ++row) {
+        const HighScoreEntry& e = table.entry(row);
+        fuzzCheck(e.name.size() <= HighScoreTable::kMaxLineChars &&
+                      e.scoreText.size() <= HighScoreTable::kMaxLineChars,
+                  "no table line is longer than the longest kept");
+        table.qualifies(e.score);
+    }
+    readComments(fileName);
+}
