@@ -12,9 +12,10 @@ namespace {
 
 constexpr mode_t kFileMode = 0664;
 
-// Creates or truncates a file for binary writing with the game's permissions.
-std::FILE* createFile(const std::string& fileName) {
-    const int fd = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, kFileMode);
+// Opens a file for binary writing with the game's permissions, made as the
+// open flags say.
+std::FILE* openForWriting(const std::string& fileName, int flags) {
+    const int fd = ::open(fileName.c_str(), O_WRONLY | O_CREAT | flags, kFileMode);
     if (fd < 0) {
         return nullptr;
     }
@@ -25,21 +26,16 @@ std::FILE* createFile(const std::string& fileName) {
     return file;
 }
 
+std::FILE* createFile(const std::string& fileName) {
+    return openForWriting(fileName, O_TRUNC);
+}
+
 // The plain copy holds the very text the cipher hides, so it is made afresh
 // and never through a link someone planted at its name: a stale copy goes
 // first, and anything that appears there meanwhile makes the creation fail.
 std::FILE* createPlainCopy(const std::string& fileName) {
     std::remove(fileName.c_str());
-    const int fd =
-        ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kFileMode);
-    if (fd < 0) {
-        return nullptr;
-    }
-    std::FILE* file = fdopen(fd, "wb");
-    if (file == nullptr) {
-        ::close(fd);
-    }
-    return file;
+    return openForWriting(fileName, O_EXCL | O_NOFOLLOW | O_CLOEXEC);
 }
 
 // Copies in to out, changing each byte by its position; false on any error.
