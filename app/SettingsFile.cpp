@@ -2,14 +2,11 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "store/GameFile.h"
 
 namespace {
 
-constexpr mode_t kFileMode = 0664;
 constexpr int kEntryBytes = 4;
 
 // Reads one little-endian entry; false at the end of the file.
@@ -103,15 +100,9 @@ void SettingsFile::writeAll(const int32_t* values) const {
     for (int32_t i = 0; i < count; ++i) {
         encodeEntry(values[i], &bytes[size_t(i) * kEntryBytes]);
     }
-    const std::string temporary = fileName + ".new";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, kFileMode);
-    const bool written =
-        fd >= 0 && ::write(fd, bytes.data(), bytes.size()) == ssize_t(bytes.size());
-    const bool closed = fd >= 0 && ::close(fd) == 0;
-    if (written && closed && std::rename(temporary.c_str(), fileName.c_str()) == 0) {
+    if (GameFile::replace(fileName, bytes.data(), bytes.size())) {
         return;
     }
-    std::remove(temporary.c_str());
     // Several entries are written at the end of a run; one word is enough.
     if (!saveReported) {
         error(("Settings could not be saved to " + fileName + "; the old file is kept\n")

@@ -24,19 +24,25 @@ std::FILE* fail(int fd, std::string* why, int error, const char* reason) {
     return nullptr;
 }
 
+// Fails for the reason the last system call gave.
+std::FILE* failFromErrno(int fd, std::string* why) {
+    const int error = errno;
+    return fail(fd, why, error, std::strerror(error));
+}
+
+constexpr mode_t kFileMode = 0664;
+
 } // namespace
 
 std::FILE* GameFile::openForReading(const char* path, std::string* why) {
     // Without O_NONBLOCK opening a FIFO waits for a writer, which never comes.
     const int fd = ::open(path != nullptr ? path : "", O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        const int error = errno;
-        return fail(fd, why, error, std::strerror(error));
+        return failFromErrno(fd, why);
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
-        const int error = errno;
-        return fail(fd, why, error, std::strerror(error));
+        return failFromErrno(fd, why);
     }
     if (!S_ISREG(info.st_mode)) {
         return fail(fd, why, EINVAL, "not a regular file");
@@ -45,16 +51,28 @@ std::FILE* GameFile::openForReading(const char* path, std::string* why) {
     // stream behaves exactly as one opened the ordinary way.
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        const int error = errno;
-        return fail(fd, why, error, std::strerror(error));
+        return failFromErrno(fd, why);
     }
     std::FILE* file = ::fdopen(fd, "rb");
     if (file == nullptr) {
-        const int error = errno;
-        return fail(fd, why, error, std::strerror(error));
+        return failFromErrno(fd, why);
     }
     tell(why, "");
     return file;
+}
+
+bool GameFile::replace(const std::string& path, const unsigned char* bytes, size_t size) {
+    // Truncated, so a longer file a crash left at the temporary name cannot
+    // lend its tail to this one.
+    const std::string temporary = path + ".new";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, kFileMode);
+    const bool written = fd >= 0 && ::write(fd, bytes, size) == ssize_t(size);
+    const bool closed = fd >= 0 && ::close(fd) == 0;
+    if (written && closed && std::rename(temporary.c_str(), path.c_str()) == 0) {
+        return true;
+    }
+    std::remove(temporary.c_str());
+    return false;
 }
 
 long long GameFile::sizeOf(std::FILE* file) {

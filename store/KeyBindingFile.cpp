@@ -2,15 +2,12 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "app/GBase.h"
 #include "store/GameFile.h"
 
 namespace {
 
-constexpr mode_t kFileMode = 0664;
 constexpr int kValueBytes = 4;
 
 int32_t decode(const unsigned char* bytes) {
@@ -66,12 +63,7 @@ bool KeyBindingFile::write(const Binding* bindings) const {
         encode(bindings[i].key, bytes + keyOffset(i));
         encode(bindings[i].device, bytes + deviceOffset(i));
     }
-    const std::string temporary = fileName + ".new";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, kFileMode);
-    const bool written = fd >= 0 && ::write(fd, bytes, kFileBytes) == ssize_t(kFileBytes);
-    const bool closed = fd >= 0 && ::close(fd) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), fileName.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    if (!GameFile::replace(fileName, bytes, kFileBytes)) {
         GBase::error(("Key bindings could not be saved to " + fileName +
                       "; the old file is kept\n")
                          .c_str());
