@@ -18,6 +18,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "bench/Measure.h"
 #include "app/Game.h"
 #include "app/Globals.h"
 #include "app/LevelTable.h"
@@ -63,12 +64,6 @@ struct Census {
     int particles = 0;
     int powerUps = 0;
 };
-
-double threadCpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
 
 void pushKey(SDLKey key, bool down) {
     SDL_Event event{};
@@ -276,12 +271,11 @@ class Autoplay {
         if (frameMs.empty()) {
             return;
         }
-        std::sort(frameMs.begin(), frameMs.end());
-        const auto at = [this](double q) { return frameMs[size_t(q * double(frameMs.size() - 1))]; };
+        const Quantiles work = Quantiles::of(frameMs);
         std::printf("%d games in %.1f s: %.2f games/s, %zu frames\n", options.games, seconds,
                     options.games / seconds, frameMs.size());
-        std::printf("frame work (CPU ms): p50 %.3f  p99 %.3f  max %.3f\n", at(0.5), at(0.99),
-                    frameMs.back());
+        std::printf("frame work (CPU ms): p50 %.3f  p99 %.3f  max %.3f\n", work.p50, work.p99,
+                    work.max);
         const Census& c = slowestCensus;
         std::printf("slowest frame: %d aliens, %d flames, %d grenades, %d particles, %d power-ups\n",
                     c.aliens, c.flames, c.grenades, c.particles, c.powerUps);

@@ -26,6 +26,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "bench/Measure.h"
 #include "app/Game.h"
 #include "app/Globals.h"
 #include "gfx/Buffer.h"
@@ -62,12 +63,6 @@ struct Options {
     uint32_t shotMs = 0;
     std::string shotFile;
 };
-
-double threadCpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
 
 double wallMs() {
     timespec t{};
@@ -143,14 +138,13 @@ class BenchClock : public FrameClock {
     std::multimap<uint32_t, std::function<void()>> steps;
 };
 
-std::string percentiles(std::vector<double> v) {
+std::string percentiles(const std::vector<double>& v) {
     if (v.empty()) {
         return "no samples";
     }
-    std::sort(v.begin(), v.end());
-    const auto at = [&v](double q) { return v[size_t(q * double(v.size() - 1))]; };
+    const Quantiles q = Quantiles::of(v);
     char text[96];
-    std::snprintf(text, sizeof text, "p50 %7.3f  p99 %7.3f  max %7.3f", at(0.5), at(0.99), v.back());
+    std::snprintf(text, sizeof text, "p50 %7.3f  p99 %7.3f  max %7.3f", q.p50, q.p99, q.max);
     return text;
 }
 

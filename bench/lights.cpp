@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/Measure.h"
 #include "app/Globals.h"
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
@@ -82,11 +83,10 @@ void largestFrame(Light& light, int requests) {
     }
 }
 
-void report(const char* name, std::vector<double> micros) {
-    std::sort(micros.begin(), micros.end());
-    const auto at = [&](double share) { return micros[size_t(share * double(micros.size() - 1))]; };
-    std::printf("%-6s p50 %8.1f us  p99 %8.1f us  max %8.1f us  (%zu frames)\n", name, at(0.5),
-                at(0.99), micros.back(), micros.size());
+void report(const char* name, const std::vector<double>& micros) {
+    const Quantiles q = Quantiles::of(micros);
+    std::printf("%-6s p50 %8.1f us  p99 %8.1f us  max %8.1f us  (%zu frames)\n", name, q.p50,
+                q.p99, q.max, micros.size());
 }
 
 void timeFrames(const char* name, Buffer& display, int frames,
