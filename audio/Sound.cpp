@@ -48,20 +48,32 @@ Sound::~Sound() {
 }
 
 void Sound::play() {
+    play(Panning::centred());
+}
+
+void Sound::play(Panning pan) {
     if (chunk == nullptr) {
         return;
     }
     if (volume != sfxVolume) {
         setVolume(sfxVolume);
     }
-    playIfIdle();
+    playIfIdle(pan);
 }
 
-void Sound::playIfIdle() {
+void Sound::playIfIdle(Panning pan) {
     if (chunk == nullptr || isPlaying()) {
         return;
     }
+    // The channel is known only once the sample is on it; holding the mixer
+    // until its place is set keeps the first samples from being heard from
+    // wherever it was before. Every start sets it, centred ones too.
+    SDL_LockAudio();
     const int c = Mix_PlayChannelTimed(kFirstFreeChannel, chunk, kNoLoops, kNoTimeLimit);
+    if (isMixerChannel(c)) {
+        Mix_SetPanning(c, pan.left, pan.right);
+    }
+    SDL_UnlockAudio();
     if (!isMixerChannel(c)) {
         // No free channel: the sample is not heard this time.
         channel = -1;

@@ -4,10 +4,12 @@
 #include <cstdint>
 
 #include "app/GBase.h"
+#include "audio/Panning.h"
 
-// One sound effect sample, played on the first free mixer channel. A sound
-// that is still playing is not restarted; it knows it is still playing only
-// while it is the last sound started on its channel.
+// One sound effect sample, played on the first free mixer channel and heard
+// from the place it is given there. A sound that is still playing is not
+// restarted; it knows it is still playing only while it is the last sound
+// started on its channel.
 class Sound : public GBase {
   public:
     // The mixer is opened with this many channels.
@@ -20,8 +22,10 @@ class Sound : public GBase {
     Sound(const Sound&) = delete;
     Sound& operator=(const Sound&) = delete;
 
+    // Centred: the place of the channel's last sound is not kept.
     void play();
-    void playIfIdle();
+    void play(Panning pan);
+    void playIfIdle(Panning pan = Panning::centred());
     bool isPlaying();
     void stop();
     void setVolume(uint8_t v);

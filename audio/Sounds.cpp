@@ -48,6 +48,12 @@ void Sounds::play(int32_t i) {
     }
 }
 
+void Sounds::play(int32_t i, int32_t x) {
+    if (sounds[i] != nullptr) {
+        sounds[i]->play(Panning::atX(x));
+    }
+}
+
 void Sounds::stop(int32_t i) {
     if (sounds[i] != nullptr) {
         sounds[i]->stop();

@@ -18,8 +18,10 @@ class Sounds : public GBase {
 
     // True when every sound of the set loaded.
     bool load(const char* baseName);
-    // No range check: i must be below the count.
+    // No range check: i must be below the count. Without a column the sound
+    // is centred; with one it is heard from there on the playfield.
     void play(int32_t i);
+    void play(int32_t i, int32_t x);
     void stop(int32_t i);
     bool anyPlaying();
 

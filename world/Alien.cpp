@@ -164,7 +164,7 @@ void Alien::die() {
 
 void Alien::playCry() {
     if (kit.sounds != nullptr) {
-        kit.sounds->play(std::rand() % AlienKit::kSoundCount);
+        kit.sounds->play(std::rand() % AlienKit::kSoundCount, x);
     }
 }
 

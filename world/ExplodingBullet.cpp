@@ -37,7 +37,7 @@ void ExplodingBullet::act(Collision& map) {
         return;
     }
     if (kit.explosionSounds != nullptr) {
-        kit.explosionSounds->play(std::rand() % TrooperKit::kExplosionSoundCount);
+        kit.explosionSounds->play(std::rand() % TrooperKit::kExplosionSoundCount, x);
     }
     stepAndBounce();
 }

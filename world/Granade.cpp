@@ -51,7 +51,7 @@ void Granade::explodeNow() {
     stepAndBounce();
     timer = 0;
     if (kit.explosionSounds != nullptr) {
-        kit.explosionSounds->play(std::rand() % TrooperKit::kExplosionSoundCount);
+        kit.explosionSounds->play(std::rand() % TrooperKit::kExplosionSoundCount, x);
     }
 }
 

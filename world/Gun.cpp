@@ -11,9 +11,9 @@
 Gun::Gun(int32_t kind, const TrooperKit& kit)
     : kit(kit), kind(kind), ammunition(kind != kRifle ? kAmmunition : 0, kAmmunition) {}
 
-void Gun::playSound(int32_t i) {
+void Gun::playSound(int32_t i, int32_t x) {
     if (kit.gunSounds != nullptr && i >= 0 && i < kit.gunSounds->getCount()) {
-        kit.gunSounds->play(i);
+        kit.gunSounds->play(i, x);
     }
 }
 
@@ -28,7 +28,7 @@ void Gun::fire(int32_t x, int32_t y, int32_t d) {
         } else {
             append(new ExplodingBullet(x, y, d, kit), kKindExplodingBullet);
             cooldown = kExplodingCooldown;
-            playSound(kExplodingBullets);
+            playSound(kExplodingBullets, x);
         }
         break;
     case kFlameThrower:
@@ -41,7 +41,7 @@ void Gun::fire(int32_t x, int32_t y, int32_t d) {
             --cooldown;
         } else {
             ammunition.take(kGrenadeCost);
-            playSound(kGrenades);
+            playSound(kGrenades, x);
             append(new Granade(x, y, d, 0, kit), kKindGrenade);
             cooldown = kGrenadeCooldown;
         }
@@ -55,7 +55,7 @@ void Gun::fire(int32_t x, int32_t y, int32_t d) {
     // A sound still playing is not restarted, so the rifle's and the flame
     // thrower's run on while the trigger is held.
     if (kind == kRifle || kind == kFlameThrower) {
-        playSound(kind);
+        playSound(kind, x);
     }
 }
 

@@ -36,7 +36,8 @@ class Gun : public GLinkedList {
     static constexpr int32_t kGrenadeCost = 5;
 
   private:
-    void playSound(int32_t i);
+    // Heard from column x, where the shot leaves.
+    void playSound(int32_t i, int32_t x);
 
     const TrooperKit& kit;
     int32_t cooldown = 0;

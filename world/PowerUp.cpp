@@ -28,7 +28,7 @@ PowerUp::PowerUp(Bobs* set, Sounds* sounds)
 
 void PowerUp::playSound(int32_t i) {
     if (sounds != nullptr && i < sounds->getCount()) {
-        sounds->play(i);
+        sounds->play(i, x);
     }
 }
 

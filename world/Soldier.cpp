@@ -113,7 +113,7 @@ void Soldier::act(Collision& map) {
     map.testRect(x - kBodyBox / 2, y - kBodyBox / 2, kBodyBox, kBodyBox, *this);
     const int32_t beat = heartbeat.beat();
     if (beat != Heartbeat::kSilent && kit.heartbeatSounds != nullptr) {
-        kit.heartbeatSounds->play(beat);
+        kit.heartbeatSounds->play(beat, x);
     }
 }
 
@@ -152,7 +152,7 @@ void Soldier::hurtBy(Move& alien) {
     // takes the same random turns with sound and without.
     const int32_t cry = TrooperKit::kFirstPainCry + std::rand() % TrooperKit::kPainCries;
     if (kit.soldierSounds != nullptr && !kit.soldierSounds->anyPlaying()) {
-        kit.soldierSounds->play(cry);
+        kit.soldierSounds->play(cry, x);
     }
     blood.tossAlong(*this, alien, kWoundDrops);
     // The alien shoves the trooper along its own heading.
@@ -173,7 +173,7 @@ void Soldier::kill() {
     blood.toss(*this, kDeathDrops);
     bodyParts.toss(*this, kDeathParts);
     if (kit.soldierSounds != nullptr) {
-        kit.soldierSounds->play(TrooperKit::kDeathCry);
+        kit.soldierSounds->play(TrooperKit::kDeathCry, x);
     }
     deathCounter = 1;
     gun.releaseTrigger();

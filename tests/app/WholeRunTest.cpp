@@ -1,179 +1,23 @@
 // Plays the whole program through real SDL events in a child process, with
 // a clock of its own that presses the keys: title, a game, a name typed into
-// the table, the setup and key screens, and out through the credits, or out
-// at once when asked to quit. Then reads what it printed and stored.
+// the table, the setup and key screens, and out through the credits. Then
+// reads what it printed and stored.
 #include <SDL.h>
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <functional>
-#include <gtest/gtest.h>
-#include <string>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <sys/stat.h>
 #include <vector>
 
-#include "app/Entry.h"
 #include "app/Game.h"
 #include "app/Globals.h"
-#include "gfx/SteppedClock.h"
-#include "store/EncipheredFile.h"
+#include "app/WholeRun.h"
 #include "support/Hostile.h"
-#include "support/TempDir.h"
 
 namespace {
-
-constexpr unsigned kChildSeconds = 120;
-// A frame lasts strictly more than 50 ms on the stepped clock.
-constexpr uint32_t kFrameMs = 51;
-
-struct Step {
-    uint32_t at;
-    std::function<void()> act;
-};
-
-void push(SDLKey key, bool down) {
-    SDL_Event event{};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = key;
-    SDL_PushEvent(&event);
-}
-
-void pushQuit() {
-    SDL_Event event{};
-    event.type = SDL_QUIT;
-    SDL_PushEvent(&event);
-}
-
-std::function<void()> press(SDLKey key) {
-    return [key] {
-        push(key, true);
-        push(key, false);
-    };
-}
-
-class WholeRun : public testing::Test {
-  protected:
-    void SetUp() override {
-        for (const char* dir : {"pics", "sounds", "music"}) {
-            std::filesystem::create_directory_symlink(std::filesystem::path(KRAVEX_DATA_DIR) / dir,
-                                                      work.path() / dir);
-        }
-        // The shipped texts, but none of what the game writes.
-        std::filesystem::create_directory(work.path() / "dat");
-        for (const char* text : {"comment", "credits01", "general01", "general02", "general03",
-                                 "general04"}) {
-            const std::string name = std::string("dat/") + text + ".dat";
-            std::filesystem::copy_file(std::filesystem::path(KRAVEX_DATA_DIR) / name,
-                                       work.path() / name);
-        }
-    }
-
-    // Runs the program in a child with the steps and the audio driver given,
-    // checks it ends well, and answers what it printed on standard output.
-    std::string run(const std::vector<const char*>& args, std::vector<Step> steps,
-                    const char* audio = "dummy", const std::function<void()>& inChild = {}) {
-        std::fflush(stdout);
-        int out[2];
-        int err[2];
-        if (pipe(out) != 0 || pipe(err) != 0) {
-            ADD_FAILURE() << "no pipes";
-            return "";
-        }
-        const pid_t child = fork();
-        if (child == 0) {
-            std::filesystem::current_path(work.path());
-            // Pipes, not files: a test may keep the child from growing files.
-            dup2(out[1], STDOUT_FILENO);
-            dup2(err[1], STDERR_FILENO);
-            setenv("SDL_AUDIODRIVER", audio, 1);
-            if (inChild) {
-                inChild();
-            }
-            // A run that waits for a key nobody presses fails rather than hangs.
-            alarm(kChildSeconds);
-            SteppedClock clock;
-            for (Step& step : steps) {
-                clock.at(step.at, std::move(step.act));
-            }
-            std::vector<const char*> argv{"kravex"};
-            argv.insert(argv.end(), args.begin(), args.end());
-            kravexMain(int(argv.size()), argv.data(), &clock);
-            std::FILE* ended = std::fopen("ended-at", "w");
-            std::fprintf(ended, "%u", clock.now());
-            std::fclose(ended);
-            std::exit(0);
-        }
-        ::close(out[1]);
-        ::close(err[1]);
-        const std::string output = drain(out[0]);
-        stderrText = drain(err[0]);
-        int status = 0;
-        waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-        const std::string tail = "Cleaning up..\nHave a nice day!\n";
-        if (cleanEnd) {
-            EXPECT_EQ(output.substr(output.size() - std::min(output.size(), tail.size())), tail);
-        }
-        return output;
-    }
-
-    // The clock's time when the last run's program returned.
-    uint32_t endedAt() const {
-        const std::vector<unsigned char> text = work.read("ended-at");
-        const std::string digits(text.begin(), text.end());
-        return digits.empty() ? UINT32_MAX : uint32_t(std::stoul(digits));
-    }
-
-    // What the last run printed on standard error.
-    const std::string& errors() const { return stderrText; }
-
-    // Everything until the child closes its end; what it prints is small.
-    static std::string drain(int fd) {
-        std::string text;
-        char buffer[4096];
-        for (ssize_t got; (got = ::read(fd, buffer, sizeof buffer)) > 0;) {
-            text.append(buffer, size_t(got));
-        }
-        ::close(fd);
-        return text;
-    }
-
-    // The six stored settings, little-endian.
-    std::vector<int32_t> settings() const {
-        const std::vector<unsigned char> file = work.read("dat/config.dat");
-        EXPECT_EQ(file.size(), 24u);
-        std::vector<int32_t> values(file.size() / 4);
-        for (size_t i = 0; i < file.size(); ++i) {
-            values[i / 4] = int32_t(uint32_t(values[i / 4]) | uint32_t(file[i]) << (8 * (i % 4)));
-        }
-        return values;
-    }
-
-    std::string deciphered(const char* name) const {
-        WorkingDir here(work.path());
-        EncipheredFile crypt;
-        crypt.setWriteBack(0);
-        std::FILE* plain = std::fopen(crypt.open(name), "r");
-        std::string text;
-        for (int c; plain != nullptr && (c = std::fgetc(plain)) != EOF;) {
-            text += char(c);
-        }
-        if (plain != nullptr) {
-            std::fclose(plain);
-        }
-        crypt.close();
-        return text;
-    }
-
-    TempDir work;
-    // Whether the run got as far as setting SDL up, and so cleans up at exit.
-    bool cleanEnd = true;
-    std::string stderrText;
-};
 
 // Less than any file the game saves.
 constexpr rlim_t kWritableBytes = 16;
@@ -346,76 +190,6 @@ TEST_F(WholeRun, AnEmptyOrMissingMusicFolderAndNoJoystickStillPlayAGame) {
         EXPECT_NE(output.find("You played for "), std::string::npos) << output;
         EXPECT_EQ(work.read("joysticks.txt"), std::vector<unsigned char>{'0'});
     }
-}
-
-// Wherever the program is asked to quit (the window's close button, or
-// SIGTERM, which SIGINT and SIGHUP share a handler with), it leaves within a
-// frame the way "Exit game" does, and a game in progress keeps its score.
-TEST_F(WholeRun, AQuitRequestOnAnyScreenEndsTheRunWithinAFrameAndSavesEverything) {
-    const auto quit = [] { kill(getpid(), SIGTERM); };
-    const Step intoTheMenu{100, press(SDLK_ESCAPE)};
-    const Step intoAGame{600, press(SDLK_RETURN)};
-    const Step scoring{1500, [] { score = 42; }};
-    const struct {
-        const char* screen;
-        std::vector<Step> steps;
-        const char* table; // how the table starts, or null
-    } cases[] = {
-        {"title", {{100, quit}}, nullptr},
-        {"main menu", {intoTheMenu, {800, quit}}, nullptr},
-        {"close button", {intoTheMenu, {800, pushQuit}}, nullptr},
-        {"game", {intoTheMenu, intoAGame, scoring, {1600, quit}}, "42\nMister X\n"},
-        {"pause", {intoTheMenu, intoAGame, {1500, press(SDLK_F1)}, {2000, quit}}, nullptr},
-        {"name entry",
-         {intoTheMenu, intoAGame, scoring, {1550, press(SDLK_ESCAPE)}, {6000, press(SDLK_a)},
-          {6100, press(SDLK_b)}, {6500, quit}},
-         "42\nab\n"},
-        {"setup",
-         {intoTheMenu, {600, press(SDLK_DOWN)}, {800, press(SDLK_DOWN)}, {1000, press(SDLK_RETURN)},
-          {1400, quit}},
-         nullptr},
-        {"help",
-         {intoTheMenu, {600, press(SDLK_UP)}, {800, press(SDLK_UP)}, {1000, press(SDLK_RETURN)},
-          {1400, quit}},
-         nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.screen);
-        std::filesystem::remove(work.path() / "dat/config.dat");
-        std::filesystem::remove(work.path() / "dat/hiscore_1.dat");
-        const std::string output = run({"--window"}, c.steps);
-        EXPECT_EQ(output.rfind("Kravex II for Linux, Version 1.1L\n", 0), 0u) << output;
-        EXPECT_LE(endedAt(), c.steps.back().at + 2 * kFrameMs) << "no screen may wait";
-        EXPECT_EQ(settings().size(), 6u);
-        if (c.table != nullptr) {
-            EXPECT_EQ(deciphered("dat/hiscore_1.dat").rfind(c.table, 0), 0u)
-                << deciphered("dat/hiscore_1.dat");
-        }
-    }
-}
-
-// Two Escapes in quick succession on the title, or one in the last frame
-// of a game, leave the player in the main menu; two short games then count
-// their time to the millisecond, so the frame rate cannot pass 20.
-TEST_F(WholeRun, StrayEscapesStayOutOfTheMainMenuAndShortGamesAddUp) {
-    const std::string output = run(
-        {"--window"},
-        {{100, press(SDLK_ESCAPE)},
-         {150, press(SDLK_ESCAPE)},
-         {1000, press(SDLK_RETURN)}, // "One player"
-         {1400, press(SDLK_ESCAPE)},
-         {5000, press(SDLK_RETURN)},
-         {5400, press(SDLK_ESCAPE)},
-         {9000, press(SDLK_ESCAPE)}});
-    int seconds = 0;
-    int fps = 0;
-    const size_t line = output.find("You played for ");
-    ASSERT_NE(line, std::string::npos) << "no game was played: " << output;
-    ASSERT_EQ(std::sscanf(output.c_str() + line, "You played for %d seconds with %d fps", &seconds,
-                          &fps),
-              2);
-    EXPECT_GE(seconds, 2);
-    EXPECT_LE(fps, 20) << output;
 }
 
 // Without a sound device the music switch shows OFF, and every press

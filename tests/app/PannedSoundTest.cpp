@@ -1,0 +1,184 @@
+// A whole run recorded through SDL's disk audio driver, which writes what a
+// sound card would play (16-bit stereo, left first, 44.1 kHz) at a sound
+// card's pace: a trooper fires at the left edge, in the middle and at the
+// right edge, and after the game the menu cursor moves.
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/Game.h"
+#include "app/Globals.h"
+#include "app/WholeRun.h"
+#include "world/Aliens.h"
+#include "world/Soldier.h"
+#include "world/Soldiers.h"
+
+namespace {
+
+constexpr const char* kRecording = "audio.raw";
+constexpr const char* kMarks = "marks.txt";
+constexpr size_t kBytesPerFrame = 4;
+constexpr uint32_t kFrameMs = 50;
+// Each stretch waits for the last sound to die away and the new one to be
+// mixed, then listens for most of a burst of the rifle (0.56 s).
+constexpr uint32_t kSettleMs = 200;
+constexpr uint32_t kListenMs = 400;
+constexpr uint32_t kStretchMs = kSettleMs + kListenMs + kFrameMs;
+constexpr unsigned kSeed = 29;
+// From Escape until the dead trooper's debris has landed and the menu is up,
+// with time to spare.
+constexpr uint32_t kGameOverMs = 1000;
+constexpr double kSilence = -60.0;
+constexpr double kFullScale = 32768.0;
+// Columns near the edges where the shot still leaves the muzzle on the screen.
+constexpr int32_t kNearLeft = 12;
+constexpr int32_t kMiddle = 320;
+constexpr int32_t kNearRight = 627;
+// Six little-endian settings, the first the music switch; all bytes 0xFF is unset.
+constexpr size_t kSettingBytes = 4;
+constexpr size_t kSettingsBytes = 6 * kSettingBytes;
+constexpr unsigned char kUnsetByte = 0xFF;
+
+struct Levels {
+    double left;
+    double right;
+};
+
+// Root-mean-square level of each channel in dB below full scale.
+Levels levelsOf(const std::vector<unsigned char>& pcm, size_t from, size_t to) {
+    from -= from % kBytesPerFrame;
+    to = std::min(to, pcm.size());
+    to = std::max(from, to - to % kBytesPerFrame);
+    double energy[2] = {0, 0};
+    for (size_t at = from; at < to; at += 2) {
+        const auto sample = int16_t(uint16_t(pcm[at] | pcm[at + 1] << 8));
+        energy[at / 2 % 2] += double(sample) * sample;
+    }
+    const double frames = double(std::max(to - from, kBytesPerFrame) / kBytesPerFrame);
+    const auto dB = [frames](double e) {
+        // Silence comes out as -120 dB rather than minus infinity.
+        return 10.0 * std::log10(e / frames / (kFullScale * kFullScale) + 1e-12);
+    };
+    return {dB(energy[0]), dB(energy[1])};
+}
+
+// Where the recording has got to, noted in the child for the test to read.
+void mark() {
+    std::ofstream(kMarks, std::ios::app) << std::filesystem::file_size(kRecording) << '\n';
+}
+
+// Lets a frame's worth of real time pass with each frame from `from` on, so
+// that the game keeps the recording's pace; no alien comes near to cry.
+void keepPace(std::vector<Step>& steps, uint32_t from, uint32_t to, bool clearAliens) {
+    for (uint32_t at = from; at < to; at += kFrameMs) {
+        steps.push_back({at, [clearAliens] {
+                             if (clearAliens) {
+                                 currentGame->aliens->clear();
+                             }
+                             SDL_Delay(kFrameMs);
+                         }});
+    }
+}
+
+// Silences whatever still sounds (the title's and the start signal's long
+// samples, the last stretch's shots, the dying trooper's cry), so that a
+// stretch holds only its own sounds.
+void silence() {
+    Mix_HaltChannel(-1);
+}
+
+// The trooper stands at column x and fires for one stretch from `at`.
+void fireAt(std::vector<Step>& steps, uint32_t at, int32_t x) {
+    steps.push_back({at, [x] {
+                         silence();
+                         currentGame->troopers->forEachItem(
+                             [x](Linkable& trooper) { static_cast<Soldier&>(trooper).x = x; });
+                         push(SDLK_RCTRL, true);
+                     }});
+    keepPace(steps, at, at + kStretchMs, true);
+    steps.push_back({at + kSettleMs, mark});
+    steps.push_back({at + kSettleMs + kListenMs, [] {
+                         mark();
+                         push(SDLK_RCTRL, false);
+                     }});
+}
+
+class PannedSound : public WholeRun {
+  protected:
+    // Plays the run with the music off, so that only effects are heard, and
+    // answers the levels of each marked stretch.
+    std::vector<Levels> record(std::vector<Step> steps) {
+        std::vector<unsigned char> settings(kSettingsBytes, kUnsetByte);
+        std::fill_n(settings.begin(), kSettingBytes, 0); // music off
+        work.write("dat/config.dat", settings);
+        const std::string recording = (work.path() / kRecording).string();
+        run({"--window"}, std::move(steps), "disk",
+            [&recording] { setenv("SDL_DISKAUDIOFILE", recording.c_str(), 1); });
+        const std::vector<unsigned char> pcm = work.read(kRecording);
+        std::ifstream marks(work.path() / kMarks);
+        std::vector<Levels> levels;
+        for (size_t from = 0, to = 0; marks >> from >> to;) {
+            levels.push_back(levelsOf(pcm, from, to));
+        }
+        return levels;
+    }
+};
+
+TEST_F(PannedSound, ShotsAreHeardFromTheTroopersSideAndMenuSoundsFromTheMiddle) {
+    const uint32_t gameAt = 1000;
+    const uint32_t menuAt = gameAt + 3 * kStretchMs + kGameOverMs;
+    std::vector<Step> steps{{100, press(SDLK_ESCAPE)}, // the title
+                            {600, [] {
+                                 std::srand(kSeed);
+                                 press(SDLK_RETURN)(); // "One player"
+                             }}};
+    fireAt(steps, gameAt, kNearLeft);
+    fireAt(steps, gameAt + kStretchMs, kMiddle);
+    fireAt(steps, gameAt + 2 * kStretchMs, kNearRight);
+    steps.push_back({gameAt + 3 * kStretchMs, press(SDLK_ESCAPE)});
+    // The menu after the game, its cursor moving down and up on channels the
+    // shots had.
+    steps.push_back({menuAt, silence});
+    keepPace(steps, menuAt, menuAt + kStretchMs, false);
+    steps.push_back({menuAt + kFrameMs, mark});
+    for (uint32_t at = menuAt + kFrameMs; at < menuAt + kStretchMs - kFrameMs; at += 4 * kFrameMs) {
+        steps.push_back({at, press(SDLK_DOWN)});
+        steps.push_back({at + 2 * kFrameMs, press(SDLK_UP)});
+    }
+    steps.push_back({menuAt + kStretchMs - kFrameMs, mark});
+    steps.push_back({menuAt + kStretchMs, press(SDLK_ESCAPE)});
+
+    const std::vector<Levels> levels = record(std::move(steps));
+    ASSERT_EQ(levels.size(), 4u);
+    const char* names[] = {"left shot", "centre shot", "right shot", "menu"};
+    std::string heard;
+    for (size_t i = 0; i < levels.size(); ++i) {
+        char line[80];
+        std::snprintf(line, sizeof line, "%s: left %.1f dB, right %.1f dB\n", names[i],
+                      levels[i].left, levels[i].right);
+        heard += line;
+    }
+    RecordProperty("levels", heard);
+    SCOPED_TRACE(heard);
+    const Levels& left = levels[0];
+    const Levels& centre = levels[1];
+    const Levels& right = levels[2];
+    const Levels& menu = levels[3];
+    EXPECT_GT(centre.left, kSilence);
+    EXPECT_GT(menu.left, kSilence);
+    EXPECT_GE(left.left - left.right, 6.0);
+    EXPECT_GE(right.right - right.left, 6.0);
+    // The shot leaves the muzzle, a few pixels beside the trooper's middle.
+    EXPECT_NEAR(centre.left, centre.right, 0.5);
+    EXPECT_NEAR(menu.left, menu.right, 0.01);
+}
+
+} // namespace
