@@ -19,7 +19,7 @@ class BarGauge {
     void setPosition(int32_t px, int32_t py);
 
     // Draws the bar for value v on the screen.
-    void draw(int32_t v);
+    void draw(int32_t v) const;
     // How many pixels long the bar is for value v.
     int32_t pixels(int32_t v) const;
     // The frame of the piece that starts i pixels along the bar.
