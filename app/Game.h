@@ -67,8 +67,8 @@ class Game : public GBase {
     std::function<void()> frameHook;
 
     // The stretches of a game frame, each reported to phaseHook as it ends;
-    // the frame benchmark times them. Aliens move while they draw, so some
-    // of the world's update falls into kPhaseDrawn.
+    // the frame benchmark times them. The world changes only in the first;
+    // the rest change nothing but pixels, until the wait and the flip.
     enum FramePhase : int32_t {
         kPhaseUpdated,
         kPhaseBackground,
@@ -128,6 +128,8 @@ class Game : public GBase {
     void runFrames();
     // One game frame; answers how long it was paused, in milliseconds.
     uint32_t runFrame();
+    // The world's part of a frame: everything but the pictures.
+    void updateWorld();
     void endPhase(int32_t phase) {
         if (phaseHook) {
             phaseHook(phase);

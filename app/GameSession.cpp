@@ -105,14 +105,9 @@ uint32_t Game::runFrame() {
         troopers->killAll();
     }
     const uint32_t paused = keyboard->consumeF1() ? pause->run() : 0;
-    session->tick();
-    collision->clear();
-    aliens->forEachRegister(*collision);
-    powerUps->forEachRegister(*collision);
-    troopers->forEachAct(*collision);
-    troopers->forEachAfterAct();
-    aliens->forEachAfterAct();
+    updateWorld();
     endPhase(kPhaseUpdated);
+    // Stains stamped by this frame's update are in the picture already.
     background->draw();
     endPhase(kPhaseBackground);
     // Light goes onto the background, under the sprites.
@@ -122,17 +117,45 @@ uint32_t Game::runFrame() {
     endPhase(kPhaseLit);
     powerUps->forEachDraw();
     troopers->forEachDraw();
-    // Aliens move while they draw, after everything else has been drawn.
+    // Aliens over everything else, then the score and the level tag.
     aliens->drawFrame();
+    // The old picture flows off over the new one; its columns fall by random
+    // numbers of their own, drawn after the world's.
     fader->step();
     endPhase(kPhaseDrawn);
     waitForFrame();
     endPhase(kPhaseWaited);
     screen->flip();
     endPhase(kPhaseFlipped);
-    ++framesPlayed;
-    stepDifficulty();
     return paused;
+}
+
+// Everything that moves, turns, counts, spawns, scores, settles or stamps
+// stains, in the order that play and its random numbers have always taken.
+void Game::updateWorld() {
+    // Newcomers arrive before the map is drawn up, so they are in it.
+    session->tick();
+    collision->clear();
+    aliens->forEachRegister(*collision);
+    powerUps->forEachRegister(*collision);
+    // Troopers walk, fire and fly their shots through the map; what the
+    // shots meet is hurt there and then.
+    troopers->forEachAct(*collision);
+    // Debris at rest becomes stains in the background, and whoever is done
+    // leaves: a dead alien scores as it goes.
+    troopers->forEachAfterAct();
+    aliens->forEachAfterAct();
+    // What the light pass shows: muzzle flashes, sparks, embers, death rings.
+    troopers->forEachUpdateLights();
+    // Then what the sprites show: power-ups drift, debris flies, flames
+    // flicker, troopers take this frame's picture. Aliens walk last, as they
+    // always have, toward the troopers where they now stand.
+    powerUps->forEachUpdate();
+    troopers->forEachUpdate();
+    aliens->forEachUpdate();
+    // The frame's score is settled: aliens may come sooner from the next on.
+    stepDifficulty();
+    ++framesPlayed;
 }
 
 void Game::waitForFrame() {

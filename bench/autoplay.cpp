@@ -7,17 +7,14 @@
 // games per second and the CPU time of a frame's work at p50, p99 and max,
 // with what was alive in the slowest frame. A benchmark: it asserts nothing.
 #include <SDL.h>
-#include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <ctime>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
+#include "bench/AutoPlayer.h"
 #include "bench/Measure.h"
 #include "app/Game.h"
 #include "app/Globals.h"
@@ -25,7 +22,6 @@
 #include "gfx/Buffer.h"
 #include "gfx/SteppedClock.h"
 #include "gfx/Light.h"
-#include "input/GuideKeys.h"
 #include "world/Alien.h"
 #include "world/Aliens.h"
 #include "world/ObjectKinds.h"
@@ -65,15 +61,6 @@ struct Census {
     int powerUps = 0;
 };
 
-void pushKey(SDLKey key, bool down) {
-    SDL_Event event{};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.type = event.type;
-    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = key;
-    SDL_PushEvent(&event);
-}
-
 Census takeCensus(const Game& game) {
     Census c;
     c.powerUps = game.powerUps->count();
@@ -94,96 +81,13 @@ Census takeCensus(const Game& game) {
     return c;
 }
 
-// Holds one player's keys the way a player would: down when wanted, up when
-// not, each change sent once as an event.
-class Hands {
-  public:
-    explicit Hands(const GuideKeys& keys) : keys(keys) {}
-
-    void want(int32_t action, bool down) {
-        if (held[action] == down) {
-            return;
-        }
-        held[action] = down;
-        pushKey(SDLKey(keys.binding(action)->key), down);
-    }
-    void releaseAll() {
-        for (int32_t a = 0; a <= GuideKeys::kFire; ++a) {
-            want(a, false);
-        }
-    }
-
-  private:
-    const GuideKeys& keys;
-    bool held[GuideKeys::kFire + 1] = {};
-};
-
-// The table direction whose step points closest to the line from one point
-// to another. The game's own aiming is coarse near the horizontal, where the
-// aliens come from; a player's eye is not.
-int32_t directionAlong(const LinkablePoint& from, const LinkablePoint& to) {
-    const DirectionTable& table = Move::directions();
-    const double lx = to.x - from.x;
-    const double ly = to.y - from.y;
-    int32_t best = 0;
-    double bestCos = -2;
-    for (int32_t d = 0; d < table.size(); ++d) {
-        const double c = (table.dx(d) * lx + table.dy(d) * ly) /
-                         (std::hypot(table.dx(d), table.dy(d)) * std::hypot(lx, ly) + 1e-9);
-        if (c > bestCos) {
-            bestCos = c;
-            best = d;
-        }
-    }
-    return best;
-}
-
-// The alien to shoot next: the nearest that a shot can still hurt, where
-// every step the trooper must turn counts as a few pixels more, since the
-// aliens walk on while it turns. Dying and burning ones are passed over, as a
-// player would.
-const Alien* nearestThreat(const Soldier& trooper, const Aliens& aliens) {
-    constexpr double kPixelsPerTurn = 8;
-    const DirectionTable& table = Move::directions();
-    const Alien* nearest = nullptr;
-    double best = 0;
-    aliens.forEachItem([&](Linkable& item) {
-        const auto& alien = static_cast<const Alien&>(item);
-        if (alien.isDying() || alien.isBurning()) {
-            return;
-        }
-        const int32_t shot = table.sub(trooper.getDirection(), Soldier::kShotTurn);
-        const int32_t clockwise = table.sub(directionAlong(trooper, alien), shot);
-        const int32_t turns = std::min(clockwise, Move::kDirections - clockwise);
-        const double cost =
-            std::hypot(alien.x - trooper.x, alien.y - trooper.y) + kPixelsPerTurn * turns;
-        if (nearest == nullptr || cost < best) {
-            nearest = &alien;
-            best = cost;
-        }
-    });
-    return nearest;
-}
-
-// Turns so that the shots, which leave four directions counter-clockwise of
-// the trooper's heading, point at the nearest alien, and keeps firing.
-void aim(const Soldier& trooper, const Aliens& aliens, Hands& hands) {
-    const Move* alien = nearestThreat(trooper, aliens);
-    int32_t turn = 0;
-    if (alien != nullptr) {
-        const DirectionTable& table = Move::directions();
-        const int32_t wanted = table.add(directionAlong(trooper, *alien), Soldier::kShotTurn);
-        const int32_t clockwise = table.sub(wanted, trooper.getDirection());
-        turn = clockwise == 0 ? 0 : (clockwise < Move::kDirections / 2 ? 1 : -1);
-    }
-    hands.want(GuideKeys::kLeft, turn < 0);
-    hands.want(GuideKeys::kRight, turn > 0);
-    hands.want(GuideKeys::kFire, true);
-}
-
 class Autoplay {
   public:
-    Autoplay(Game& game, const Options& options) : game(game), options(options) {}
+    Autoplay(Game& game, const Options& options)
+        : game(game), options(options), player(game, setupOf(options)) {
+        player.beforeBot = [this](int32_t frame) { measure(frame); };
+        player.afterBot = [this] { lastCpu = threadCpuMs(); };
+    }
 
     void play() {
         const auto start = std::chrono::steady_clock::now();
@@ -196,26 +100,26 @@ class Autoplay {
     }
 
   private:
-    void playOne(int g) {
-        std::srand(options.seed + unsigned(g));
-        gameNumber = g;
-        hands.clear();
-        hands.emplace_back(*game.player1Keys);
-        hands.emplace_back(*game.player2Keys);
-        frame = 0;
-        gaveUp = false;
-        lastCpu = -1;
-        game.frameHook = [this] { onFrame(); };
-        game.startGame(options.players);
-        for (Hands& h : hands) {
-            h.releaseAll();
-        }
-        const int level = game.levels != nullptr ? game.levels->levelFor(score) : 0;
-        std::printf("game %2d: frames %6d  score %5d  level %2d  %s\n", g + 1, frame, score, level,
-                    gaveUp ? "stopped at the frame limit" : "every trooper died");
+    static AutoPlayer::Setup setupOf(const Options& o) {
+        AutoPlayer::Setup setup;
+        setup.players = o.players;
+        setup.aim = o.bot == "aim";
+        setup.armed = o.armed;
+        setup.frameLimit = o.frameLimit;
+        return setup;
     }
 
-    void onFrame() {
+    void playOne(int g) {
+        gameNumber = g;
+        lastCpu = -1;
+        player.play(options.seed + unsigned(g));
+        const int level = game.levels != nullptr ? game.levels->levelFor(score) : 0;
+        std::printf("game %2d: frames %6d  score %5d  level %2d  %s\n", g + 1, player.frames(),
+                    score, level, player.gaveUp() ? "stopped at the frame limit" : "every trooper died");
+    }
+
+    // The work since the bot last pressed its keys, and the screen as shown.
+    void measure(int32_t frame) {
         const double now = threadCpuMs();
         if (lastCpu >= 0) {
             record(now - lastCpu);
@@ -223,40 +127,6 @@ class Autoplay {
         if (gameNumber == 0 && frame == options.shotFrame && !options.shotFile.empty()) {
             SDL_SaveBMP(screen->getSurface(), options.shotFile.c_str());
         }
-        ++frame;
-        if (frame > options.frameLimit && !gaveUp) {
-            pushKey(SDLK_ESCAPE, true);
-            pushKey(SDLK_ESCAPE, false);
-            gaveUp = true;
-        }
-        if (options.armed) {
-            rearm();
-        }
-        if (options.bot == "aim") {
-            steer();
-        }
-        lastCpu = threadCpuMs();
-    }
-
-    void steer() {
-        size_t i = 0;
-        game.troopers->forEachItem([&](Linkable& item) {
-            const auto& trooper = static_cast<const Soldier&>(item);
-            if (i < hands.size() && trooper.isAlive()) {
-                aim(trooper, *game.aliens, hands[trooper.getSide()]);
-            }
-            ++i;
-        });
-    }
-
-    void rearm() {
-        game.troopers->forEachItem([this](Linkable& item) {
-            Gun& gun = static_cast<Soldier&>(item).getGun();
-            if (gun.getKind() == Gun::kRifle) {
-                nextWeapon = nextWeapon % Gun::kGrenades + 1;
-                gun.setKind(nextWeapon);
-            }
-        });
     }
 
     void record(double ms) {
@@ -283,11 +153,8 @@ class Autoplay {
 
     Game& game;
     const Options& options;
-    std::vector<Hands> hands;
+    AutoPlayer player;
     int gameNumber = 0;
-    int frame = 0;
-    int32_t nextWeapon = 0;
-    bool gaveUp = false;
     double lastCpu = -1;
     std::vector<double> frameMs;
     double slowest = -1;

@@ -26,6 +26,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "bench/AutoPlayer.h"
 #include "bench/Measure.h"
 #include "app/Game.h"
 #include "app/Globals.h"
@@ -95,18 +96,9 @@ double processCpuMs() {
     return ticks * 1e3 / double(sysconf(_SC_CLK_TCK));
 }
 
-void pushKey(SDLKey key, bool down) {
-    SDL_Event event{};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.type = event.type;
-    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = key;
-    SDL_PushEvent(&event);
-}
-
 void pressKey(SDLKey key) {
-    pushKey(key, true);
-    pushKey(key, false);
+    AutoPlayer::pushKey(key, true);
+    AutoPlayer::pushKey(key, false);
 }
 
 // The game's clock, stepped or real, that also runs steps scheduled at a
@@ -208,8 +200,8 @@ class HeavyBench {
     }
 
     static void holdKeys(const GuideKeys& keys, int32_t turn) {
-        pushKey(SDLKey(keys.binding(turn)->key), true);
-        pushKey(SDLKey(keys.binding(GuideKeys::kFire)->key), true);
+        AutoPlayer::pushKey(SDLKey(keys.binding(turn)->key), true);
+        AutoPlayer::pushKey(SDLKey(keys.binding(GuideKeys::kFire)->key), true);
     }
 
     void endPhase(int32_t phase) {
@@ -273,9 +265,9 @@ class HeavyBench {
         measuredSeconds = (wallMs() - wallAtStart) / 1e3;
         if (options.scene == "pause") {
             // Any key held leaves the pause; Escape then ends the game.
-            pushKey(SDLK_SPACE, true);
+            AutoPlayer::pushKey(SDLK_SPACE, true);
             clock.at(clock.now() + kKeyHoldMs, [] {
-                pushKey(SDLK_SPACE, false);
+                AutoPlayer::pushKey(SDLK_SPACE, false);
                 pressKey(SDLK_ESCAPE);
             });
             return;

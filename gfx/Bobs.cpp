@@ -228,14 +228,22 @@ Bob* Bobs::frameAt(int32_t i) const {
     return i >= 0 && i < count ? frames[size_t(i)] : nullptr;
 }
 
-void Bobs::drawAt(int32_t x, int32_t y) {
-    if (Bob* frame = frameAt(current)) {
+void Bobs::drawAt(int32_t x, int32_t y) const {
+    drawFrameAt(current, x, y);
+}
+
+void Bobs::drawOnBackground(int32_t x, int32_t y) const {
+    drawFrameOnBackground(current, x, y);
+}
+
+void Bobs::drawFrameAt(int32_t n, int32_t x, int32_t y) const {
+    if (Bob* frame = frameAt(n)) {
         frame->drawAt(x, y);
     }
 }
 
-void Bobs::drawOnBackground(int32_t x, int32_t y) {
-    if (Bob* frame = frameAt(current)) {
+void Bobs::drawFrameOnBackground(int32_t n, int32_t x, int32_t y) const {
+    if (Bob* frame = frameAt(n)) {
         frame->drawOnBackground(x, y);
     }
 }

@@ -42,8 +42,13 @@ class Bobs : public GBase {
     // Frame i, or null when it is outside the set or was never loaded.
     Bob* frameAt(int32_t i) const;
 
-    void drawAt(int32_t x, int32_t y);
-    void drawOnBackground(int32_t x, int32_t y);
+    // The current frame with its top-left corner at (x, y).
+    void drawAt(int32_t x, int32_t y) const;
+    void drawOnBackground(int32_t x, int32_t y) const;
+    // Frame n instead, leaving the current frame as it is: sprites that share
+    // a set draw their own frames without changing it.
+    void drawFrameAt(int32_t n, int32_t x, int32_t y) const;
+    void drawFrameOnBackground(int32_t n, int32_t x, int32_t y) const;
     // Every frame takes its transparent colour from its own top-left pixel.
     void keyFromCorner();
     void keyFromColor(uint8_t r, uint8_t g, uint8_t b);

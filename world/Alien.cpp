@@ -51,16 +51,20 @@ Alien::Alien(int32_t x, int32_t y, const Soldiers& troopers, const AlienKit& kit
     }
 }
 
-void Alien::draw() {
+void Alien::update() {
     if (!dying) {
         crawl();
-        if (sprites != nullptr) {
-            sprites->setFrame(direction);
-            Move::draw();
-        }
         if (burning) {
             slime.toss(*this, 1);
         }
+    }
+    parts.update();
+    slime.update();
+}
+
+void Alien::draw() const {
+    if (!dying) {
+        drawFrame(direction);
     }
     parts.draw();
     slime.draw();

@@ -19,8 +19,11 @@ class Alien : public Move {
     // are replaced. troopers is not owned.
     Alien(int32_t x, int32_t y, const Soldiers& troopers, const AlienKit& kit);
 
-    // Moves (once per frame, after everything else is drawn), then draws.
-    void draw() override;
+    // Walks toward the nearest trooper (away while burning, shedding fire),
+    // and moves its debris; aliens are the last to move in a frame.
+    void update() override;
+    // The alien (unless dying), then its debris.
+    void draw() const override;
     // Burns, lets its debris settle, and removes itself once it has died and
     // the debris has landed: the alien no longer exists afterwards.
     void afterAct() override;
@@ -28,7 +31,7 @@ class Alien : public Move {
     void registerIn(Collision& map) override;
     // Shots hurt it; never used up.
     bool collide(Move& other) override;
-    void addLights(Light&) override {}
+    void addLights(Light&) const override {}
 
     const Meter& getHealth() const { return health; }
     bool isHeld() const { return held; }

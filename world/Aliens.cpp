@@ -52,11 +52,10 @@ void Aliens::spawn() {
     append(new Alien(kMadeAt, kMadeAt, troopers, kit), kKindAlien);
 }
 
-void Aliens::drawFrame() {
+void Aliens::drawFrame() const {
     forEachDraw();
     scoreDisplay.draw(score);
     if (levelTags != nullptr) {
-        levelTags->setFrame(levels != nullptr ? levels->levelFor(score) : 0);
-        levelTags->drawAt(kTagX, kTagY);
+        levelTags->drawFrameAt(levels != nullptr ? levels->levelFor(score) : 0, kTagX, kTagY);
     }
 }

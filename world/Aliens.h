@@ -23,8 +23,8 @@ class Aliens : public GLinkedList {
 
     // One more alien at a screen edge, unless 200 are alive.
     void spawn();
-    // Every alien moves and draws itself; then the score and the level tag.
-    void drawFrame();
+    // Every alien draws itself; then the score and the level tag.
+    void drawFrame() const;
 
     static constexpr int32_t kMaxAliens = 200;
     static constexpr int32_t kLastLevel = 25;

@@ -41,7 +41,7 @@ int32_t BarGauge::frameAt(int32_t i) const {
     return std::min(i / segment, frames - 1);
 }
 
-void BarGauge::draw(int32_t v) {
+void BarGauge::draw(int32_t v) const {
     const Bob* first = sprites != nullptr ? sprites->frameAt(0) : nullptr;
     // A frame of no width would never get the bar any longer.
     if (first == nullptr || first->getWidth() <= 0) {
@@ -53,7 +53,6 @@ void BarGauge::draw(int32_t v) {
     const int64_t visibleEnd = screen != nullptr ? int64_t{screen->getWidth()} - x : INT32_MAX;
     const int64_t end = std::min<int64_t>(pixels(v), visibleEnd);
     for (int64_t i = 0; i < end; i += step) {
-        sprites->setFrame(frameAt(static_cast<int32_t>(i)));
-        sprites->drawAt(x + static_cast<int32_t>(i), y);
+        sprites->drawFrameAt(frameAt(static_cast<int32_t>(i)), x + static_cast<int32_t>(i), y);
     }
 }

@@ -21,7 +21,7 @@ class BarGauge {
     void setLength(int32_t pixels) { length = pixels; }
 
     // Draws the bar for value v on the screen.
-    void draw(int32_t v);
+    void draw(int32_t v) const;
     // How many pixels long the bar is for value v.
     int32_t pixels(int32_t v) const;
     // The frame of the piece that starts i pixels along the bar.

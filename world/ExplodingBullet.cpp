@@ -47,14 +47,13 @@ bool ExplodingBullet::collide(Move&) {
     return false;
 }
 
-void ExplodingBullet::draw() {
-    if (exploded && sprites != nullptr) {
-        sprites->setFrame(explosionFrame);
-        Move::draw();
+void ExplodingBullet::draw() const {
+    if (exploded) {
+        drawFrame(explosionFrame);
     }
 }
 
-void ExplodingBullet::addLights(Light& lights) {
+void ExplodingBullet::addLights(Light& lights) const {
     if (exploded && lights.isOn()) {
         lights.roundLight(x >> 1, y >> 1, (kGlowStart - kGlowShrink * explosionFrame) / 2, 255, 150,
                           0);

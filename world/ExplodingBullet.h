@@ -10,11 +10,11 @@ class ExplodingBullet : public Bullet {
   public:
     ExplodingBullet(int32_t x, int32_t y, int32_t d, const TrooperKit& kit);
 
-    void draw() override;
+    void draw() const override;
     void act(Collision& map) override;
     // A hit sets the bullet off; never used up by it.
     bool collide(Move& other) override;
-    void addLights(Light& lights) override;
+    void addLights(Light& lights) const override;
 
     bool hasExploded() const { return exploded; }
     int32_t getExplosionFrame() const { return explosionFrame; }

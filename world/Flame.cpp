@@ -1,5 +1,6 @@
 #include "world/Flame.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "gfx/Bobs.h"
@@ -8,7 +9,6 @@
 #include "world/TrooperKit.h"
 
 namespace {
-constexpr int32_t kDefaultFrames = 8;
 constexpr int32_t kEmberRed = 180;
 // Older embers burn yellower.
 constexpr int32_t kEmberGreenPerFrame = 16;
@@ -31,20 +31,34 @@ void Flame::act(Collision& map) {
     }
 }
 
-void Flame::draw() {
-    if ((std::rand() & 1) != 0 || sprites == nullptr) {
-        return;
-    }
-    sprites->setFrame(age);
-    Move::draw();
-}
-
-void Flame::addLights(Light& lights) {
+// The embers take their random numbers whether or not "High detail" shows
+// them, so that a game takes the same random turns with light and without.
+void Flame::updateLights() {
     for (int32_t i = 0; i < age; ++i) {
         const int32_t ex = x + age + std::rand() % (2 * age);
         const int32_t ey = y + age + std::rand() % (2 * age);
-        if (lights.isOn()) {
-            lights.spark(ex >> 1, ey >> 1, kEmberRed, kEmberGreenPerFrame * age, 0);
+        if (size_t(i) < embers.size()) {
+            embers[size_t(i)] = {ex, ey};
         }
+    }
+}
+
+void Flame::update() {
+    shown = (std::rand() & 1) == 0;
+}
+
+void Flame::draw() const {
+    if (shown) {
+        drawFrame(age);
+    }
+}
+
+void Flame::addLights(Light& lights) const {
+    if (!lights.isOn()) {
+        return;
+    }
+    const size_t count = std::min(size_t(age), embers.size());
+    for (size_t i = 0; i < count; ++i) {
+        lights.spark(embers[i].x >> 1, embers[i].y >> 1, kEmberRed, kEmberGreenPerFrame * age, 0);
     }
 }

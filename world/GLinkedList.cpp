@@ -16,9 +16,6 @@ void GLinkedList::forEachReadControls() {
     forEachItem([](Linkable& item) { item.readControls(); });
 }
 
-void GLinkedList::forEachDraw() {
-    forEachItem([](Linkable& item) { item.draw(); });
-}
 
 void GLinkedList::forEachAfterAct() {
     forEachItemRemovalSafe([](Linkable& item) { item.afterAct(); });
@@ -32,8 +29,20 @@ void GLinkedList::forEachAct(Collision& map) {
     forEachItemRemovalSafe([&map](Linkable& item) { item.act(map); });
 }
 
-void GLinkedList::forEachAddLights(Light& lights) {
-    forEachItem([&lights](Linkable& item) { item.addLights(lights); });
+void GLinkedList::forEachUpdateLights() {
+    forEachItem([](Linkable& item) { item.updateLights(); });
+}
+
+void GLinkedList::forEachUpdate() {
+    forEachItem([](Linkable& item) { item.update(); });
+}
+
+void GLinkedList::forEachDraw() const {
+    forEachItem([](const Linkable& item) { item.draw(); });
+}
+
+void GLinkedList::forEachAddLights(Light& lights) const {
+    forEachItem([&lights](const Linkable& item) { item.addLights(lights); });
 }
 
 Move* GLinkedList::nearestTo(const LinkablePoint& object) const {

@@ -9,18 +9,21 @@ class Move;
 
 // The list of game objects: passes key events on to its items and offers the
 // whole-list passes the frame loop is built from. Only the afterAct and act
-// passes let an item remove itself.
+// passes let an item remove itself; the draw and light passes change nothing
+// but pixels.
 class GLinkedList : public LinkedList {
   public:
     void keyDown(int32_t key) override;
     void keyUp(int32_t key) override;
 
     void forEachReadControls();
-    void forEachDraw();
     void forEachAfterAct();
     void forEachRegister(Collision& map);
     void forEachAct(Collision& map);
-    void forEachAddLights(Light& lights);
+    void forEachUpdateLights();
+    void forEachUpdate();
+    void forEachDraw() const;
+    void forEachAddLights(Light& lights) const;
 
     // The moving object nearest to the given point by Manhattan distance, or
     // null when none lies closer than kNearestLimit. Ties go to the earlier one.

@@ -74,15 +74,11 @@ bool Granade::collide(Move&) {
     return false;
 }
 
-void Granade::draw() {
-    if (sprites == nullptr) {
-        return;
-    }
-    sprites->setFrame(exploded ? timer : 0);
-    Move::draw();
+void Granade::draw() const {
+    drawFrame(exploded ? timer : 0);
 }
 
-void Granade::addLights(Light& lights) {
+void Granade::addLights(Light& lights) const {
     if (!exploded && lights.isOn()) {
         lights.roundLight(x >> 1, y >> 1, kGlowRadius, 120, 120, 0);
     }

@@ -11,14 +11,14 @@ class Granade : public Move {
   public:
     Granade(int32_t x, int32_t y, int32_t d, int32_t generation, const TrooperKit& kit);
 
-    void draw() override;
+    void draw() const override;
     // Flies or explodes; puts its fragments into its own list just before
     // itself, so they first act in the next frame; removes itself when done.
     void act(Collision& map) override;
     // Touching anything sets it off; never used up by it.
     bool collide(Move& other) override;
     // Glows while in flight.
-    void addLights(Light& lights) override;
+    void addLights(Light& lights) const override;
 
     bool hasExploded() const { return exploded; }
     int32_t getGeneration() const { return generation; }

@@ -20,13 +20,19 @@ class Linkable : public GBase {
     virtual void readControls() {}
     virtual void keyDown(int32_t) {}
     virtual void keyUp(int32_t) {}
-    virtual void draw() {}
+    // Draws and changes nothing but pixels.
+    virtual void draw() const {}
     virtual void afterAct() {}
     virtual void registerIn(Collision&) {}
     virtual void act(Collision&) {}
     // True when the contact uses this object up.
     virtual bool collide(Move&) { return false; }
-    virtual void addLights(Light&) {}
+    // Adds light and changes nothing but pixels.
+    virtual void addLights(Light&) const {}
+    // The rest of the frame's change: what the light pass will show, then
+    // what the sprites will.
+    virtual void updateLights() {}
+    virtual void update() {}
 
     // Takes the item out of its list and deletes it: the object no longer
     // exists afterwards. An item that is in no list is left alone.

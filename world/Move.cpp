@@ -69,9 +69,15 @@ int32_t Move::screenHeight() {
     return screen != nullptr ? screen->getHeight() : kPlayfieldHeight;
 }
 
-void Move::draw() {
+void Move::draw() const {
     if (sprites != nullptr) {
-        sprites->drawAt(x - halfWidth, y - halfHeight);
+        drawFrame(sprites->getFrame());
+    }
+}
+
+void Move::drawFrame(int32_t n) const {
+    if (sprites != nullptr) {
+        sprites->drawFrameAt(n, x - halfWidth, y - halfHeight);
     }
 }
 
@@ -100,7 +106,7 @@ bool Move::collide(Move&) {
     return false;
 }
 
-void Move::addLights(Light& lights) {
+void Move::addLights(Light& lights) const {
     if (lights.isOn()) {
         lights.spark(x >> 1, y >> 1, 255, 255, 255);
     }

@@ -11,14 +11,19 @@ class Bobs;
 // power-ups, projectiles and particles. It moves either by a heading (one of
 // the 32 table directions) and a speed, or by a velocity slowed by friction.
 //
-// The frame loop drives game objects through Linkable's operations:
+// The frame loop drives game objects through Linkable's operations, the
+// world's changes first, then the pictures:
 //   readControls  troopers only, before anything acts
-//   draw          the sprite passes, after the background and the lights
-//   afterAct      troopers and aliens after drawing, and tossers: leave marks
 //   registerIn    aliens and power-ups, right after the map is cleared
 //   act           troopers, and guns for their projectiles, after registering
 //   collide       the collision map, when a lookup meets another object
-//   addLights     the light passes, before the sprites
+//   afterAct      troopers and aliens after acting, and tossers: leave marks
+//   updateLights  troopers and their projectiles, after afterAct: what the
+//                 light pass shows
+//   update        power-ups, troopers with their projectiles, then aliens:
+//                 what the sprite pass shows
+//   addLights     the light passes, after the background; change nothing
+//   draw          the sprite passes, after the lights; change nothing
 class Move : public LinkablePoint {
   public:
     // Heading mode.
@@ -27,7 +32,7 @@ class Move : public LinkablePoint {
     Move(int32_t x, int32_t y, int32_t vx, int32_t vy, int32_t friction);
 
     // Draws the current frame of the sprite set centred on the object.
-    void draw() override;
+    void draw() const override;
     // Stamps the current frame into the background picture.
     void afterAct() override;
     // Paints the object's box into the map.
@@ -36,7 +41,7 @@ class Move : public LinkablePoint {
     void act(Collision& map) override;
     bool collide(Move& other) override;
     // A white spark at the centre while "High detail" is on.
-    void addLights(Light& lights) override;
+    void addLights(Light& lights) const override;
 
     // Takes the sprite set (not owned) and the half sizes from its frame 0.
     void setSprites(Bobs* set);
@@ -96,6 +101,9 @@ class Move : public LinkablePoint {
     static constexpr int32_t kPlayfieldHeight = 480;
 
   protected:
+    // Frame n of the sprite set centred on the object.
+    void drawFrame(int32_t n) const;
+
     int32_t speed = 0;
     int32_t friction = 0;
     int32_t halfWidth = 0;

@@ -23,6 +23,8 @@ PowerUp::PowerUp(Bobs* set, Sounds* sounds)
     setSprites(set);
     spawnX = x;
     spawnY = y;
+    lightX = x;
+    lightY = y;
     playSound(kAppears);
 }
 
@@ -32,13 +34,17 @@ void PowerUp::playSound(int32_t i) {
     }
 }
 
-void PowerUp::draw() {
+void PowerUp::update() {
+    pulse = pulse > kPulseLast ? 0 : pulse + kPulseStep;
+    ++age;
+    lightX = x;
+    lightY = y;
     stepAndBounce();
-    if (sprites != nullptr) {
-        // The flame thrower's second frame is never shown.
-        sprites->setFrame(0);
-        Move::draw();
-    }
+}
+
+void PowerUp::draw() const {
+    // The flame thrower's second frame is never shown.
+    drawFrame(0);
 }
 
 void PowerUp::registerIn(Collision& map) {
@@ -60,21 +66,20 @@ bool PowerUp::collide(Move& other) {
     return true;
 }
 
-void PowerUp::addLights(Light& lights) {
-    pulse = pulse > kPulseLast ? 0 : pulse + kPulseStep;
-    if (lights.isOn()) {
-        addGlow(lights);
-        if (flash != 0) {
-            lights.roundLight(spawnX >> 1, spawnY >> 1, flash / 2, 255, 255, 100);
-        }
+void PowerUp::addLights(Light& lights) const {
+    if (!lights.isOn()) {
+        return;
     }
-    flash = 0;
+    addGlow(lights);
+    if (age == 1) {
+        lights.roundLight(spawnX >> 1, spawnY >> 1, kFlashRadius / 2, 255, 255, 100);
+    }
 }
 
 // A blue glow that swells and shrinks, then a beam that turns once round.
-void PowerUp::addGlow(Light& lights) {
-    const int32_t cx = x >> 1;
-    const int32_t cy = y >> 1;
+void PowerUp::addGlow(Light& lights) const {
+    const int32_t cx = lightX >> 1;
+    const int32_t cy = lightY >> 1;
     if (pulse > kBeamFrom) {
         lights.coneLight(cx, cy, kBeamRadius, (pulse - (kBeamFrom + 1)) / 2, kBeamWidth, 100, 200,
                          200);

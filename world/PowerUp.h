@@ -15,17 +15,19 @@ class PowerUp : public Move {
     // and not owned; either may be null.
     PowerUp(Bobs* set, Sounds* sounds);
 
-    // Drifts, then draws its first frame.
-    void draw() override;
+    // Pulses and drifts.
+    void update() override;
+    // Its first frame.
+    void draw() const override;
     // A box half as large again as the picture, so troopers reach it early.
     void registerIn(Collision& map) override;
     // Takes half of what hit it as its own motion; a trooper uses it up, and
     // then it removes itself: the power-up no longer exists afterwards.
     bool collide(Move& other) override;
-    void addLights(Light& lights) override;
+    // The glow or beam, and a flash in the frame it appears.
+    void addLights(Light& lights) const override;
 
     int32_t getPulse() const { return pulse; }
-    int32_t getFlash() const { return flash; }
 
     static constexpr int32_t kDrift = 10;
     static constexpr int32_t kFriction = 2;
@@ -36,12 +38,17 @@ class PowerUp : public Move {
     static constexpr int32_t kAppears = 2;
 
   private:
-    void addGlow(Light& lights);
+    void addGlow(Light& lights) const;
     void playSound(int32_t i);
 
     Sounds* sounds;
     int32_t pulse = 0;
-    int32_t flash = kFlashRadius;
+    // Frames updated, the one it appeared in counting 1.
+    int32_t age = 0;
     int32_t spawnX;
     int32_t spawnY;
+    // Where the light is: the place before this frame's drift, as the light
+    // has always trailed the picture by one drift.
+    int32_t lightX;
+    int32_t lightY;
 };

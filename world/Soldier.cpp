@@ -85,6 +85,12 @@ void Soldier::readControls() {
 }
 
 void Soldier::act(Collision& map) {
+    // The glow of the last hurt thins out. It counts down here, before the
+    // trooper can be hurt anew, so the light pass shows the count this
+    // frame's hurt left.
+    if (hurtTimer > 0) {
+        --hurtTimer;
+    }
     // Applied even when dead: the body keeps what the controls were.
     if (left) {
         turnLeft(1);
@@ -190,7 +196,33 @@ void Soldier::afterAct() {
     }
 }
 
-void Soldier::draw() {
+// The random numbers go in the order a game has always drawn them: the
+// flash, the sparks, then the embers of every flame in flight; and every
+// trooper's before any trooper's flames flicker in update.
+void Soldier::updateLights() {
+    shapeMuzzleFlash();
+    throwSparks();
+    if (!isAlive()) {
+        ++deathCounter;
+    }
+    sparks.updateSparks();
+    gun.forEachUpdateLights();
+}
+
+void Soldier::update() {
+    blood.update();
+    bodyParts.update();
+    gun.forEachUpdate();
+    if (!isAlive()) {
+        return;
+    }
+    if (gun.getKind() != Gun::kRifle) {
+        weaponBar.setFixedFrame(gun.getKind() - 1);
+    }
+    chooseSprites();
+}
+
+void Soldier::draw() const {
     blood.draw();
     bodyParts.draw();
     gun.forEachDraw();
@@ -199,13 +231,10 @@ void Soldier::draw() {
     }
     healthBar.draw(health.getValue());
     if (gun.getKind() != Gun::kRifle) {
-        weaponBar.setFixedFrame(gun.getKind() - 1);
         weaponBar.draw(gun.getAmmunition().getValue());
     }
-    chooseSprites();
     if (sprites != nullptr) {
-        sprites->setFrame(direction);
-        sprites->drawAt(x - kHalfSize, y - kHalfSize);
+        sprites->drawFrameAt(direction, x - kHalfSize, y - kHalfSize);
     }
 }
 
@@ -225,44 +254,54 @@ void Soldier::chooseSprites() {
     setHalfSize(kHalfSize, kHalfSize);
 }
 
-void Soldier::addLights(Light& lights) {
+void Soldier::addLights(Light& lights) const {
     addHurtGlow(lights);
     addMuzzleFlash(lights);
-    throwSparks();
-    if (!isAlive()) {
-        if (lights.isOn()) {
-            lights.ringLight(x >> 1, y >> 1, (15 * deathCounter) / 2, deathCounter, 200, 50, 50);
-        }
-        ++deathCounter;
-    } else {
+    if (isAlive()) {
         addTorch(lights);
+    } else {
+        addDeathRing(lights);
     }
-    sparks.drawLights(lights);
+    sparks.addLights(lights);
     gun.forEachAddLights(lights);
 }
 
 // A red ring that widens from the trooper while it thins out.
-void Soldier::addHurtGlow(Light& lights) {
-    if (hurtTimer == 0) {
+void Soldier::addHurtGlow(Light& lights) const {
+    if (hurtTimer == 0 || !lights.isOn()) {
         return;
     }
-    if (lights.isOn()) {
-        lights.ringLight(x >> 1, y >> 1, (15 * (11 - hurtTimer)) / 2, (3 * hurtTimer) / 2, 200, 50,
-                         50);
-    }
-    --hurtTimer;
+    lights.ringLight(x >> 1, y >> 1, (15 * (11 - hurtTimer)) / 2, (3 * hurtTimer) / 2, 200, 50, 50);
 }
 
-void Soldier::addMuzzleFlash(Light& lights) {
-    if (!flashShown || !fire) {
+// The flash of the frame before shows while the trigger is held: the rifle
+// flashes every other frame.
+void Soldier::shapeMuzzleFlash() {
+    muzzle.lit = flashShown && fire;
+    if (!muzzle.lit) {
         return;
     }
-    const int32_t cone = directions().sub(direction, 5 - std::rand() % 3);
-    const int32_t width = 4 + std::rand() % 4;
-    const int32_t red = 150 + std::rand() % 105;
-    if (lights.isOn()) {
-        lights.coneLight(muzzleX() >> 1, muzzleY() >> 1, 12, cone, width, red, 100, 0);
+    muzzle.cone = directions().sub(direction, 5 - std::rand() % 3);
+    muzzle.width = 4 + std::rand() % 4;
+    muzzle.red = 150 + std::rand() % 105;
+}
+
+void Soldier::addMuzzleFlash(Light& lights) const {
+    if (!muzzle.lit || !lights.isOn()) {
+        return;
     }
+    lights.coneLight(muzzleX() >> 1, muzzleY() >> 1, 12, muzzle.cone, muzzle.width, muzzle.red, 100,
+                     0);
+}
+
+// A red ring that widens with every frame since the death, this one
+// included: the counter has already counted it.
+void Soldier::addDeathRing(Light& lights) const {
+    if (!lights.isOn()) {
+        return;
+    }
+    const int32_t frames = deathCounter - 1;
+    lights.ringLight(x >> 1, y >> 1, (15 * frames) / 2, frames, 200, 50, 50);
 }
 
 void Soldier::throwSparks() {
@@ -296,7 +335,7 @@ void Soldier::throwSparks() {
 
 // The helmet lamp: ahead of the trooper while it walks, along the barrel
 // while it fires.
-void Soldier::addTorch(Light& lights) {
+void Soldier::addTorch(Light& lights) const {
     if (!lights.isOn()) {
         return;
     }

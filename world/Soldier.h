@@ -25,15 +25,23 @@ class Soldier : public Move {
 
     // Reads the player's bindings into the five controls; nothing when dead.
     void readControls() override;
-    void draw() override;
-    // Lets the debris settle into stains; removes a dead trooper whose debris
-    // has all landed: the trooper no longer exists afterwards.
-    void afterAct() override;
     // Turns, walks, flies its shots, fires, and meets what its body touches.
     void act(Collision& map) override;
     // Aliens hurt, power-ups give; never used up.
     bool collide(Move& other) override;
-    void addLights(Light& lights) override;
+    // Lets the debris settle into stains; removes a dead trooper whose debris
+    // has all landed: the trooper no longer exists afterwards.
+    void afterAct() override;
+    // Shapes the muzzle flash, throws and flies the sparks, counts the
+    // frames since death and scatters the flames' embers.
+    void updateLights() override;
+    // Flies the debris, flickers the flames and picks this frame's picture.
+    void update() override;
+    // The hurt glow, the muzzle flash, the helmet lamp or the death ring,
+    // the sparks and the shots' light.
+    void addLights(Light& lights) const override;
+    // Debris, shots, then a living trooper's bars and itself.
+    void draw() const override;
 
     // The death sequence; nothing for a trooper already dead.
     void kill();
@@ -70,13 +78,24 @@ class Soldier : public Move {
     static constexpr int32_t kMuzzleReach = 12;
 
   private:
+    // The muzzle flash of this frame, shaped at random whether or not the
+    // light shows it, so that a game takes the same random turns either way.
+    struct MuzzleFlash {
+        bool lit = false;
+        int32_t cone = 0;
+        int32_t width = 0;
+        int32_t red = 0;
+    };
+
     void hurtBy(Move& alien);
     void chooseSprites();
     Bobs* walkSet() const;
-    void addHurtGlow(Light& lights);
-    void addMuzzleFlash(Light& lights);
+    void shapeMuzzleFlash();
     void throwSparks();
-    void addTorch(Light& lights);
+    void addHurtGlow(Light& lights) const;
+    void addMuzzleFlash(Light& lights) const;
+    void addDeathRing(Light& lights) const;
+    void addTorch(Light& lights) const;
 
     const TrooperKit& kit;
     Meter health;
@@ -94,6 +113,7 @@ class Soldier : public Move {
     Tosser bodyParts;
     Gun gun;
     bool flashShown = false;
+    MuzzleFlash muzzle;
     int32_t hurtTimer = 0;
     int32_t deathCounter = 0;
     int32_t walkFrame = 0;

@@ -95,42 +95,53 @@ void Tosser::tossInDirection(int32_t x, int32_t y, int32_t direction, int32_t sp
     }
 }
 
-void Tosser::drawCentred(Bobs& set, const Move& particle, bool intoBackground) {
+void Tosser::drawCentred(const Bobs& set, const Move& particle, bool intoBackground) {
     const Bob* first = set.frameAt(0);
     if (first == nullptr) {
         return;
     }
-    set.setFrame(particle.getDirection());
     const int32_t left = particle.x - first->getWidth() / 2;
     const int32_t top = particle.y - first->getHeight() / 2;
     if (intoBackground) {
-        set.drawOnBackground(left, top);
+        set.drawFrameOnBackground(particle.getDirection(), left, top);
     } else {
-        set.drawAt(left, top);
+        set.drawFrameAt(particle.getDirection(), left, top);
     }
 }
 
-void Tosser::draw() {
-    forEachParticle(*this, [this](Move& particle) {
+void Tosser::update() {
+    forEachParticle(*this, [](Move& particle) {
         if (!particle.isStill()) {
             particle.stepAndBounce();
-        }
-        if (flying != nullptr) {
-            drawCentred(*flying, particle, false);
         }
     });
 }
 
-void Tosser::drawLights(Light& light) {
-    forEachParticle(*this, [this, &light](Move& particle) {
+void Tosser::updateSparks() {
+    // A spark that stopped in the last step was shown once more where it
+    // stopped; it goes out now.
+    forEachParticle(*this, [](Move& particle) {
         if (particle.isStill()) {
             particle.removeSelf();
-            return;
+        } else {
+            particle.stepAndBounce();
         }
-        particle.stepAndBounce();
-        if (light.isOn()) {
-            light.spark(particle.x >> 1, particle.y >> 1, red, green, blue);
-        }
+    });
+}
+
+void Tosser::draw() const {
+    if (flying == nullptr) {
+        return;
+    }
+    forEachParticle(*this, [this](const Move& particle) { drawCentred(*flying, particle, false); });
+}
+
+void Tosser::addLights(Light& light) const {
+    if (!light.isOn()) {
+        return;
+    }
+    forEachParticle(*this, [this, &light](const Move& particle) {
+        light.spark(particle.x >> 1, particle.y >> 1, red, green, blue);
     });
 }
 

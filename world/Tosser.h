@@ -29,10 +29,15 @@ class Tosser : public LinkedList {
     // Throws count frameless particles from (x, y) along a table direction.
     void tossInDirection(int32_t x, int32_t y, int32_t direction, int32_t speed, int32_t count);
 
-    // Moves every flying particle and draws every particle on the screen.
-    void draw();
-    // Moves every flying particle and lights it up; drops the stopped ones.
-    void drawLights(Light& light);
+    // Moves every flying particle one step; the stopped ones wait for settle.
+    void update();
+    // For glowing debris: drops the particles that had stopped and moves the
+    // rest one step.
+    void updateSparks();
+    // Draws every particle on the screen.
+    void draw() const;
+    // Lights up every particle of glowing debris.
+    void addLights(Light& light) const;
     // Turns stopped particles into stains; true once no particle is left.
     bool settle();
 
@@ -53,7 +58,7 @@ class Tosser : public LinkedList {
     static int32_t randomAround(int32_t range);
     // Draws the particle's frame of set centred on it, on the screen or into
     // the background picture.
-    static void drawCentred(Bobs& set, const Move& particle, bool intoBackground);
+    static void drawCentred(const Bobs& set, const Move& particle, bool intoBackground);
     void throwParticle(int32_t x, int32_t y, int32_t vx, int32_t vy, int32_t frame, Bobs* set);
 
     int32_t frameCounter = 0;

@@ -3,7 +3,6 @@
 // aliens speed up with the score. Time passes only when the frame timer
 // sleeps, and Escape arrives as a real SDL key event from the frame hook.
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
@@ -20,7 +19,7 @@
 #include "gfx/Font.h"
 #include "ui/Menu.h"
 #include "ui/MenuItem.h"
-#include "support/TempDir.h"
+#include "support/LoadedGame.h"
 #include "world/Aliens.h"
 #include "world/PowerUps.h"
 #include "world/Soldier.h"
@@ -50,30 +49,15 @@ void pressEscape() {
 class GameSessionTest : public testing::Test {
   protected:
     static void SetUpTestSuite() {
-        work = new TempDir();
-        for (const char* dir : {"pics", "sounds", "music"}) {
-            std::filesystem::create_directory_symlink(std::filesystem::path(KRAVEX_DATA_DIR) / dir,
-                                                      work->path() / dir);
-        }
-        std::filesystem::create_directory(work->path() / "dat");
-        here = new WorkingDir(work->path());
-        game = new Game();
-        game->clock = &clock;
-        ready = game->init(kWindowModeWindow) && game->load(16);
+        loaded = new LoadedGame();
+        game = &loaded->get();
     }
     static void TearDownTestSuite() {
-        delete game;
-        // The last game's playfield picture goes with the game, while SDL runs.
+        delete loaded;
+        // The last game's playfield picture went with the game.
         EXPECT_EQ(background, nullptr);
-        if (audioOpen != 0) {
-            Mix_CloseAudio();
-            audioOpen = 0;
-        }
-        SDL_Quit();
-        delete here;
-        delete work;
     }
-    void SetUp() override { ASSERT_TRUE(ready); }
+    void SetUp() override { ASSERT_TRUE(loaded->isReady()); }
 
     // Plays one game. onFrame sees the number of the frame about to run and
     // answers whether to press Escape in it; returns how many frames ran.
@@ -99,11 +83,8 @@ class GameSessionTest : public testing::Test {
 
     static int alienInterval() { return game->session->event(0)->interval; }
 
-    static inline TempDir* work = nullptr;
-    static inline WorkingDir* here = nullptr;
+    static inline LoadedGame* loaded = nullptr;
     static inline Game* game = nullptr;
-    static inline SteppedClock clock;
-    static inline bool ready = false;
 };
 
 TEST_F(GameSessionTest, EscapeEndsTheGameOnceTheDeadTroopersDebrisHasSettled) {
@@ -236,6 +217,7 @@ TEST_F(GameSessionTest, TheMainMenuLetsTheLastGamePictureFlowOff) {
     play(1, [](int frame) { return frame == 1; });
     ASSERT_FALSE(game->fader->isFinished()) << "a game's end starts the flow";
     // Three seconds of menu, far more than the picture needs to fall.
+    SteppedClock& clock = loaded->frameClock();
     clock.at(clock.now() + 3000, [] { pressEscape(); });
     game->mainMenuPass();
     clock.clearSteps();
@@ -248,6 +230,7 @@ TEST_F(GameSessionTest, TheMainMenuLetsTheLastGamePictureFlowOff) {
 // An Escape that comes after the last frame of a game has read its keys is
 // no Escape for the main menu that follows.
 TEST_F(GameSessionTest, AnEscapeAsTheGameEndsDoesNotLeaveTheMainMenu) {
+    SteppedClock& clock = loaded->frameClock();
     game->phaseHook = [](int32_t phase) {
         if (phase == Game::kPhaseFlipped) {
             pressEscape();
@@ -264,6 +247,7 @@ TEST_F(GameSessionTest, AnEscapeAsTheGameEndsDoesNotLeaveTheMainMenu) {
 }
 
 TEST_F(GameSessionTest, TheKeyScreensLastLineLeadsToTheMainMenu) {
+    SteppedClock& clock = loaded->frameClock();
     constexpr int kSetKeys = 5;
     constexpr int kSetupItems = 6;
     constexpr int kKeyItems = 11;

@@ -169,7 +169,7 @@ TEST_F(AlienDebris, ADeadAlienScoresOnlyWhenItLeavesOnceItsDebrisHasLanded) {
     int frames = 0;
     while (!aliens.isEmpty() && frames < 200) {
         ++frames;
-        aliens.drawFrame();
+        aliens.forEachUpdate();
         const bool landed = alien.getParts().isEmpty() && alien.getSlime().isEmpty();
         EXPECT_EQ(score, 0);
         aliens.forEachAfterAct();

@@ -28,7 +28,7 @@ class Item : public Move {
 
     void act(Collision&) override { perform(); }
     void afterAct() override { perform(); }
-    void draw() override { log.push_back(name); }
+    void draw() const override { log.push_back(name); }
     void readControls() override { log.push_back(name); }
     void keyDown(int32_t key) override { log.push_back(name + " down " + std::to_string(key)); }
     void keyUp(int32_t key) override { log.push_back(name + " up " + std::to_string(key)); }

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "gfx/Light.h"
 #include "world/Move.h"
 #include "world/Tosser.h"
 #include "world/WorldPictures.h"
@@ -132,7 +131,7 @@ TEST_F(Tossers, AParticleThrownAtTheEdgeBouncesBackAndNeverLeaves) {
         for (Move* p : particles(parts)) {
             before.push_back(p->getVx());
         }
-        parts.draw();
+        parts.update();
         size_t i = 0;
         for (Move* p : particles(parts)) {
             ASSERT_GE(p->x, 17);
@@ -179,7 +178,7 @@ TEST_F(Tossers, OnlyParticlesThatHaveStoppedAreSettled) {
     EXPECT_EQ(blood.count(), flying);
     // Spread 8 and friction 2: every drop has stopped within 8 frames.
     for (int frame = 0; frame < 8; ++frame) {
-        blood.draw();
+        blood.update();
     }
     EXPECT_FALSE(blood.settle());
     EXPECT_TRUE(blood.settle());
@@ -188,12 +187,11 @@ TEST_F(Tossers, OnlyParticlesThatHaveStoppedAreSettled) {
 
 TEST_F(Tossers, LightParticlesFlyUntilTheyStopAndAreThenDropped) {
     std::srand(11);
-    Light light;
     Tosser sparks(4, 5, 180, 90, 0);
     sparks.tossInDirection(320, 240, 8, 10, 10);
     std::vector<int> counts;
     for (int frame = 0; frame < 8; ++frame) {
-        sparks.drawLights(light);
+        sparks.updateSparks();
         counts.push_back(sparks.count());
         for (Move* p : particles(sparks)) {
             ASSERT_GE(p->x, 0);
@@ -209,21 +207,16 @@ TEST_F(Tossers, LightParticlesFlyUntilTheyStopAndAreThenDropped) {
     EXPECT_EQ(litBackgroundPixels(), 0) << "light particles leave no marks";
 }
 
-TEST_F(Tossers, LightParticlesMoveTheSameWithTheLightSwitchedOff) {
-    Light light;
-    EXPECT_TRUE(light.isOn());
-    Switchable& highDetail = light; // as the setup menu switches it
-    highDetail.toggle();
-    EXPECT_FALSE(light.isOn());
+TEST_F(Tossers, ASparkSlowsByItsFrictionAndGoesOutInTheUpdateAfterItStops) {
     Tosser sparks(0, 5, 180, 90, 0);
     sparks.tossInDirection(320, 240, 8, 10, 1);
     std::vector<int32_t> xs;
     for (int call = 0; call < 3; ++call) {
-        sparks.drawLights(light);
+        sparks.updateSparks();
         xs.push_back(particles(sparks).at(0)->x);
     }
     EXPECT_EQ(xs, (std::vector<int32_t>{335, 345, 350}));
-    sparks.drawLights(light);
+    sparks.updateSparks();
     EXPECT_EQ(sparks.count(), 0);
 }
 

@@ -98,7 +98,7 @@ TEST_F(TrooperRules, TheTriggerFiresEveryFrameUntilTheTrooperDies) {
     for (int frame = 1; frame <= 3; ++frame) {
         troopers.forEachReadControls();
         troopers.forEachAct(map);
-        troopers.forEachDraw();
+        troopers.forEachUpdate();
         EXPECT_EQ(t.getGun().count(), 1) << "last frame's bullet has flown";
         EXPECT_EQ(t.isFlashShown(), frame % 2 == 1) << "the rifle flashes every other frame";
     }
@@ -155,7 +155,7 @@ TEST_F(TrooperDebris, ADeadTrooperLeavesWhenItsBloodAndBodyPartsHaveLanded) {
     int frames = 0;
     while (!troopers.isEmpty() && frames < 300) {
         ++frames;
-        troopers.forEachDraw();
+        troopers.forEachUpdate();
         for (Soldier* t : both) {
             if (gone.count(t) == 0 && t->getBlood().isEmpty() && t->getBodyParts().isEmpty()) {
                 gone.insert(t);
