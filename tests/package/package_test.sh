@@ -22,7 +22,7 @@ fi
 
 mkdir -p "$out"
 "$src/scripts/package" "$out" >"$out/build.log" 2>&1 || { tail -n 40 "$out/build.log"; exit 1; }
-cat "$out/lintian.txt"
+echo "lintian: $(cat "$out/lintian.txt")"
 deb=$(ls "$out"/kravex2_*.deb)
 
 # The package's paths that are not on the machine yet: all must go again.
@@ -31,9 +31,14 @@ dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./|/|; s|/$||' | grep . |
     [ -e "$path" ] || [ -L "$path" ] || echo "$path"
   done >"$out/new-paths"
 
-# Other users of the machine may hold dpkg's lock for a while.
-apt_get() { DEBIAN_FRONTEND=noninteractive apt-get -y -qq -o DPkg::Lock::Timeout=300 "$@"; }
-trap 'apt_get purge kravex2 >/dev/null 2>&1 || true' EXIT
+# Other users of the machine may hold dpkg's lock for a while. What apt and
+# dpkg say is shown only when they fail.
+apt_get() {
+  DEBIAN_FRONTEND=noninteractive apt-get -y -qq -o DPkg::Lock::Timeout=300 "$@" >>"$out/apt.log" 2>&1 ||
+    { tail -n 20 "$out/apt.log"; return 1; }
+}
+rm -f "$out/apt.log"
+trap 'apt_get purge kravex2 || true' EXIT
 apt_get install --no-install-recommends "$deb"
 played=0
 rm -rf "$out/smoke"
