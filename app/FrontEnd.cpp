@@ -21,6 +21,7 @@
 #include "input/Input.h"
 #include "input/Interfaces.h"
 #include "input/Keyboard.h"
+#include "input/QuitRequest.h"
 #include "store/HighScoreTable.h"
 #include "store/ScoreComment.h"
 #include "ui/Help.h"
@@ -53,6 +54,7 @@ constexpr int32_t kHelpPages = 4;
 constexpr int32_t kHelpSpeed = 6;
 constexpr int32_t kCreditPages = 1;
 constexpr int32_t kCreditsSpeed = 4;
+constexpr int64_t kMsPerSecond = 1000;
 
 void waitFor(FrameTimer& timer) {
     while (!timer.tick()) {
@@ -65,13 +67,17 @@ void Game::run() {
     while (quit == 0) {
         mainMenuPass();
     }
-    showCredits();
+    // Whoever closes the window or stops the program wants it gone now.
+    if (!QuitRequest::isRaised()) {
+        showCredits();
+    }
     if (currentMusic != nullptr) {
         currentMusic->stop();
     }
-    if (secondsPlayed > 0) {
-        std::printf("You played for %d seconds with %d fps\n", secondsPlayed,
-                    framesPlayed / secondsPlayed);
+    const int64_t seconds = msPlayed / kMsPerSecond;
+    if (seconds > 0) {
+        std::printf("You played for %d seconds with %d fps\n", static_cast<int>(seconds),
+                    static_cast<int>(framesPlayed * kMsPerSecond / msPlayed));
     }
 }
 
@@ -94,8 +100,8 @@ void Game::mainMenuPass() {
     if (!hiscores->loadFrom(lastPlayers == 1 ? "dat/hiscore_1.dat" : "dat/hiscore_2.dat")) {
         hiscores->resetDefaults();
     }
-    if (score != kNoScore && hiscores->qualifies(score)) {
-        hiscores->insert(score, kNewName);
+    const bool inserted = score != kNoScore && hiscores->insert(score, kNewName);
+    if (inserted) {
         inputFocus->current = hiscores->getInput();
     } else {
         inputFocus->current = mainMenu;
@@ -106,16 +112,37 @@ void Game::mainMenuPass() {
     background->attachBlitter();
     menuPhase = 0;
     stampLogo();
-    replaceMusic("sounds/menu");
-    currentMusic->play();
-    menuScreen();
+    if (!QuitRequest::isRaised()) {
+        replaceMusic("sounds/menu");
+        currentMusic->play();
+        menuScreen();
+    }
+    if (inserted) {
+        nameNewEntry();
+    }
     hiscores->save();
-    if (mainMenu->isEscaped()) {
+    if (mainMenu->isEscaped() || QuitRequest::isRaised()) {
         quit = 1;
     } else {
         mainMenu->runPendingAction();
     }
     mainMenu->clearEscaped();
+}
+
+// The new entry's name is remembered for the run. An entry left unfinished
+// because the program is quitting takes what was typed into it, or else the
+// name last entered in this run, or else the name it was given.
+void Game::nameNewEntry() {
+    if (hiscores->isEntering()) {
+        const Input& input = *hiscores->getInput();
+        const std::string typed = input.getText().substr(0, size_t(input.getPosition()));
+        const bool blank = typed.find_first_not_of(' ') == std::string::npos;
+        hiscores->abandonEntry(!blank ? typed : !lastName.empty() ? lastName : kNewName);
+    }
+    const std::string& name = hiscores->entry(hiscores->getNewIndex()).name;
+    if (name != HighScoreTable::kUnnamed) {
+        lastName = name;
+    }
 }
 
 // Our maker's mark goes into the corner of the playfield picture.
@@ -127,8 +154,9 @@ void Game::stampLogo() {
 
 void Game::menuScreen() {
     pumpEvents();
+    keyboard->forgetScreenKeys();
     bool entering = hiscores->isEntering();
-    while (!mainMenu->isEscaped()) {
+    while (!mainMenu->isEscaped() && !QuitRequest::isRaised()) {
         pumpEvents();
         background->draw();
         menuPhase = menuPhase >= kMenuPhases - 1 ? 0 : menuPhase + 1;
@@ -185,10 +213,11 @@ void Game::drawMenuCones() {
 }
 
 void Game::setupScreen() {
-    pumpEvents();
-    inputFocus->current = setupMenu;
     Image picture("pics/setup", kScreenWidth, kScreenHeight);
-    while (!setupMenu->isEscaped()) {
+    pumpEvents();
+    keyboard->forgetScreenKeys();
+    inputFocus->current = setupMenu;
+    while (!setupMenu->isEscaped() && !QuitRequest::isRaised()) {
         pumpEvents();
         picture.draw();
         setupMenu->draw();
@@ -199,6 +228,10 @@ void Game::setupScreen() {
                 break;
             }
             setupMenu->runPendingAction();
+            // The key screen's last line leads straight to the main menu.
+            if (setupMenu->hasPendingAction()) {
+                break;
+            }
             inputFocus->current = setupMenu;
         }
     }
@@ -206,19 +239,23 @@ void Game::setupScreen() {
     inputFocus->current = nullptr;
 }
 
-void Game::keyScreen() {
-    pumpEvents();
-    inputFocus->current = keysMenu;
+bool Game::keyScreen() {
     Image picture("pics/keyset", kScreenWidth, kScreenHeight);
-    while (!keysMenu->isEscaped() && !keysMenu->hasPendingAction()) {
+    pumpEvents();
+    keyboard->forgetScreenKeys();
+    inputFocus->current = keysMenu;
+    while (!keysMenu->isEscaped() && !keysMenu->hasPendingAction() && !QuitRequest::isRaised()) {
         pumpEvents();
         picture.draw();
         keysMenu->draw();
         waitFor(*frameTimer);
         screen->flip();
     }
+    const bool toMainMenu = keysMenu->hasPendingAction();
+    keysMenu->clearPendingAction();
     keysMenu->clearEscaped();
     inputFocus->current = nullptr;
+    return toMainMenu;
 }
 
 void Game::showHelp() {

@@ -23,6 +23,7 @@
 #include "gfx/Light.h"
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
+#include "input/QuitRequest.h"
 #include "store/HighScoreTable.h"
 #include "store/ScoreComment.h"
 #include "ui/Menu.h"
@@ -51,7 +52,8 @@ Game::Game() {
     typingSound = nullptr;
     score = 0;
     framesPlayed = 0;
-    secondsPlayed = 0;
+    QuitRequest::clear();
+    msPlayed = 0;
 }
 
 Game::~Game() {
@@ -137,6 +139,8 @@ bool Game::init(int32_t mode) {
     // either (the sound device is opened, or not, later).
     SDL_InitSubSystem(SDL_INIT_AUDIO);
     SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+    // After SDL's start, which puts handlers of its own on two of them.
+    QuitRequest::catchSignals();
     std::atexit(cleanUp);
     detector->probe(kScreenWidth, kScreenHeight);
     Detector::defaultScaling(kScreenWidth, kScreenHeight);
@@ -163,7 +167,8 @@ bool Game::init(int32_t mode) {
 
 void cleanUp() {
     std::printf("Cleaning up..\n");
-    if (audioOpen && Mix_PlayingMusic()) {
+    // A program told to quit leaves at once rather than fading its music.
+    if (audioOpen && Mix_PlayingMusic() && !QuitRequest::isRaised()) {
         Mix_FadeOutMusic(kMusicFadeMs);
         SDL_Delay(kMusicFadeMs);
     }

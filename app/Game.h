@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "app/GBase.h"
 #include "audio/ModMusic.h"
@@ -47,7 +48,8 @@ class Game : public GBase {
     void mainMenuPass();
     void menuScreen();
     void setupScreen();
-    void keyScreen();
+    // True when the player chose to go on to the main menu.
+    bool keyScreen();
     void showHelp();
     void showCredits();
 
@@ -110,6 +112,8 @@ class Game : public GBase {
     int32_t levelMark = 0;
     int32_t menuPhase = 0;
     uint8_t quit = 0;
+    // The name last entered into a high-score table in this run.
+    std::string lastName;
 
   private:
     // The settings file's entries.
@@ -136,11 +140,13 @@ class Game : public GBase {
     void buildMenus();
     void buildSetupMenu();
     void buildKeysMenu();
+    void nameNewEntry();
     void stampLogo();
     void drawMainMenu();
     void drawMenuCones();
     bool faderFinished() const;
     void stepFader();
+    void showLoaded();
     void openAudio();
     void readMusicSettings();
     void startLoadingMusic();

@@ -21,6 +21,8 @@
 #include "gfx/Font.h"
 #include "gfx/Light.h"
 #include "input/GuideKeys.h"
+#include "input/Interfaces.h"
+#include "input/QuitRequest.h"
 #include "store/HighScoreTable.h"
 #include "store/ScoreComment.h"
 #include "ui/BooleanMenuItem.h"
@@ -40,6 +42,7 @@ constexpr int kAudioChannels = 2;
 constexpr int kAudioBufferSamples = 2048;
 // Long enough to read "Game loaded." before the console goes.
 constexpr uint32_t kLoadedPauseMs = 1000;
+constexpr uint32_t kQuitCheckMs = 10;
 constexpr int32_t kLevelRows = 5;
 constexpr int32_t kLastLevel = 25;
 // Contacts are looked up in cells of 4x4 pixels.
@@ -48,6 +51,8 @@ constexpr int32_t kMaxPowerUps = 8;
 constexpr int32_t kTableRows = 20;
 // One score comment for every this many points.
 constexpr int32_t kPointsPerComment = 50;
+// Inside the frame of the setup picture, with a margin.
+constexpr int32_t kSetupBoxRight = 596;
 // Columns of a flowing picture fall 24 to 47 pixels a frame.
 constexpr int32_t kFlowSpeed = 48;
 
@@ -79,10 +84,20 @@ bool Game::load(int32_t depth) {
     cursor = new Bob("pics/cursor", 40, 32);
     buildMenus();
     print("Game loaded.");
-    SDL_Delay(kLoadedPauseMs);
+    showLoaded();
     quit = 0;
     console->setVisible(false);
     return true;
+}
+
+// Long enough to read "Game loaded.", unless the player closes the window
+// or the program is told to stop meanwhile.
+void Game::showLoaded() {
+    const uint32_t start = SDL_GetTicks();
+    while (!QuitRequest::isRaised() && SDL_GetTicks() - start < kLoadedPauseMs) {
+        pumpEvents();
+        SDL_Delay(kQuitCheckMs);
+    }
 }
 
 void Game::openAudio() {
@@ -97,7 +112,9 @@ void Game::openAudio() {
 void Game::readMusicSettings() {
     const int32_t on = settings->get(kSettingMusicOn);
     musicEnabled = on != 0 ? 1 : 0;
-    musicSwitch.setOn(musicEnabled);
+    // Without a sound device no music can play, and the switch says so; the
+    // stored choice is kept for a run that has one.
+    musicSwitch.setOn(audioOpen != 0 ? musicEnabled : 0);
     const int32_t volume = settings->get(kSettingMusicVolume);
     musicVolume = volume == SettingsFile::kUnset ? kFullVolume : volume;
     musicSwitch.setLevel(musicVolume);
@@ -191,6 +208,7 @@ void Game::buildMenus() {
 
 void Game::buildSetupMenu() {
     setupMenu = new Menu(30, 200, 230, 5, cursor);
+    setupMenu->setRightEdge(kSetupBoxRight);
     Menu::setSounds(menuSounds);
     setupMenu->add(new BooleanMenuItem(*setupMenu, "High detail", *light));
     setupMenu->add(new BooleanMenuItem(*setupMenu, "OGG-Music", musicSwitch));

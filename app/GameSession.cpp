@@ -15,6 +15,7 @@
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
 #include "input/Keyboard.h"
+#include "input/QuitRequest.h"
 #include "world/Aliens.h"
 #include "world/Collision.h"
 #include "world/PowerUps.h"
@@ -31,7 +32,6 @@ constexpr int32_t kPowerUpInterval = 100;
 constexpr int32_t kPointsPerStep = 20;
 constexpr int32_t kShortestAlienInterval = 2;
 constexpr int32_t kStartSignal = 0;
-constexpr uint32_t kMsPerSecond = 1000;
 
 void spawnAlien() {
     currentGame->aliens->spawn();
@@ -85,11 +85,13 @@ void Game::runFrames() {
     pumpEvents();
     const uint32_t start = clock->now();
     uint32_t paused = 0;
-    while (!troopers->isEmpty()) {
+    // A request to quit ends the game as Escape does, but does not wait for
+    // the troopers' debris to land.
+    while (!troopers->isEmpty() && !QuitRequest::isRaised()) {
         paused += runFrame();
     }
     // No game time passes while the game is paused.
-    secondsPlayed += static_cast<int32_t>((clock->now() - start - paused) / kMsPerSecond);
+    msPlayed += clock->now() - start - paused;
     pumpEvents();
 }
 
@@ -99,7 +101,7 @@ uint32_t Game::runFrame() {
     }
     pumpEvents();
     troopers->forEachReadControls();
-    if (keyboard->consumeEscape()) {
+    if (keyboard->consumeEscape() || QuitRequest::isRaised()) {
         troopers->killAll();
     }
     const uint32_t paused = keyboard->consumeF1() ? pause->run() : 0;

@@ -19,4 +19,4 @@ Sound* typingSound = nullptr;
 DigitFont* digitFont = nullptr;
 int32_t score = 0;
 int32_t framesPlayed = 0;
-int32_t secondsPlayed = 0;
+int64_t msPlayed = 0;

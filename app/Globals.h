@@ -39,7 +39,9 @@ extern DigitFont* digitFont;
 // Score of the current or last game; -1 before the first game.
 extern int32_t score;
 extern int32_t framesPlayed;
-extern int32_t secondsPlayed;
+// Played time, pauses left out, summed over every game of the run; whole
+// milliseconds, so that short games add up to what they really took.
+extern int64_t msPlayed;
 
 constexpr int kWindowModeUnset = 0;
 constexpr int kWindowModeFullScreen = 1;

@@ -27,8 +27,10 @@ void exitGameAction() {
 }
 
 void setKeysAction() {
-    currentGame->keyScreen();
-    currentGame->keysMenu->clearPendingAction();
+    if (currentGame->keyScreen()) {
+        // Any action but this one ends the setup screen.
+        currentGame->setupMenu->setPendingAction(exitGameAction);
+    }
     // A failed write keeps the old file; the bindings stay in use anyway.
     currentGame->player1Keys->save();
     currentGame->player2Keys->save();

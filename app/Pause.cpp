@@ -1,6 +1,5 @@
 #include "app/Pause.h"
 
-#include <SDL.h>
 #include <cmath>
 
 #include "app/Globals.h"
@@ -11,12 +10,11 @@
 #include "input/Interfaces.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
+#include "input/QuitRequest.h"
 
 namespace {
 
 constexpr uint32_t kFrameMs = 50;
-// While F1 is held the pause looks at it this often, and sleeps in between.
-constexpr uint32_t kReleaseCheckMs = 10;
 constexpr const char* kTitle = "Game Paused";
 constexpr int32_t kRemarkDrop = 40;
 // The remark counter runs once round its 8 bits for all eight remarks.
@@ -64,12 +62,11 @@ uint32_t Pause::run() {
     const uint32_t start = clock->now();
     FrameTimer timer(kFrameMs, *clock);
     snapshot->blit(screen);
-    // SDL's own table follows the keys whether or not anybody reads the
-    // events, so a key held since before the pause counts at once. The events
-    // are still pumped each pass: a queue left to fill up drops key releases.
-    keyboard->attachPlatformState();
+    // Only a press made from here on resumes: a movement letter or a fire
+    // key a player was holding when F1 came must not end the pause unseen.
+    // A tap, however short, stays latched until the pause looks.
+    keyboard->forgetPresses();
     pumpEvents();
-    waitForF1Release();
     while (!resumeRequested()) {
         showFrame(timer);
         pumpEvents();
@@ -78,17 +75,11 @@ uint32_t Pause::run() {
     return clock->now() - start;
 }
 
-void Pause::waitForF1Release() {
-    while (keyboard->isDown(SDLK_F1)) {
-        clock->sleep(kReleaseCheckMs);
-        pumpEvents();
-    }
-}
-
 // F1 and every other key from code 256 up (arrows, Shift, Ctrl) are left out,
 // so that letting go of F1 or steadying a hand on the controls does not resume.
 bool Pause::resumeRequested() {
-    return keyboard->anyDown() || (joystick != nullptr && joystick->anyButtonOn());
+    return keyboard->anyPressed() || (joystick != nullptr && joystick->anyButtonPressedNow()) ||
+           QuitRequest::isRaised();
 }
 
 void Pause::showFrame(FrameTimer& timer) {
@@ -117,15 +108,7 @@ Pause::TextSpot Pause::textSpot(int8_t phase) {
 }
 
 void Pause::leave() {
-    // What came since the last pass is replayed while SDL's table is still
-    // attached, so each key ends where SDL has it; the game's pump then goes
-    // on feeding our own table, starting from that state. SDL's table must not
-    // stay attached: the game's consumeF1 would clear F1 in it while the key
-    // is still down, and the next pause could no longer wait for its release.
-    pumpEvents();
-    keyboard->attachOwnState();
     // The press that ended the pause was latched like any other; left there,
     // an Escape would give up the game in its next frame.
-    keyboard->clearPressed(SDLK_ESCAPE);
-    keyboard->clearPressed(SDLK_F1);
+    keyboard->forgetScreenKeys();
 }

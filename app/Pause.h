@@ -36,17 +36,16 @@ class Pause : public GBase {
     Pause& operator=(const Pause&) = delete;
 
     // Shows the pause until a key below code 256 or a joystick button is
-    // held; waits first for F1 to be let go. Returns the milliseconds it
-    // lasted, by the pause's clock, for the caller to leave out of the play
-    // time. Afterwards the keyboard reads its own table again and the Escape
-    // and F1 presses made during the pause are forgotten.
+    // pressed after it began, or the program is asked to quit. Returns the
+    // milliseconds it lasted, by the pause's clock, for the caller to leave
+    // out of the play time. The Escape and F1 presses made during the pause
+    // are forgotten.
     uint32_t run();
 
     // The looping path of the text: x from 31 to 129, y from 171 to 230.
     static TextSpot textSpot(int8_t phase);
 
   private:
-    void waitForF1Release();
     static bool resumeRequested();
     void showFrame(FrameTimer& timer);
     void advance();

@@ -9,6 +9,7 @@
 #include "input/Focus.h"
 #include "input/Interfaces.h"
 #include "input/Keyboard.h"
+#include "input/QuitRequest.h"
 
 namespace {
 constexpr uint32_t kTickMs = 50;
@@ -28,9 +29,10 @@ Title::~Title() {
 void Title::run() {
     screen->attachBlitter();
     pumpEvents();
+    keyboard->forgetScreenKeys();
     startSound->play();
     timer = std::make_unique<FrameTimer>(kTickMs, clock);
-    while (!keyboard->consumeEscape() && ticks < kTicks) {
+    while (!keyboard->consumeEscape() && ticks < kTicks && !QuitRequest::isRaised()) {
         pumpEvents();
         picture->draw();
         if (font != nullptr) {

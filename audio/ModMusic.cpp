@@ -1,12 +1,14 @@
 #include "audio/ModMusic.h"
 
 #include <SDL.h>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 
 #include "app/Globals.h"
+#include "store/GameFile.h"
 
 namespace {
 constexpr size_t kFileNameSize = 256;
@@ -29,6 +31,18 @@ char* joinedName(const char* format, const char* first, const char* second) {
         text[0] = '\0';
     }
     return text;
+}
+
+// The mixer opens the piece itself and would wait for ever on a FIFO, so
+// anything but a regular file is refused first, as a missing piece is.
+bool isRegularFile(const char* path) {
+    std::FILE* file = GameFile::openForReading(path);
+    if (file == nullptr) {
+        SDL_SetError("%s", std::strerror(errno));
+        return false;
+    }
+    std::fclose(file);
+    return true;
 }
 
 int32_t countMusicEntries(DIR* dir) {
@@ -126,7 +140,7 @@ void ModMusic::play() {
         if (Mix_PlayingMusic()) {
             Mix_HaltMusic();
         }
-        music = Mix_LoadMUS(fileName);
+        music = isRegularFile(fileName) ? Mix_LoadMUS(fileName) : nullptr;
         if (music == nullptr) {
             std::fprintf(stderr, "Couldn't load %s: %s\n", fileName, SDL_GetError());
             return;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/Globals.h"
+#include "store/GameFile.h"
 
 namespace {
 constexpr size_t kPathSize = 128;
@@ -20,9 +21,14 @@ Sound::Sound(const char* baseName) : volume(sfxVolume) {
         // Too long a name is cut here; it then simply names no file.
         char path[kPathSize];
         std::snprintf(path, sizeof path, "%s.sl", baseName);
-        SDL_RWops* rw = SDL_RWFromFile(path, "rb");
+        // A FIFO or a device named like a sound would block or feed the
+        // mixer for ever; anything but a regular file is a missing sound.
+        std::FILE* file = GameFile::openForReading(path);
+        SDL_RWops* rw = file != nullptr ? SDL_RWFromFP(file, 1) : nullptr;
         if (rw != nullptr) {
             chunk = Mix_LoadWAV_RW(rw, 1);
+        } else if (file != nullptr) {
+            std::fclose(file);
         }
     }
     // A new sound may reuse the memory of a freed one, so no entry of the

@@ -10,6 +10,7 @@
 #include "input/Focus.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
+#include "input/QuitRequest.h"
 
 namespace {
 constexpr uint8_t kFullVolume = 255;
@@ -33,6 +34,10 @@ bool createInterfaces() {
 void pumpEvents() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_QUIT) {
+            QuitRequest::raise();
+            continue;
+        }
         if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP) {
             continue;
         }

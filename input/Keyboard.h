@@ -23,36 +23,31 @@ class Keyboard : public Focusable {
     void keyUp(int32_t key) override;
 
     bool isDown(int32_t key) const;
-    // The scans look at codes 0 to 255 only: arrows, function keys and
-    // modifiers never count.
-    bool anyDown() const;
-    int32_t lastDown() const;
     bool wasPressed(int32_t key) const;
+    // The scan looks at codes 0 to 255 only: arrows, function keys and
+    // modifiers never count.
     bool anyPressed() const;
     void setPressed(int32_t key);
     void clearPressed(int32_t key);
+    // Clears every latch, held keys staying held: what is pressed from now
+    // on is told apart from what was pressed before.
+    void forgetPresses();
+    // Clears the Escape and F1 latches. Every screen calls it as it starts,
+    // so that a press meant for the screen before, or made between two
+    // screens, neither leaves nor pauses this one.
+    void forgetScreenKeys();
 
     // True once per press of the key: clears its latch and held state.
     bool consumeEscape();
     bool consumeF1();
 
-    // Reads SDL's live key-state table from now on instead of our own.
-    void attachPlatformState();
-    // Reads our own table again, starting from what the attached table holds,
-    // so that keys let go while it was attached are not left held.
-    void attachOwnState();
-
   private:
     static constexpr int kScanCount = 256;
 
-    bool heldIndex(int32_t key) const { return key >= 0 && key < heldCount; }
-    static bool pressedIndex(int32_t key) { return key >= 0 && key < kKeyCount; }
+    static bool inTable(int32_t key) { return key >= 0 && key < kKeyCount; }
     bool consume(int32_t key);
 
-    uint8_t* held;
-    // SDL's table is shorter than ours, so every access is bounded by this.
-    int32_t heldCount = kKeyCount;
+    uint8_t held[kKeyCount] = {};
     uint8_t pressed[kKeyCount] = {};
-    uint8_t* ownHeld;
     uint8_t ok = 0;
 };

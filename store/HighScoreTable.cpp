@@ -149,6 +149,14 @@ void HighScoreTable::finishEntry() {
     entering = 0;
 }
 
+void HighScoreTable::abandonEntry(const std::string& name) {
+    if (!entering) {
+        return;
+    }
+    entries[size_t(newIndex)].name = name;
+    entering = 0;
+}
+
 void HighScoreTable::drawName(const std::string& name, int32_t x, int32_t y, int32_t room) const {
     std::string shown = name;
     while (!shown.empty() && font->width(shown.c_str()) > room) {

@@ -51,6 +51,9 @@ class HighScoreTable {
     // Ends name entry once the player pressed Return, taking the name;
     // drawing the table does this after its rows.
     void finishEntry();
+    // Ends name entry at once under the given name: the program is quitting
+    // while the player types.
+    void abandonEntry(const std::string& name);
 
     // One frame of the table: row i has its bottom line at y plus i line
     // heights, its level tag at x, the name (or the field being typed into)

@@ -15,6 +15,7 @@
 #include "input/Focus.h"
 #include "input/Interfaces.h"
 #include "input/Keyboard.h"
+#include "input/QuitRequest.h"
 #include "store/EncipheredFile.h"
 #include "store/TextLines.h"
 #include "ui/BobHelpItem.h"
@@ -120,8 +121,9 @@ void Help::setInteractive(uint8_t flag) {
 void Help::run() {
     loadPage();
     pumpEvents();
+    keyboard->forgetScreenKeys();
     inputFocus->current = this;
-    while (!keyboard->consumeEscape() && !finished) {
+    while (!keyboard->consumeEscape() && !finished && !QuitRequest::isRaised()) {
         pumpEvents();
         frame();
         while (!timer->tick()) {

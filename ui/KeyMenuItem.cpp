@@ -28,6 +28,11 @@ void KeyMenuItem::drawItem(int32_t x, int32_t y) {
     MenuItem::drawItem(x, y);
 }
 
+int32_t KeyMenuItem::roomBeforeValue() const {
+    const Bob* cursor = menu.getCursor();
+    return cursor != nullptr ? cursor->getWidth() : 0;
+}
+
 void KeyMenuItem::increase() {
     menu.setCapturing(true);
     waiting = 1;

@@ -21,6 +21,8 @@ class KeyMenuItem : public MenuItem {
                 bool advance);
 
     void drawItem(int32_t x, int32_t y) override;
+    // The cursor stands there while the item waits for a key.
+    int32_t roomBeforeValue() const override;
     // Starts waiting for a key.
     void increase() override;
     // Called by the menu, while this item waits, with the key pressed.

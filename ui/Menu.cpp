@@ -1,6 +1,7 @@
 #include "ui/Menu.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <utility>
 
 #include "app/Globals.h"
@@ -18,6 +19,8 @@ constexpr int32_t kStickUp = 2;
 constexpr int32_t kStickDown = 3;
 // Items need no kind of their own; nothing sorts or collides them.
 constexpr int32_t kItemKind = 0;
+// The least space between a label and its value.
+constexpr int32_t kLabelGap = 12;
 
 // The glow's phase climbs by a step a frame and starts again after the top,
 // so the glow swells and shrinks over 17 frames.
@@ -44,6 +47,13 @@ Menu::Menu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing, Bob* curs
 
 void Menu::add(MenuItem* item) {
     append(item, kItemKind);
+    // The values move right as far as it takes for the longest label, in
+    // the font it is drawn with, to end before them.
+    if (sharedFont != nullptr) {
+        const int32_t labelEnd =
+            sharedFont->width(item->getLabel().c_str()) + kLabelGap + item->roomBeforeValue();
+        valueColumn = std::max(valueColumn, labelEnd);
+    }
 }
 
 void Menu::keyDown(int32_t key) {

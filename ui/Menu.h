@@ -26,7 +26,8 @@ class Menu : public LinkedList {
     static constexpr int32_t kSoundLeave = 2;
 
     // x is the left edge, y the bottom line of the first item; an item's
-    // value is drawn valueColumn pixels right of its text. The cursor is not
+    // value is drawn valueColumn pixels right of its text, or further right
+    // where a label added while the menus have a font would reach it. The cursor is not
     // owned. Every new menu forgets the shared sounds: set them again after.
     Menu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing, Bob* cursor);
 
@@ -35,8 +36,9 @@ class Menu : public LinkedList {
     static void setSounds(Sounds* sounds) { sharedSounds = sounds; }
     static Font* getFont() { return sharedFont; }
 
-    // Takes ownership of the item and puts it last. Items go in only
-    // through here: the menu treats everything it holds as a MenuItem.
+    // Takes ownership of the item and puts it last, moving the value column
+    // right if the item's label needs it. Items go in only through here:
+    // the menu treats everything it holds as a MenuItem.
     void add(MenuItem* item);
 
     // Called by the event pump while the menu has the focus.
@@ -71,6 +73,13 @@ class Menu : public LinkedList {
     // Every other item bound to `taken` takes `given` instead.
     void handOverBinding(const MenuItem& taker, const Binding& taken, const Binding& given);
     int32_t getValueColumn() const { return valueColumn; }
+    // Where the menu's box ends on the right; values stay inside it.
+    void setRightEdge(int32_t edge) { rightEdge = edge; }
+    // How wide a value may be drawn for an item whose text starts at x:
+    // up to the right edge, or without limit in a menu that has none.
+    int32_t valueRoom(int32_t x) const {
+        return rightEdge > 0 ? rightEdge - x - valueColumn : INT32_MAX;
+    }
     Bob* getCursor() const { return cursor; }
 
   private:
@@ -97,6 +106,7 @@ class Menu : public LinkedList {
     Bob* cursor;
     int32_t glowPhase = 0;
     uint8_t escaped = 0;
+    int32_t rightEdge = 0;
 
     static Font* sharedFont;
     static Sounds* sharedSounds;

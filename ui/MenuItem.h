@@ -28,6 +28,9 @@ class MenuItem : public Linkable {
     // `taken`: an item bound to it takes `given` instead, so one key never
     // drives two actions. True when it did. Base: nothing to give up.
     virtual bool giveUpBinding(const Binding& taken, const Binding& given);
+    // Called by the menu as the item is added: how much the item draws just
+    // left of its value, which the label must stay clear of. Base: nothing.
+    virtual int32_t roomBeforeValue() const { return 0; }
 
     const std::string& getLabel() const { return label; }
 

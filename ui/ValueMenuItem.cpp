@@ -1,5 +1,6 @@
 #include "ui/ValueMenuItem.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "audio/Switchable.h"
@@ -36,6 +37,9 @@ void ValueMenuItem::drawItem(int32_t x, int32_t y) {
     // The bar's middle sits level with the middle of the text; the shifts
     // halve toward minus infinity.
     gauge.setPosition(x + menu.getValueColumn(), y - (barHeight >> 1) - (textHeight >> 1));
+    // Labels wider than the menu was first laid out for push the bar right;
+    // it gives up length rather than cross the menu's edge.
+    gauge.setLength(std::min(kGaugeLength, menu.valueRoom(x)));
     gauge.draw(target.getLevel());
     MenuItem::drawItem(x, y);
 }

@@ -17,6 +17,8 @@ class BarGauge {
     // Pieces change frame along the bar again.
     void clearFixedFrame() { fixed = false; }
     void setPosition(int32_t px, int32_t py);
+    // The length a full gauge draws, in pixels.
+    void setLength(int32_t pixels) { length = pixels; }
 
     // Draws the bar for value v on the screen.
     void draw(int32_t v);

@@ -17,7 +17,9 @@
 #include "gfx/FlowFader.h"
 #include "gfx/SteppedClock.h"
 #include "input/Keyboard.h"
+#include "gfx/Font.h"
 #include "ui/Menu.h"
+#include "ui/MenuItem.h"
 #include "support/TempDir.h"
 #include "world/Aliens.h"
 #include "world/PowerUps.h"
@@ -29,14 +31,18 @@ namespace {
 // A game that has not ended by then has ignored Escape.
 constexpr int kFrameLimit = 600;
 
-void pressEscape() {
+void pressKey(SDLKey key) {
     for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP}) {
         SDL_Event event{};
         event.type = type;
         event.key.type = type;
-        event.key.keysym.sym = SDLK_ESCAPE;
+        event.key.keysym.sym = key;
         SDL_PushEvent(&event);
     }
+}
+
+void pressEscape() {
+    pressKey(SDLK_ESCAPE);
 }
 
 // Loading takes a second, so the suite shares one game. It runs in a folder
@@ -238,3 +244,58 @@ TEST_F(GameSessionTest, TheMainMenuLetsTheLastGamePictureFlowOff) {
     game->quit = 0;
 }
 
+
+// An Escape that comes after the last frame of a game has read its keys is
+// no Escape for the main menu that follows.
+TEST_F(GameSessionTest, AnEscapeAsTheGameEndsDoesNotLeaveTheMainMenu) {
+    game->phaseHook = [](int32_t phase) {
+        if (phase == Game::kPhaseFlipped) {
+            pressEscape();
+        }
+    };
+    play(1, [](int frame) { return frame == 1; });
+    game->phaseHook = nullptr;
+    const uint32_t shown = clock.now();
+    clock.at(shown + 500, [] { pressEscape(); });
+    game->mainMenuPass();
+    clock.clearSteps();
+    EXPECT_GE(clock.now(), shown + 500) << "the menu left before Escape was pressed in it";
+    game->quit = 0;
+}
+
+TEST_F(GameSessionTest, TheKeyScreensLastLineLeadsToTheMainMenu) {
+    constexpr int kSetKeys = 5;
+    constexpr int kSetupItems = 6;
+    constexpr int kKeyItems = 11;
+    uint32_t at = clock.now() + 100;
+    const auto pressAt = [&](SDLKey key) { clock.at(at += 100, [key] { pressKey(key); }); };
+    for (int i = (kSetKeys - game->setupMenu->getCurrent() + kSetupItems) % kSetupItems; i > 0; --i) {
+        pressAt(SDLK_DOWN);
+    }
+    pressAt(SDLK_RETURN);
+    for (int i = game->keysMenu->getCurrent() % kKeyItems; i > 0; --i) {
+        pressAt(SDLK_UP);
+    }
+    pressAt(SDLK_RETURN);
+    const uint32_t late = at + 3000;
+    clock.at(late, [] { pressEscape(); });
+    clock.at(late + 500, [] { pressEscape(); });
+    game->setupScreen();
+    clock.clearSteps();
+    EXPECT_LT(clock.now(), late) << "the setup screen came back";
+    game->setupMenu->clearPendingAction();
+}
+
+// In the font the menus are drawn with, no label reaches its value, nor the
+// cursor a key item shows beside its value while it waits.
+TEST_F(GameSessionTest, EveryMenuLabelEndsBeforeItsValue) {
+    const Font* font = Menu::getFont();
+    ASSERT_NE(font, nullptr);
+    for (Menu* menu : {game->mainMenu, game->setupMenu, game->keysMenu}) {
+        menu->forEachItem([&](Linkable& item) {
+            const MenuItem& m = static_cast<MenuItem&>(item);
+            EXPECT_LT(font->width(m.getLabel().c_str()) + m.roomBeforeValue(), menu->getValueColumn())
+                << m.getLabel();
+        });
+    }
+}

@@ -1,10 +1,11 @@
 // Plays the whole program through real SDL events in a child process, with
 // a clock of its own that presses the keys: title, a game, a name typed into
-// the table, the setup and key screens, and out through the credits. Then
-// reads what it printed and stored.
+// the table, the setup and key screens, and out through the credits, or out
+// at once when asked to quit. Then reads what it printed and stored.
 #include <SDL.h>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "app/Entry.h"
+#include "app/Game.h"
 #include "app/Globals.h"
 #include "gfx/SteppedClock.h"
 #include "store/EncipheredFile.h"
@@ -22,6 +24,10 @@
 #include "support/TempDir.h"
 
 namespace {
+
+constexpr unsigned kChildSeconds = 120;
+// A frame lasts strictly more than 50 ms on the stepped clock.
+constexpr uint32_t kFrameMs = 51;
 
 struct Step {
     uint32_t at;
@@ -33,6 +39,12 @@ void push(SDLKey key, bool down) {
     event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
     event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
     event.key.keysym.sym = key;
+    SDL_PushEvent(&event);
+}
+
+void pushQuit() {
+    SDL_Event event{};
+    event.type = SDL_QUIT;
     SDL_PushEvent(&event);
 }
 
@@ -81,6 +93,8 @@ class WholeRun : public testing::Test {
             if (inChild) {
                 inChild();
             }
+            // A run that waits for a key nobody presses fails rather than hangs.
+            alarm(kChildSeconds);
             SteppedClock clock;
             for (Step& step : steps) {
                 clock.at(step.at, std::move(step.act));
@@ -88,6 +102,9 @@ class WholeRun : public testing::Test {
             std::vector<const char*> argv{"kravex"};
             argv.insert(argv.end(), args.begin(), args.end());
             kravexMain(int(argv.size()), argv.data(), &clock);
+            std::FILE* ended = std::fopen("ended-at", "w");
+            std::fprintf(ended, "%u", clock.now());
+            std::fclose(ended);
             std::exit(0);
         }
         ::close(out[1]);
@@ -102,6 +119,13 @@ class WholeRun : public testing::Test {
             EXPECT_EQ(output.substr(output.size() - std::min(output.size(), tail.size())), tail);
         }
         return output;
+    }
+
+    // The clock's time when the last run's program returned.
+    uint32_t endedAt() const {
+        const std::vector<unsigned char> text = work.read("ended-at");
+        const std::string digits(text.begin(), text.end());
+        return digits.empty() ? UINT32_MAX : uint32_t(std::stoul(digits));
     }
 
     // What the last run printed on standard error.
@@ -322,6 +346,122 @@ TEST_F(WholeRun, AnEmptyOrMissingMusicFolderAndNoJoystickStillPlayAGame) {
         EXPECT_NE(output.find("You played for "), std::string::npos) << output;
         EXPECT_EQ(work.read("joysticks.txt"), std::vector<unsigned char>{'0'});
     }
+}
+
+// Wherever the program is asked to quit (the window's close button, or
+// SIGTERM, which SIGINT and SIGHUP share a handler with), it leaves within a
+// frame the way "Exit game" does, and a game in progress keeps its score.
+TEST_F(WholeRun, AQuitRequestOnAnyScreenEndsTheRunWithinAFrameAndSavesEverything) {
+    const auto quit = [] { kill(getpid(), SIGTERM); };
+    const Step intoTheMenu{100, press(SDLK_ESCAPE)};
+    const Step intoAGame{600, press(SDLK_RETURN)};
+    const Step scoring{1500, [] { score = 42; }};
+    const struct {
+        const char* screen;
+        std::vector<Step> steps;
+        const char* table; // how the table starts, or null
+    } cases[] = {
+        {"title", {{100, quit}}, nullptr},
+        {"main menu", {intoTheMenu, {800, quit}}, nullptr},
+        {"close button", {intoTheMenu, {800, pushQuit}}, nullptr},
+        {"game", {intoTheMenu, intoAGame, scoring, {1600, quit}}, "42\nMister X\n"},
+        {"pause", {intoTheMenu, intoAGame, {1500, press(SDLK_F1)}, {2000, quit}}, nullptr},
+        {"name entry",
+         {intoTheMenu, intoAGame, scoring, {1550, press(SDLK_ESCAPE)}, {6000, press(SDLK_a)},
+          {6100, press(SDLK_b)}, {6500, quit}},
+         "42\nab\n"},
+        {"setup",
+         {intoTheMenu, {600, press(SDLK_DOWN)}, {800, press(SDLK_DOWN)}, {1000, press(SDLK_RETURN)},
+          {1400, quit}},
+         nullptr},
+        {"help",
+         {intoTheMenu, {600, press(SDLK_UP)}, {800, press(SDLK_UP)}, {1000, press(SDLK_RETURN)},
+          {1400, quit}},
+         nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.screen);
+        std::filesystem::remove(work.path() / "dat/config.dat");
+        std::filesystem::remove(work.path() / "dat/hiscore_1.dat");
+        const std::string output = run({"--window"}, c.steps);
+        EXPECT_EQ(output.rfind("Kravex II for Linux, Version 1.1L\n", 0), 0u) << output;
+        EXPECT_LE(endedAt(), c.steps.back().at + 2 * kFrameMs) << "no screen may wait";
+        EXPECT_EQ(settings().size(), 6u);
+        if (c.table != nullptr) {
+            EXPECT_EQ(deciphered("dat/hiscore_1.dat").rfind(c.table, 0), 0u)
+                << deciphered("dat/hiscore_1.dat");
+        }
+    }
+}
+
+// Two Escapes in quick succession on the title, or one in the last frame
+// of a game, leave the player in the main menu; two short games then count
+// their time to the millisecond, so the frame rate cannot pass 20.
+TEST_F(WholeRun, StrayEscapesStayOutOfTheMainMenuAndShortGamesAddUp) {
+    const std::string output = run(
+        {"--window"},
+        {{100, press(SDLK_ESCAPE)},
+         {150, press(SDLK_ESCAPE)},
+         {1000, press(SDLK_RETURN)}, // "One player"
+         {1400, press(SDLK_ESCAPE)},
+         {5000, press(SDLK_RETURN)},
+         {5400, press(SDLK_ESCAPE)},
+         {9000, press(SDLK_ESCAPE)}});
+    int seconds = 0;
+    int fps = 0;
+    const size_t line = output.find("You played for ");
+    ASSERT_NE(line, std::string::npos) << "no game was played: " << output;
+    ASSERT_EQ(std::sscanf(output.c_str() + line, "You played for %d seconds with %d fps", &seconds,
+                          &fps),
+              2);
+    EXPECT_GE(seconds, 2);
+    EXPECT_LE(fps, 20) << output;
+}
+
+// Without a sound device the music switch shows OFF, and every press
+// flips what it shows.
+TEST_F(WholeRun, WithoutASoundDeviceTheMusicSwitchShowsOffAndEachPressFlipsIt) {
+    std::string shown;
+    const auto look = [&shown] { shown += currentGame->musicSwitch.isOn() != 0 ? '1' : '0'; };
+    run({"--window"},
+        {{100, press(SDLK_ESCAPE)},
+         {600, press(SDLK_DOWN)},
+         {800, press(SDLK_DOWN)},
+         {1000, press(SDLK_RETURN)}, // "Setup"
+         {1200, press(SDLK_DOWN)},   // "OGG-Music"
+         {1400, look},
+         {1500, press(SDLK_RETURN)},
+         {1700, look},
+         {1800, press(SDLK_RETURN)},
+         {2000,
+          [&] {
+              look();
+              std::FILE* note = std::fopen("shown.txt", "w");
+              std::fputs(shown.c_str(), note);
+              std::fclose(note);
+          }},
+         {2200, press(SDLK_ESCAPE)},
+         {2800, press(SDLK_ESCAPE)}},
+        "none");
+    EXPECT_EQ(work.read("shown.txt"), (std::vector<unsigned char>{'0', '1', '0'}));
+}
+
+// A FIFO named like a sound or a piece of music would block the loading
+// for ever; it is reported as missing and the game goes on.
+TEST_F(WholeRun, AFifoInPlaceOfASoundOrAPieceIsPassedOver) {
+    std::filesystem::remove(work.path() / "sounds");
+    std::filesystem::create_directory(work.path() / "sounds");
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(KRAVEX_DATA_DIR) / "sounds")) {
+        std::filesystem::create_symlink(entry.path(), work.path() / "sounds" / entry.path().filename());
+    }
+    for (const char* name : {"sounds/menu01.sl", "sounds/menu.ogg"}) {
+        std::filesystem::remove(work.path() / name);
+        ASSERT_EQ(mkfifo((work.path() / name).c_str(), 0644), 0);
+    }
+    run({"--window"}, inAndOut());
+    EXPECT_NE(errors().find("Error: sounds/menu01"), std::string::npos) << errors();
+    EXPECT_NE(errors().find("Couldn't load sounds/menu.ogg"), std::string::npos) << errors();
 }
 
 // Without a display the game says why on standard error and ends well.

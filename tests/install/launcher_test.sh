@@ -3,11 +3,10 @@
 # as a player would, headless, with an unknown option: the game must start
 # and end cleanly from a per-user folder, leave the installed tree exactly as
 # installed, and keep on a second run what it and the player left in dat/.
-# Usage: launcher_test.sh CMAKE BUILD_DIR ESCAPE_FEEDER
+# Usage: launcher_test.sh CMAKE BUILD_DIR
 set -eu
 cmake=$1
 build=$2
-feeder=$3
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/kravex-install.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -34,11 +33,15 @@ grep -qF "$prefix/share/kravex2" "$prefix/share/man/man6/kravex2.6" ||
   fail "the manual page does not name the installed data folder"
 [ ! -e "$prefix/share/kravex2/texts/config.dat" ] || fail "the build's own settings were installed"
 
-# The game without a keyboard: Escape is pressed for it, about once a second.
-# The sanitizers' runtime would refuse a library preloaded ahead of it.
+# The game without a keyboard, ended as a logout or `kill` ends it: SIGTERM
+# a few seconds in, on whatever screen it has reached (how long it takes to
+# leave each screen is timed by the game's own tests).
 play() {
-  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
-    LD_PRELOAD="$feeder" HOME="$home" timeout 120 "$prefix/bin/kravex2" "$@"
+  HOME="$home" timeout 120 "$prefix/bin/kravex2" "$@" &
+  pid=$!
+  sleep 4
+  kill -TERM "$pid"
+  wait "$pid"
 }
 
 # The banner, the complaint about the option, and the exit handler's lines.
