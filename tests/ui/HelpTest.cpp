@@ -251,14 +251,20 @@ TEST_F(HelpTest, CreditsRollUpWholePagesThenFinish) {
 }
 
 TEST_F(HelpTest, RunEndsOnEscapeOrAfterTheLastCreditsAndLetsGoOfTheFocus) {
+    constexpr uint32_t kEscapeAfterMs = 500;
     for (uint8_t interactive : {1, 0}) {
         makeHelp({lines(2)}, 4);
         help->setInteractive(interactive);
+        const uint32_t escapeAt = clock.now() + kEscapeAfterMs;
         if (interactive) {
+            // An Escape left from the screen before is forgotten; one pressed
+            // while the help shows ends it.
             pushKey(SDL_KEYDOWN, SDLK_ESCAPE);
+            clock.at(escapeAt, [] { pushKey(SDL_KEYDOWN, SDLK_ESCAPE); });
         }
         help->run();
         EXPECT_EQ(help->isFinished(), !interactive);
+        EXPECT_GE(clock.now(), interactive ? escapeAt : 0);
         EXPECT_EQ(inputFocus->current, nullptr);
     }
 }
