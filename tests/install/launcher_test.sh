@@ -29,6 +29,8 @@ for dir in pics sounds music texts; do
   [ -n "$(ls "$prefix/share/kravex2/$dir")" ] || fail "share/kravex2/$dir is empty"
 done
 [ ! -e "$prefix/share/kravex2/dat" ] || fail "a dat/ was installed"
+grep -qF "$prefix/share/kravex2" "$prefix/share/man/man6/kravex2.6" ||
+  fail "the manual page does not name the installed data folder"
 [ ! -e "$prefix/share/kravex2/texts/config.dat" ] || fail "the build's own settings were installed"
 
 # The game without a keyboard, ended as a logout or `kill` ends it: SIGTERM
