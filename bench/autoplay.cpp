@@ -54,6 +54,8 @@ struct Options {
     // Saves the screen as it was shown after this frame of the first game.
     int shotFrame = 0;
     std::string shotFile;
+    // Writes each game's replay into this folder as game-NN.rpl.
+    std::string recordDir;
 };
 
 // What was alive in a frame.
@@ -213,6 +215,13 @@ class Autoplay {
         const int level = game.levels != nullptr ? game.levels->levelFor(score) : 0;
         std::printf("game %2d: frames %6d  score %5d  level %2d  %s\n", g + 1, frame, score, level,
                     gaveUp ? "stopped at the frame limit" : "every trooper died");
+        if (!options.recordDir.empty()) {
+            char name[32];
+            std::snprintf(name, sizeof name, "/game-%02d.rpl", g + 1);
+            if (!game.lastRecording().save(options.recordDir + name)) {
+                std::fprintf(stderr, "Could not write the replay %s%s\n", options.recordDir.c_str(), name);
+            }
+        }
     }
 
     void onFrame() {
@@ -318,6 +327,8 @@ bool parse(int argc, char** argv, Options& o) {
             o.frameLimit = std::atoi(value);
         } else if (arg == "--data") {
             o.data = value;
+        } else if (arg == "--record") {
+            o.recordDir = value;
         } else if (arg == "--lights") {
             o.lights = value;
         } else if (arg == "--shot" && i + 1 < argc) {
@@ -339,7 +350,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr,
                      "usage: %s [--games N] [--players 1|2] [--seed S] [--bot idle|aim] "
                      "[--frames LIMIT] [--data DIR] [--armed] [--realtime] [--lights on|off]\n"
-                     "       [--shot FRAME FILE.bmp] [--quiet]\n",
+                     "       [--shot FRAME FILE.bmp] [--record DIR] [--quiet]\n",
                      argv[0]);
         return 2;
     }

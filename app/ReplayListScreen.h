@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "store/ReplayStore.h"
+
+class Game;
+class Image;
+
+// The kept replays, best first, a line each with name, score, level tag and
+// players, the last game marked and the unplayable ones said to be so. Up
+// and Down choose, Return watches the chosen one, Escape leaves.
+class ReplayListScreen {
+  public:
+    static constexpr int32_t kVisibleRows = 14;
+
+    explicit ReplayListScreen(Game& game);
+    // Until Escape or a request to quit.
+    void run();
+
+    // The line shown for one kept replay.
+    static std::string lineFor(const ReplayStore::Entry& entry);
+    int32_t getChosen() const { return chosen; }
+    int32_t getTop() const { return top; }
+
+  private:
+    void readKeys();
+    void move(int32_t rows);
+    void draw(Image& picture) const;
+    void watchChosen();
+
+    Game& game;
+    std::vector<ReplayStore::Entry> entries;
+    int32_t chosen = 0;
+    int32_t top = 0;
+    bool leaving = false;
+};
