@@ -56,6 +56,9 @@ struct Options {
     std::string shotFile;
     // Writes each game's replay into this folder as game-NN.rpl.
     std::string recordDir;
+    // Presses F1 in this frame of every game, and a letter half a second of
+    // the stepped clock later to resume.
+    int pauseFrame = 0;
 };
 
 // What was alive in a frame.
@@ -183,9 +186,45 @@ void aim(const Soldier& trooper, const Aliens& aliens, Hands& hands) {
     hands.want(GuideKeys::kFire, true);
 }
 
+// The nearest power-up, when no alien is close enough to matter.
+const Move* powerUpWorthFetching(const Soldier& trooper, const Game& game) {
+    constexpr double kSafeDistance = 120;
+    bool threatened = false;
+    game.aliens->forEachItem([&](Linkable& item) {
+        const auto& alien = static_cast<const Alien&>(item);
+        threatened = threatened || (!alien.isDying() &&
+                                    std::hypot(alien.x - trooper.x, alien.y - trooper.y) < kSafeDistance);
+    });
+    const Move* nearest = nullptr;
+    double best = 0;
+    game.powerUps->forEachItem([&](Linkable& item) {
+        const auto& powerUp = static_cast<const Move&>(item);
+        const double d = std::hypot(powerUp.x - trooper.x, powerUp.y - trooper.y);
+        if (nearest == nullptr || d < best) {
+            nearest = &powerUp;
+            best = d;
+        }
+    });
+    return threatened ? nullptr : nearest;
+}
+
+// Turns toward the power-up and walks to it, holding fire.
+void fetch(const Soldier& trooper, const Move& powerUp, Hands& hands) {
+    const DirectionTable& table = Move::directions();
+    const int32_t clockwise = table.sub(directionAlong(trooper, powerUp), trooper.getDirection());
+    const int32_t turn = clockwise == 0 ? 0 : (clockwise < Move::kDirections / 2 ? 1 : -1);
+    hands.want(GuideKeys::kLeft, turn < 0);
+    hands.want(GuideKeys::kRight, turn > 0);
+    constexpr int32_t kNearlyFacing = 2;
+    hands.want(GuideKeys::kForward,
+               clockwise <= kNearlyFacing || clockwise >= Move::kDirections - kNearlyFacing);
+    hands.want(GuideKeys::kFire, false);
+}
+
 class Autoplay {
   public:
-    Autoplay(Game& game, const Options& options) : game(game), options(options) {}
+    Autoplay(Game& game, const Options& options, SteppedClock& clock)
+        : game(game), options(options), clock(clock) {}
 
     void play() {
         const auto start = std::chrono::steady_clock::now();
@@ -238,10 +277,19 @@ class Autoplay {
             pushKey(SDLK_ESCAPE, false);
             gaveUp = true;
         }
+        if (frame == options.pauseFrame) {
+            constexpr uint32_t kPauseMs = 500;
+            pushKey(SDLK_F1, true);
+            pushKey(SDLK_F1, false);
+            clock.at(clock.now() + kPauseMs, [] {
+                pushKey(SDLK_p, true);
+                pushKey(SDLK_p, false);
+            });
+        }
         if (options.armed) {
             rearm();
         }
-        if (options.bot == "aim") {
+        if (options.bot != "idle") {
             steer();
         }
         lastCpu = threadCpuMs();
@@ -251,8 +299,18 @@ class Autoplay {
         size_t i = 0;
         game.troopers->forEachItem([&](Linkable& item) {
             const auto& trooper = static_cast<const Soldier&>(item);
-            if (i < hands.size() && trooper.isAlive()) {
-                aim(trooper, *game.aliens, hands[trooper.getSide()]);
+            if (i >= hands.size() || !trooper.isAlive()) {
+                ++i;
+                return;
+            }
+            Hands& own = hands[size_t(trooper.getSide())];
+            const Move* powerUp =
+                options.bot == "fetch" ? powerUpWorthFetching(trooper, game) : nullptr;
+            if (powerUp != nullptr) {
+                fetch(trooper, *powerUp, own);
+            } else {
+                own.want(GuideKeys::kForward, false);
+                aim(trooper, *game.aliens, own);
             }
             ++i;
         });
@@ -292,6 +350,7 @@ class Autoplay {
 
     Game& game;
     const Options& options;
+    SteppedClock& clock;
     std::vector<Hands> hands;
     int gameNumber = 0;
     int frame = 0;
@@ -327,6 +386,8 @@ bool parse(int argc, char** argv, Options& o) {
             o.frameLimit = std::atoi(value);
         } else if (arg == "--data") {
             o.data = value;
+        } else if (arg == "--pause") {
+            o.pauseFrame = std::atoi(value);
         } else if (arg == "--record") {
             o.recordDir = value;
         } else if (arg == "--lights") {
@@ -338,7 +399,7 @@ bool parse(int argc, char** argv, Options& o) {
             return false;
         }
     }
-    return (o.bot == "aim" || o.bot == "idle") &&
+    return (o.bot == "aim" || o.bot == "idle" || o.bot == "fetch") &&
            (o.lights.empty() || o.lights == "on" || o.lights == "off");
 }
 
@@ -348,9 +409,9 @@ int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: %s [--games N] [--players 1|2] [--seed S] [--bot idle|aim] "
+                     "usage: %s [--games N] [--players 1|2] [--seed S] [--bot idle|aim|fetch] "
                      "[--frames LIMIT] [--data DIR] [--armed] [--realtime] [--lights on|off]\n"
-                     "       [--shot FRAME FILE.bmp] [--record DIR] [--quiet]\n",
+                     "       [--shot FRAME FILE.bmp] [--record DIR] [--pause FRAME] [--quiet]\n",
                      argv[0]);
         return 2;
     }
@@ -375,7 +436,7 @@ int main(int argc, char** argv) {
             if (!options.lights.empty()) {
                 game.light->setOn(options.lights == "on");
             }
-            Autoplay(game, options).play();
+            Autoplay(game, options, clock).play();
             status = 0;
         }
     }

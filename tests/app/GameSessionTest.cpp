@@ -20,7 +20,7 @@
 #include "gfx/Font.h"
 #include "ui/Menu.h"
 #include "ui/MenuItem.h"
-#include "support/TempDir.h"
+#include "support/LoadedGame.h"
 #include "world/Aliens.h"
 #include "world/PowerUps.h"
 #include "world/Soldier.h"
@@ -31,50 +31,12 @@ namespace {
 // A game that has not ended by then has ignored Escape.
 constexpr int kFrameLimit = 600;
 
-void pressKey(SDLKey key) {
-    for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP}) {
-        SDL_Event event{};
-        event.type = type;
-        event.key.type = type;
-        event.key.keysym.sym = key;
-        SDL_PushEvent(&event);
-    }
-}
-
 void pressEscape() {
     pressKey(SDLK_ESCAPE);
 }
 
-// Loading takes a second, so the suite shares one game. It runs in a folder
-// of its own so that the settings it writes on the way out stay there.
-class GameSessionTest : public testing::Test {
+class GameSessionTest : public LoadedGame {
   protected:
-    static void SetUpTestSuite() {
-        work = new TempDir();
-        for (const char* dir : {"pics", "sounds", "music"}) {
-            std::filesystem::create_directory_symlink(std::filesystem::path(KRAVEX_DATA_DIR) / dir,
-                                                      work->path() / dir);
-        }
-        std::filesystem::create_directory(work->path() / "dat");
-        here = new WorkingDir(work->path());
-        game = new Game();
-        game->clock = &clock;
-        ready = game->init(kWindowModeWindow) && game->load(16);
-    }
-    static void TearDownTestSuite() {
-        delete game;
-        // The last game's playfield picture goes with the game, while SDL runs.
-        EXPECT_EQ(background, nullptr);
-        if (audioOpen != 0) {
-            Mix_CloseAudio();
-            audioOpen = 0;
-        }
-        SDL_Quit();
-        delete here;
-        delete work;
-    }
-    void SetUp() override { ASSERT_TRUE(ready); }
-
     // Plays one game. onFrame sees the number of the frame about to run and
     // answers whether to press Escape in it; returns how many frames ran.
     static int play(int players, const std::function<bool(int)>& onFrame) {
@@ -98,12 +60,6 @@ class GameSessionTest : public testing::Test {
     }
 
     static int alienInterval() { return game->session->event(0)->interval; }
-
-    static inline TempDir* work = nullptr;
-    static inline WorkingDir* here = nullptr;
-    static inline Game* game = nullptr;
-    static inline SteppedClock clock;
-    static inline bool ready = false;
 };
 
 TEST_F(GameSessionTest, EscapeEndsTheGameOnceTheDeadTroopersDebrisHasSettled) {
