@@ -57,7 +57,8 @@ void ReplayListScreen::run() {
     Image picture("pics/keyset", Game::kScreenWidth, Game::kScreenHeight);
     FrameTimer timer(Game::kFrameMs, *game.clock);
     pumpEvents();
-    keyboard->forgetScreenKeys();
+    // The Return that chose "Replays" in the menu is still latched here.
+    keyboard->forgetPresses();
     inputFocus->current = keyboard;
     while (!leaving && !QuitRequest::isRaised()) {
         pumpEvents();

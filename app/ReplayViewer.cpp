@@ -9,10 +9,11 @@
 #include "input/Keyboard.h"
 
 namespace {
+constexpr int32_t kScreenWidth = 640;
 constexpr const char* kMark = "REPLAY";
 constexpr const char* kFastMark = "REPLAY x4";
-constexpr int32_t kMarkX = 270;
-constexpr int32_t kMarkY = 470;
+// Centred near the top, clear of both players' gauges.
+constexpr int32_t kMarkY = 64;
 } // namespace
 
 ReplayViewer::ReplayViewer(Style style, Pause* pause, Font* font)
@@ -56,6 +57,7 @@ bool ReplayViewer::waits() const {
 
 void ReplayViewer::drawMark() const {
     if (style != kProof && font != nullptr) {
-        font->drawString(fast ? kFastMark : kMark, kMarkX, kMarkY);
+        const char* mark = fast ? kFastMark : kMark;
+        font->drawString(mark, (kScreenWidth - font->width(mark)) / 2, kMarkY);
     }
 }
