@@ -2,6 +2,7 @@
 // own, the recordings kept beside the high-score tables, and playback for
 // the replay list, the attract mode and the command line.
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,28 +51,48 @@ uint32_t Game::watchReplay(const Replay& replay, ReplayViewer& shownBy) {
     return inputs.frames();
 }
 
+namespace {
+// The table field pads a name with spaces; a replay names its entry without.
+std::string trimmed(const std::string& name) {
+    return name.substr(0, name.find_last_not_of(' ') + 1);
+}
+
+// The entries of the stored table, as they stand on the disk. False when the
+// file is there but cannot be read: nothing may then be judged pushed out.
+bool readEntries(const char* file, int32_t rows, LevelTable& levels,
+                 std::vector<std::pair<int32_t, std::string>>& out) {
+    HighScoreTable table(rows, file, nullptr, nullptr, 0, levels);
+    if (!table.loadFrom(file)) {
+        if (std::filesystem::exists(file)) {
+            return false;
+        }
+        table.resetDefaults();
+    }
+    for (int32_t row = 0; row < table.getCount(); ++row) {
+        out.emplace_back(table.entry(row).score, trimmed(table.entry(row).name));
+    }
+    return true;
+}
+} // namespace
+
 void Game::keepReplay(bool inTable) {
     replayUnkept = false;
     if (replays == nullptr) {
         return;
     }
     Replay kept = inputs.recording();
-    kept.header.name = inTable ? hiscores->entry(hiscores->getNewIndex()).name : std::string();
+    kept.header.name = inTable ? trimmed(hiscores->entry(hiscores->getNewIndex()).name) : "";
     if (!replays->keep(kept, inTable)) {
         error("The replay of this game could not be kept.\n");
     }
-    replays->prune([this](int32_t players) {
-        HighScoreTable table(hiscores->getCount(), tableFileFor(players), nullptr, nullptr, 0,
-                             *levels);
-        if (!table.loadFrom(tableFileFor(players))) {
-            table.resetDefaults();
+    std::vector<std::pair<int32_t, std::string>> entries[2];
+    for (int32_t players = 1; players <= 2; ++players) {
+        if (!readEntries(tableFileFor(players), hiscores->getCount(), *levels, entries[players - 1])) {
+            error("The high scores could not be read back, so no replay is let go.\n");
+            return;
         }
-        std::vector<std::pair<int32_t, std::string>> entries;
-        for (int32_t row = 0; row < table.getCount(); ++row) {
-            entries.emplace_back(table.entry(row).score, table.entry(row).name);
-        }
-        return entries;
-    });
+    }
+    replays->prune([&entries](int32_t players) { return entries[players > 1 ? 1 : 0]; });
 }
 
 void Game::playMenuMusic() {

@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 #include <algorithm>
-#include <cstdio>
+#include <iterator>
 
 #include "app/Game.h"
 #include "app/Globals.h"
@@ -27,6 +27,8 @@ constexpr int32_t kCursorX = 30;
 constexpr int32_t kLineX = 72;
 constexpr int32_t kFirstLineY = 90;
 constexpr int32_t kLinePitch = 24;
+// Name, score, level, players, the last game's mark.
+constexpr int32_t kColumnX[] = {0, 200, 270, 380, 430};
 constexpr int32_t kHintY = 460;
 constexpr const char* kHeading = "Replays";
 constexpr const char* kEmpty = "No game has been kept yet.";
@@ -40,21 +42,26 @@ void Game::replaysScreen() {
 
 ReplayListScreen::ReplayListScreen(Game& game) : game(game), entries(game.replays->list()) {}
 
-std::string ReplayListScreen::lineFor(const ReplayStore::Entry& entry) {
+std::vector<std::string> ReplayListScreen::columnsFor(const ReplayStore::Entry& entry) {
     const std::string file = entry.path.substr(entry.path.find_last_of('/') + 1);
     if (!entry.playable) {
-        return file + "  cannot be played";
+        return {file + "  cannot be played"};
     }
     const ReplayHeader& h = entry.header;
-    char line[160];
-    std::snprintf(line, sizeof line, "%-.20s  %d  level %d  %dP%s",
-                  h.name.empty() ? "-" : h.name.c_str(), h.score, h.level, h.players,
-                  entry.last ? "  last game" : "");
+    return {h.name.empty() ? "-" : h.name.substr(0, kNameChars), std::to_string(h.score),
+            "level " + std::to_string(h.level), h.players > 1 ? "2P" : "1P",
+            entry.last ? "last game" : ""};
+}
+
+std::string ReplayListScreen::lineFor(const ReplayStore::Entry& entry) {
+    std::string line;
+    for (const std::string& column : columnsFor(entry)) {
+        line += line.empty() || column.empty() ? column : "  " + column;
+    }
     return line;
 }
 
 void ReplayListScreen::run() {
-    Image picture("pics/keyset", Game::kScreenWidth, Game::kScreenHeight);
     FrameTimer timer(Game::kFrameMs, *game.clock);
     pumpEvents();
     // The Return that chose "Replays" in the menu is still latched here.
@@ -63,7 +70,7 @@ void ReplayListScreen::run() {
     while (!leaving && !QuitRequest::isRaised()) {
         pumpEvents();
         readKeys();
-        draw(picture);
+        draw();
         while (!timer.tick()) {
         }
         screen->flip();
@@ -102,8 +109,11 @@ void ReplayListScreen::move(int32_t rows) {
     game.menuSounds->play(Menu::kSoundMove);
 }
 
-void ReplayListScreen::draw(Image& picture) const {
-    picture.draw();
+// Over the playfield, as the main menu is.
+void ReplayListScreen::draw() const {
+    if (background != nullptr) {
+        background->draw();
+    }
     Font& font = *game.goldFont;
     font.drawString(kHeading, kHeadingX, kHeadingY);
     if (entries.empty()) {
@@ -112,7 +122,10 @@ void ReplayListScreen::draw(Image& picture) const {
     const int32_t end = std::min(int32_t(entries.size()), top + kVisibleRows);
     for (int32_t row = top; row < end; ++row) {
         const int32_t y = kFirstLineY + (row - top) * kLinePitch;
-        font.drawString(lineFor(entries[size_t(row)]).c_str(), kLineX, y);
+        const std::vector<std::string> columns = columnsFor(entries[size_t(row)]);
+        for (size_t c = 0; c < columns.size() && c < std::size(kColumnX); ++c) {
+            font.drawString(columns[c].c_str(), kLineX + kColumnX[c], y);
+        }
         if (row == chosen && game.cursor != nullptr) {
             game.cursor->drawAt(kCursorX, y - game.cursor->getHeight());
         }

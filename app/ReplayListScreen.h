@@ -7,7 +7,6 @@
 #include "store/ReplayStore.h"
 
 class Game;
-class Image;
 
 // The kept replays, best first, a line each with name, score, level tag and
 // players, the last game marked and the unplayable ones said to be so. Up
@@ -15,12 +14,14 @@ class Image;
 class ReplayListScreen {
   public:
     static constexpr int32_t kVisibleRows = 14;
+    static constexpr size_t kNameChars = 16;
 
     explicit ReplayListScreen(Game& game);
     // Until Escape or a request to quit.
     void run();
 
-    // The line shown for one kept replay.
+    // What is shown for one kept replay, column by column, and as one line.
+    static std::vector<std::string> columnsFor(const ReplayStore::Entry& entry);
     static std::string lineFor(const ReplayStore::Entry& entry);
     int32_t getChosen() const { return chosen; }
     int32_t getTop() const { return top; }
@@ -28,7 +29,7 @@ class ReplayListScreen {
   private:
     void readKeys();
     void move(int32_t rows);
-    void draw(Image& picture) const;
+    void draw() const;
     void watchChosen();
 
     Game& game;
