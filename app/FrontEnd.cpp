@@ -113,6 +113,11 @@ void Game::mainMenuPass() {
     background->attachBlitter();
     menuPhase = 0;
     stampLogo();
+    // Kept before the menu shows, so that its Replays list holds it; a game
+    // that made the table waits for its name.
+    if (replayUnkept && !inserted) {
+        keepReplay(false);
+    }
     if (!QuitRequest::isRaised()) {
         playMenuMusic();
         menuScreen();
@@ -123,6 +128,10 @@ void Game::mainMenuPass() {
     hiscores->save();
     if (replayUnkept) {
         keepReplay(inserted);
+    }
+    // Only a new entry pushes another out of its table.
+    if (inserted) {
+        pruneReplays();
     }
     if (mainMenu->isEscaped() || QuitRequest::isRaised()) {
         quit = 1;
@@ -181,6 +190,9 @@ void Game::menuScreen() {
                 // An Escape typed into the name must not leave the menu.
                 keyboard->clearPressed(SDLK_ESCAPE);
                 entering = false;
+                if (replayUnkept) {
+                    keepReplay(true);
+                }
             }
             drawMainMenu();
         }

@@ -150,8 +150,10 @@ class Game : public GBase {
 
     void playGame(int32_t players, uint32_t seed);
     // Keeps the last game's replay, named after its table entry when it
-    // made the table, and lets go of those pushed out of the tables.
+    // made the table.
     void keepReplay(bool inTable);
+    // Lets go of the kept replays whose entries the stored tables lost.
+    void pruneReplays();
     // The best kept replay, when the menu has been left alone long enough.
     bool attractDue(uint32_t idleSince) const;
     void attractMode();

@@ -85,6 +85,12 @@ void Game::keepReplay(bool inTable) {
     if (!replays->keep(kept, inTable)) {
         error("The replay of this game could not be kept.\n");
     }
+}
+
+void Game::pruneReplays() {
+    if (replays == nullptr) {
+        return;
+    }
     std::vector<std::pair<int32_t, std::string>> entries[2];
     for (int32_t players = 1; players <= 2; ++players) {
         if (!readEntries(tableFileFor(players), hiscores->getCount(), *levels, entries[players - 1])) {
