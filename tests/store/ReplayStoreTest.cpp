@@ -50,15 +50,18 @@ TEST(ReplayStore, BrokenFilesAreListedAsCannotBePlayedAndReportedOnce) {
     dir.write("replays/cut.rpl", good);
     dir.write("replays/garbage.rpl", {'x', 'y'});
     dir.write("replays/notes.txt", {'x'});
+    dir.write("replays/huge.rpl", {});
+    std::filesystem::resize_file(dir.file("replays/huge.rpl"), 1u << 30);
     makeFifo(dir.file("replays/fifo.rpl"));
     std::filesystem::create_directory(dir.file("replays/folder.rpl"));
 
     testing::internal::CaptureStderr();
     const std::vector<ReplayStore::Entry> listed = store.list();
     const std::string said = testing::internal::GetCapturedStderr();
-    ASSERT_EQ(listed.size(), 5u);
+    ASSERT_EQ(listed.size(), 6u);
     EXPECT_TRUE(listed[0].playable);
-    const char* reasons[] = {"truncated", "not a regular file", "not a regular file", "too short"};
+    const char* reasons[] = {"truncated", "not a regular file", "not a regular file", "too short",
+                             "larger than any replay"};
     for (size_t i = 1; i < listed.size(); ++i) {
         EXPECT_FALSE(listed[i].playable);
         EXPECT_NE(listed[i].why.find(reasons[i - 1]), std::string::npos) << listed[i].why;
