@@ -10,6 +10,7 @@
 #include "app/ReplayListScreen.h"
 #include "app/ReplayViewer.h"
 #include "gfx/Buffer.h"
+#include "gfx/Image.h"
 #include "input/Focus.h"
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
@@ -231,6 +232,10 @@ TEST_F(ReplayTest, TheMenuLeftAloneFor30SecondsPlaysTheBestReplayUntilAKey) {
     clock.at(start + 62000, [] { pressKey(SDLK_RETURN); });
     look(62200);
     clock.at(start + 64000, [] { pressKey(SDLK_ESCAPE); });
+    if (background == nullptr) {
+        // The main menu draws over the last game's playfield.
+        background = new Image("pics/tausta2", Game::kScreenWidth, Game::kScreenHeight);
+    }
     const int32_t menuScore = score = 17;
     game->lastPlayers = 1;
     inputFocus->current = game->mainMenu;
