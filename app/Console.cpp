@@ -29,9 +29,11 @@ Console::Console(int32_t width, int32_t height, const char* picture, Font* font)
     : rows(std::max(height / (font->lineHeight() + kLineGap), 1)), font(font),
       background(new Image(picture, width, height)) {
     lines.reserve(size_t(rows));
+    attach(this);
 }
 
 Console::~Console() {
+    detach(this);
     delete background;
 }
 

@@ -4,14 +4,16 @@
 #include <string>
 #include <vector>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
+#include "core/ReportSink.h"
 
 class Font;
 class Image;
 
 // The start-up console: a picture with the loading progress written over it
-// line by line, newer lines more opaque than older ones.
-class Console : public GBase {
+// line by line, newer lines more opaque than older ones. GBase's reports
+// come here while it exists.
+class Console : public GBase, public ReportSink {
   public:
     // Longest text a line keeps; longer texts are cut.
     static constexpr size_t kMaxLineLength = 255;
@@ -24,9 +26,9 @@ class Console : public GBase {
     Console& operator=(const Console&) = delete;
 
     // Adds a line at the bottom, dropping the top line when the console is full.
-    void addLine(const char* text);
+    void addLine(const char* text) override;
     // Appends to the last line; on an empty console the text becomes a line.
-    void appendToLast(const char* text);
+    void appendToLast(const char* text) override;
     // Shows or hides later changes; does not redraw by itself.
     void setVisible(bool flag);
     // Draws the picture and the lines onto the screen and flips it.

@@ -7,7 +7,6 @@
 
 #include "app/Game.h"
 #include "app/Globals.h"
-#include "app/MenuActions.h"
 #include "app/Title.h"
 #include "audio/ModMusic.h"
 #include "gfx/Bob.h"
@@ -22,7 +21,7 @@
 #include "input/Interfaces.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
-#include "store/HighScoreTable.h"
+#include "ui/HighScoreTable.h"
 #include "store/ScoreComment.h"
 #include "ui/Help.h"
 #include "ui/Menu.h"
@@ -181,7 +180,7 @@ void Game::menuScreen() {
         waitFor(*frameTimer);
         screen->flip();
         if (mainMenu->hasPendingAction()) {
-            if (!mainMenu->pendingIs(setupAction) && !mainMenu->pendingIs(helpAction)) {
+            if (!mainMenu->pendingRunsWithin()) {
                 break;
             }
             mainMenu->runPendingAction();
@@ -224,7 +223,7 @@ void Game::setupScreen() {
         waitFor(*frameTimer);
         screen->flip();
         if (setupMenu->hasPendingAction()) {
-            if (!setupMenu->pendingIs(setKeysAction)) {
+            if (!setupMenu->pendingRunsWithin()) {
                 break;
             }
             setupMenu->runPendingAction();

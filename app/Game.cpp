@@ -7,9 +7,9 @@
 #include <string>
 
 #include "app/Console.h"
-#include "app/Detector.h"
+#include "gfx/Detector.h"
 #include "app/Globals.h"
-#include "app/LevelTable.h"
+#include "world/LevelTable.h"
 #include "app/Pause.h"
 #include "app/SettingsFile.h"
 #include "audio/Sound.h"
@@ -24,13 +24,10 @@
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
 #include "input/QuitRequest.h"
-#include "store/HighScoreTable.h"
+#include "ui/HighScoreTable.h"
 #include "store/ScoreComment.h"
 #include "ui/Menu.h"
-#include "world/Aliens.h"
-#include "world/Collision.h"
-#include "world/PowerUps.h"
-#include "world/Soldiers.h"
+#include "app/GameSession.h"
 
 namespace {
 
@@ -46,7 +43,6 @@ Game::Game() {
     keyboard = nullptr;
     joystick = nullptr;
     inputFocus = nullptr;
-    detector = nullptr;
     currentMusic = nullptr;
     audioOpen = 0;
     typingSound = nullptr;
@@ -61,9 +57,7 @@ Game::~Game() {
     delete pause;
     delete goldFont;
     delete decoFont;
-    delete troopers;
-    delete aliens;
-    delete powerUps;
+    world.reset();
     if (light != nullptr) {
         if (settings != nullptr) {
             settings->set(kSettingHighDetail, light->isOn() ? 1 : 0);
@@ -71,7 +65,6 @@ Game::~Game() {
         delete light;
     }
     delete fader;
-    delete collision;
     delete hiscores;
     delete comments;
     delete player1Keys;
@@ -97,6 +90,11 @@ Game::~Game() {
     // The last game's playfield picture; it must go while SDL still runs.
     delete background;
     background = nullptr;
+    // The console draws onto the display, so it goes before it.
+    delete console;
+    console = nullptr;
+    delete screen;
+    screen = nullptr;
     destroyInterfaces();
     if (currentGame == this) {
         currentGame = nullptr;
@@ -129,6 +127,9 @@ void Game::stopMusic() {
 bool Game::init(int32_t mode) {
     windowMode = mode;
     createInterfaces();
+    audioEnabled = 1;
+    sfxVolume = kFullVolume;
+    musicVolume = kFullVolume;
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         error("Unable to init SDL!");
         std::fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());
@@ -142,7 +143,8 @@ bool Game::init(int32_t mode) {
     // After SDL's start, which puts handlers of its own on two of them.
     QuitRequest::catchSignals();
     std::atexit(cleanUp);
-    detector->probe(kScreenWidth, kScreenHeight);
+    Detector detector;
+    detector.probe(kScreenWidth, kScreenHeight);
     Detector::defaultScaling(kScreenWidth, kScreenHeight);
     if (!Detector::has8Bit && !Detector::has16Bit && !Detector::has24Bit) {
         error("This game needs 640x480 display mode with 8, 16 or 24 bit colors. "
@@ -150,7 +152,7 @@ bool Game::init(int32_t mode) {
         return false;
     }
     if (windowMode == kWindowModeUnset) {
-        windowMode = detector->chooseWindowMode();
+        windowMode = detector.chooseWindowMode();
     }
     settings = new SettingsFile("dat/config.dat", kSettingsCount);
     const int32_t volume = settings->get(kSettingSfxVolume);

@@ -2,21 +2,18 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 #include "audio/ModMusic.h"
 #include "audio/SFXVolume.h"
 #include "gfx/FrameClock.h"
 
 class FrameTimer;
-class Collision;
-class Soldiers;
-class Aliens;
-class PowerUps;
+class GameSession;
 class Light;
 class FlowFader;
-class EventScheduler;
 class Menu;
 class Font;
 class HighScoreTable;
@@ -55,8 +52,9 @@ class Game : public GBase {
 
     // One whole game for 1 or 2 players; returns when no trooper is left.
     void startGame(int32_t players);
-    // Empties the aliens, the troopers and the power-ups; the score is 0.
-    void resetWorld();
+    // The world of the games; made by load().
+    GameSession& session() { return *world; }
+    const GameSession& session() const { return *world; }
 
     // Every screen's frame timer reads this clock; tests and the autoplay
     // tool set one of their own before init so that frames need not wait.
@@ -84,13 +82,8 @@ class Game : public GBase {
     static constexpr uint32_t kFrameMs = 50;
 
     FrameTimer* frameTimer = nullptr;
-    Collision* collision = nullptr;
-    Soldiers* troopers = nullptr;
-    Aliens* aliens = nullptr;
-    PowerUps* powerUps = nullptr;
     Light* light = nullptr;
     FlowFader* fader = nullptr;
-    EventScheduler* session = nullptr;
     Menu* mainMenu = nullptr;
     Menu* keysMenu = nullptr;
     Menu* setupMenu = nullptr;
@@ -109,13 +102,14 @@ class Game : public GBase {
     GuideKeys* player1Keys = nullptr;
     GuideKeys* player2Keys = nullptr;
     int32_t lastPlayers = 0;
-    int32_t levelMark = 0;
     int32_t menuPhase = 0;
     uint8_t quit = 0;
     // The name last entered into a high-score table in this run.
     std::string lastName;
 
   private:
+    std::unique_ptr<GameSession> world;
+
     // The settings file's entries.
     static constexpr int32_t kSettingsCount = 6;
     static constexpr int32_t kSettingMusicOn = 0;
@@ -128,20 +122,19 @@ class Game : public GBase {
     void runFrames();
     // One game frame; answers how long it was paused, in milliseconds.
     uint32_t runFrame();
-    // The world's part of a frame: everything but the pictures.
-    void updateWorld();
     void endPhase(int32_t phase) {
         if (phaseHook) {
             phaseHook(phase);
         }
     }
     void waitForFrame();
-    void stepDifficulty();
     void createWorld();
     void createStores();
     void buildMenus();
     void buildSetupMenu();
     void buildKeysMenu();
+    // The key screen, then both players' bindings saved.
+    void setKeys();
     void nameNewEntry();
     void stampLogo();
     void drawMainMenu();

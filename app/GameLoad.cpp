@@ -10,8 +10,7 @@
 #include "app/Game.h"
 #include "app/Globals.h"
 #include "app/Pause.h"
-#include "app/LevelTable.h"
-#include "app/MenuActions.h"
+#include "world/LevelTable.h"
 #include "app/SettingsFile.h"
 #include "audio/Sound.h"
 #include "audio/Sounds.h"
@@ -23,17 +22,14 @@
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
 #include "input/QuitRequest.h"
-#include "store/HighScoreTable.h"
+#include "ui/HighScoreTable.h"
 #include "store/ScoreComment.h"
 #include "ui/BooleanMenuItem.h"
 #include "ui/ExecuteMenuItem.h"
 #include "ui/KeyMenuItem.h"
 #include "ui/Menu.h"
 #include "ui/ValueMenuItem.h"
-#include "world/Aliens.h"
-#include "world/Collision.h"
-#include "world/PowerUps.h"
-#include "world/Soldiers.h"
+#include "app/GameSession.h"
 
 namespace {
 constexpr uint8_t kFullVolume = 255;
@@ -45,9 +41,6 @@ constexpr uint32_t kLoadedPauseMs = 1000;
 constexpr uint32_t kQuitCheckMs = 10;
 constexpr int32_t kLevelRows = 5;
 constexpr int32_t kLastLevel = 25;
-// Contacts are looked up in cells of 4x4 pixels.
-constexpr int32_t kCollisionShift = 2;
-constexpr int32_t kMaxPowerUps = 8;
 constexpr int32_t kTableRows = 20;
 // One score comment for every this many points.
 constexpr int32_t kPointsPerComment = 50;
@@ -174,10 +167,7 @@ void Game::createSoundsAndTables() {
 }
 
 void Game::createWorld() {
-    collision = new Collision(kScreenWidth, kScreenHeight, kCollisionShift);
-    troopers = new Soldiers();
-    aliens = new Aliens(*troopers, levels);
-    powerUps = new PowerUps(kMaxPowerUps);
+    world = std::make_unique<GameSession>(kScreenWidth, kScreenHeight, levels);
     light = new Light(screen, Light::kGameSize);
     fader = new FlowFader(screen, kScreenWidth, kScreenHeight, kFlowSpeed);
     const int32_t highDetail = settings->get(kSettingHighDetail);
@@ -196,11 +186,18 @@ void Game::buildMenus() {
     Menu::setFont(goldFont);
     mainMenu = new Menu(380, 200, 160, 10, cursor);
     Menu::setSounds(menuSounds);
-    mainMenu->add(new ExecuteMenuItem(*mainMenu, "One player", onePlayerAction));
-    mainMenu->add(new ExecuteMenuItem(*mainMenu, "Two players", twoPlayersAction));
-    mainMenu->add(new ExecuteMenuItem(*mainMenu, "Setup", setupAction));
-    mainMenu->add(new ExecuteMenuItem(*mainMenu, "Help/Info", helpAction));
-    mainMenu->add(new ExecuteMenuItem(*mainMenu, "Exit game", exitGameAction));
+    mainMenu->add(new ExecuteMenuItem(*mainMenu, "One player", [this] { startGame(1); }));
+    mainMenu->add(new ExecuteMenuItem(*mainMenu, "Two players", [this] { startGame(2); }));
+    mainMenu->add(new ExecuteMenuItem(
+        *mainMenu, "Setup",
+        [this] {
+            setupScreen();
+            setupMenu->clearPendingAction();
+        },
+        ActionPlace::kWithinScreen));
+    mainMenu->add(new ExecuteMenuItem(*mainMenu, "Help/Info", [this] { showHelp(); },
+                                      ActionPlace::kWithinScreen));
+    mainMenu->add(new ExecuteMenuItem(*mainMenu, "Exit game", [this] { quit = 1; }));
     typingSound = new Sound("sounds/menu01");
     buildSetupMenu();
     buildKeysMenu();
@@ -216,9 +213,10 @@ void Game::buildSetupMenu() {
         new ValueMenuItem(*setupMenu, "OGG-Music Volume", "pics/volume", 8, 16, musicSwitch));
     setupMenu->add(
         new ValueMenuItem(*setupMenu, "Sound-Effects Volume", "pics/volume", 8, 16, sfxSwitch));
-    setupMenu->add(new ExecuteMenuItem(*setupMenu, "Set keys", setKeysAction));
+    setupMenu->add(new ExecuteMenuItem(*setupMenu, "Set keys", [this] { setKeys(); },
+                                       ActionPlace::kWithinScreen));
     // Choosing it ends the setup screen; the action itself is never run.
-    setupMenu->add(new ExecuteMenuItem(*setupMenu, "Exit to main menu", exitGameAction));
+    setupMenu->add(new ExecuteMenuItem(*setupMenu, "Exit to main menu", [] {}));
 }
 
 void Game::buildKeysMenu() {
@@ -234,5 +232,16 @@ void Game::buildKeysMenu() {
                                           a != GuideKeys::kFire));
         }
     }
-    keysMenu->add(new ExecuteMenuItem(*keysMenu, "Exit to main menu", exitGameAction));
+    // Choosing it ends the key screen; the action itself is never run.
+    keysMenu->add(new ExecuteMenuItem(*keysMenu, "Exit to main menu", [] {}));
+}
+
+void Game::setKeys() {
+    if (keyScreen()) {
+        // Any action the setup screen does not run within ends it.
+        setupMenu->setPendingAction([] {});
+    }
+    // A failed write keeps the old file; the bindings stay in use anyway.
+    player1Keys->save();
+    player2Keys->save();
 }

@@ -1,27 +1,15 @@
-// The game session: one game from the menu's choice to the last trooper
-// leaving the playfield, and the frame loop that runs it.
-#include "app/EventScheduler.h"
-#include "app/Game.h"
-#include "app/Globals.h"
-#include "app/Pause.h"
-#include "audio/ModMusic.h"
-#include "audio/Sounds.h"
-#include "gfx/Buffer.h"
-#include "gfx/FlowFader.h"
-#include "gfx/FrameTimer.h"
-#include "gfx/Image.h"
-#include "gfx/Light.h"
-#include "input/Focus.h"
-#include "input/GuideKeys.h"
-#include "input/Interfaces.h"
-#include "input/Keyboard.h"
-#include "input/QuitRequest.h"
+#include "app/GameSession.h"
+
 #include "world/Aliens.h"
 #include "world/Collision.h"
 #include "world/PowerUps.h"
+#include "world/Scoreboard.h"
 #include "world/Soldiers.h"
 
 namespace {
+// Contacts are looked up in cells of 4x4 pixels.
+constexpr int32_t kCollisionShift = 2;
+constexpr int32_t kMaxPowerUps = 8;
 constexpr int32_t kSchedulerCapacity = 10;
 // Event 0 brings aliens, event 1 power-ups.
 constexpr int32_t kAlienEvent = 0;
@@ -31,145 +19,87 @@ constexpr int32_t kPowerUpInterval = 100;
 // this, but never more often than every kShortestAlienInterval frames.
 constexpr int32_t kPointsPerStep = 20;
 constexpr int32_t kShortestAlienInterval = 2;
-constexpr int32_t kStartSignal = 0;
-
-void spawnAlien() {
-    currentGame->aliens->spawn();
-}
-
-void spawnPowerUp() {
-    currentGame->powerUps->spawn();
-}
 } // namespace
 
-void Game::startGame(int32_t players) {
-    // The picture that was showing flows off over the first frames.
-    fader->start();
-    lastPlayers = players;
-    delete background;
-    background = new Image("pics/tausta2", kScreenWidth, kScreenHeight);
-    // Blood and slime are stamped into the picture, so it draws into itself.
-    background->attachBlitter();
-    session = new EventScheduler(kSchedulerCapacity);
-    session->addRepeating(kFirstAlienInterval, spawnAlien);
-    session->addRepeating(kPowerUpInterval, spawnPowerUp);
-    levelMark = 0;
-    // Every game picks a piece of its own from the music folder.
-    replaceMusic(nullptr);
-    currentMusic->play();
-    resetWorld();
-    troopers->addTrooper(player1Keys);
-    if (players > 1) {
-        troopers->addTrooper(player2Keys);
+GameSession::GameSession(int32_t width, int32_t height, LevelTable* levels)
+    : map(std::make_unique<Collision>(width, height, kCollisionShift)),
+      troopList(std::make_unique<Soldiers>()),
+      alienList(std::make_unique<Aliens>(*troopList, levels)),
+      powerUpList(std::make_unique<PowerUps>(kMaxPowerUps)) {}
+
+GameSession::~GameSession() = default;
+
+void GameSession::begin(const GuideKeys* player1, const GuideKeys* player2) {
+    arrivals.emplace(kSchedulerCapacity);
+    arrivals->addRepeating(kFirstAlienInterval, [this] { alienList->spawn(); });
+    arrivals->addRepeating(kPowerUpInterval, [this] { powerUpList->spawn(); });
+    mark = 0;
+    reset();
+    troopList->addTrooper(player1);
+    if (player2 != nullptr) {
+        troopList->addTrooper(player2);
     }
-    inputFocus->current = keyboard;
-    // Presses latched in the front end must not pause or end the game.
-    keyboard->consumeEscape();
-    keyboard->consumeF1();
-    runFrames();
-    inputFocus->current = nullptr;
-    fader->start();
-    delete session;
-    session = nullptr;
 }
 
-void Game::resetWorld() {
-    aliens->clear();
-    troopers->clear();
-    powerUps->clear();
+void GameSession::end() {
+    arrivals.reset();
+}
+
+void GameSession::reset() {
+    alienList->clear();
+    troopList->clear();
+    powerUpList->clear();
     score = 0;
 }
 
-void Game::runFrames() {
-    generalSounds->play(kStartSignal);
-    pumpEvents();
-    const uint32_t start = clock->now();
-    uint32_t paused = 0;
-    // A request to quit ends the game as Escape does, but does not wait for
-    // the troopers' debris to land.
-    while (!troopers->isEmpty() && !QuitRequest::isRaised()) {
-        paused += runFrame();
-    }
-    // No game time passes while the game is paused.
-    msPlayed += clock->now() - start - paused;
-    pumpEvents();
-}
-
-uint32_t Game::runFrame() {
-    if (frameHook) {
-        frameHook();
-    }
-    pumpEvents();
-    troopers->forEachReadControls();
-    if (keyboard->consumeEscape() || QuitRequest::isRaised()) {
-        troopers->killAll();
-    }
-    const uint32_t paused = keyboard->consumeF1() ? pause->run() : 0;
-    updateWorld();
-    endPhase(kPhaseUpdated);
-    // Stains stamped by this frame's update are in the picture already.
-    background->draw();
-    endPhase(kPhaseBackground);
-    // Light goes onto the background, under the sprites.
-    troopers->forEachAddLights(*light);
-    aliens->forEachAddLights(*light);
-    powerUps->forEachAddLights(*light);
-    endPhase(kPhaseLit);
-    powerUps->forEachDraw();
-    troopers->forEachDraw();
-    // Aliens over everything else, then the score and the level tag.
-    aliens->drawFrame();
-    // The old picture flows off over the new one; its columns fall by random
-    // numbers of their own, drawn after the world's.
-    fader->step();
-    endPhase(kPhaseDrawn);
-    waitForFrame();
-    endPhase(kPhaseWaited);
-    screen->flip();
-    endPhase(kPhaseFlipped);
-    return paused;
-}
-
-// Everything that moves, turns, counts, spawns, scores, settles or stamps
-// stains, in the order that play and its random numbers have always taken.
-void Game::updateWorld() {
+void GameSession::update() {
     // Newcomers arrive before the map is drawn up, so they are in it.
-    session->tick();
-    collision->clear();
-    aliens->forEachRegister(*collision);
-    powerUps->forEachRegister(*collision);
+    if (arrivals) {
+        arrivals->tick();
+    }
+    map->clear();
+    alienList->forEachRegister(*map);
+    powerUpList->forEachRegister(*map);
     // Troopers walk, fire and fly their shots through the map; what the
     // shots meet is hurt there and then.
-    troopers->forEachAct(*collision);
+    troopList->forEachAct(*map);
     // Debris at rest becomes stains in the background, and whoever is done
     // leaves: a dead alien scores as it goes.
-    troopers->forEachAfterAct();
-    aliens->forEachAfterAct();
+    troopList->forEachAfterAct();
+    alienList->forEachAfterAct();
     // What the light pass shows: muzzle flashes, sparks, embers, death rings.
-    troopers->forEachUpdateLights();
+    troopList->forEachUpdateLights();
     // Then what the sprites show: power-ups drift, debris flies, flames
     // flicker, troopers take this frame's picture. Aliens walk last, as they
     // always have, toward the troopers where they now stand.
-    powerUps->forEachUpdate();
-    troopers->forEachUpdate();
-    aliens->forEachUpdate();
+    powerUpList->forEachUpdate();
+    troopList->forEachUpdate();
+    alienList->forEachUpdate();
     // The frame's score is settled: aliens may come sooner from the next on.
     stepDifficulty();
-    ++framesPlayed;
 }
 
-void Game::waitForFrame() {
-    while (!frameTimer->tick()) {
-    }
+void GameSession::addLights(Light& light) const {
+    // Light goes onto the background, under the sprites.
+    troopList->forEachAddLights(light);
+    alienList->forEachAddLights(light);
+    powerUpList->forEachAddLights(light);
 }
 
-void Game::stepDifficulty() {
-    if (score <= levelMark + kPointsPerStep) {
+void GameSession::draw() const {
+    powerUpList->forEachDraw();
+    troopList->forEachDraw();
+    // Aliens over everything else, then the score and the level tag.
+    alienList->drawFrame();
+}
+
+void GameSession::stepDifficulty() {
+    if (score <= mark + kPointsPerStep || !arrivals) {
         return;
     }
-    const ScheduledEvent* aliensEvent = session->event(kAlienEvent);
+    const ScheduledEvent* aliensEvent = arrivals->event(kAlienEvent);
     if (aliensEvent != nullptr && aliensEvent->interval > kShortestAlienInterval) {
-        session->setInterval(kAlienEvent, aliensEvent->interval - 1);
+        arrivals->setInterval(kAlienEvent, aliensEvent->interval - 1);
     }
-    levelMark = score;
+    mark = score;
 }

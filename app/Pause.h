@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 #include "gfx/FrameClock.h"
 
 class Buffer;

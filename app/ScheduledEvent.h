@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 // One event of a game's scheduler: a callback that runs on a given tick and,
 // when it repeats, again every interval ticks.
 struct ScheduledEvent {
-    using Callback = void (*)();
+    using Callback = std::function<void()>;
 
     int32_t due;
     Callback callback;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 
 // The player's setup choices kept between runs: a fixed number of 32-bit
 // little-endian entries, -1 meaning "unset". Every access opens the file anew,

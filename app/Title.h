@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 
 class Font;
 class FrameClock;

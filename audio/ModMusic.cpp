@@ -7,7 +7,7 @@
 #include <cstring>
 #include <dirent.h>
 
-#include "app/Globals.h"
+#include "audio/AudioState.h"
 #include "store/GameFile.h"
 
 namespace {

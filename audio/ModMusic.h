@@ -4,7 +4,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 #include "audio/Switchable.h"
 
 // One piece of streamed OGG music. Held by value it is also the setup menu's

@@ -1,6 +1,6 @@
 #include "audio/SFXVolume.h"
 
-#include "app/Globals.h"
+#include "audio/AudioState.h"
 
 namespace {
 constexpr int32_t kStep = 16;

@@ -3,7 +3,7 @@
 #include <SDL.h>
 #include <cstdio>
 
-#include "app/Globals.h"
+#include "audio/AudioState.h"
 #include "store/GameFile.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <SDL_mixer.h>
 #include <cstdint>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 #include "audio/Panning.h"
 
 // One sound effect sample, played on the first free mixer channel and heard

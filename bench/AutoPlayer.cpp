@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/Game.h"
+#include "app/GameSession.h"
 #include "world/Alien.h"
 #include "world/Aliens.h"
 #include "world/Gun.h"
@@ -121,13 +122,13 @@ void AutoPlayer::onFrame() {
 }
 
 void AutoPlayer::steer() {
-    game.troopers->forEachItem([this](Linkable& item) {
+    game.session().troopers().forEachItem([this](Linkable& item) {
         const auto& trooper = static_cast<const Soldier&>(item);
         if (!trooper.isAlive()) {
             return;
         }
         const int32_t side = trooper.getSide();
-        const int32_t turn = turnToAim(trooper, *game.aliens);
+        const int32_t turn = turnToAim(trooper, game.session().aliens());
         want(side, GuideKeys::kLeft, turn < 0);
         want(side, GuideKeys::kRight, turn > 0);
         want(side, GuideKeys::kFire, true);
@@ -135,7 +136,7 @@ void AutoPlayer::steer() {
 }
 
 void AutoPlayer::rearm() {
-    game.troopers->forEachItem([this](Linkable& item) {
+    game.session().troopers().forEachItem([this](Linkable& item) {
         Gun& gun = static_cast<Soldier&>(item).getGun();
         if (gun.getKind() == Gun::kRifle) {
             nextWeapon = nextWeapon % Gun::kGrenades + 1;

@@ -17,8 +17,9 @@
 #include "bench/AutoPlayer.h"
 #include "bench/Measure.h"
 #include "app/Game.h"
+#include "app/GameSession.h"
 #include "app/Globals.h"
-#include "app/LevelTable.h"
+#include "world/LevelTable.h"
 #include "gfx/Buffer.h"
 #include "gfx/SteppedClock.h"
 #include "gfx/Light.h"
@@ -63,8 +64,8 @@ struct Census {
 
 Census takeCensus(const Game& game) {
     Census c;
-    c.powerUps = game.powerUps->count();
-    game.troopers->forEachItem([&c](Linkable& item) {
+    c.powerUps = game.session().powerUps().count();
+    game.session().troopers().forEachItem([&c](Linkable& item) {
         const auto& trooper = static_cast<const Soldier&>(item);
         c.particles += trooper.getBlood().count() + trooper.getBodyParts().count() +
                        trooper.getSparks().count();
@@ -73,7 +74,7 @@ Census takeCensus(const Game& game) {
             c.grenades += shot.getKind() == kKindGrenade ? 1 : 0;
         });
     });
-    game.aliens->forEachItem([&c](Linkable& item) {
+    game.session().aliens().forEachItem([&c](Linkable& item) {
         const auto& alien = static_cast<const Alien&>(item);
         ++c.aliens;
         c.particles += alien.getSlime().count() + alien.getParts().count();

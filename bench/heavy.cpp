@@ -29,6 +29,7 @@
 #include "bench/AutoPlayer.h"
 #include "bench/Measure.h"
 #include "app/Game.h"
+#include "app/GameSession.h"
 #include "app/Globals.h"
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
@@ -174,14 +175,14 @@ class HeavyBench {
     // Fills the lists and keeps the troopers firing, before each frame.
     void stage() {
         ++frame;
-        while (game.aliens->count() < Aliens::kMaxAliens) {
-            game.aliens->spawn();
+        while (game.session().aliens().count() < Aliens::kMaxAliens) {
+            game.session().aliens().spawn();
         }
-        while (game.powerUps->count() < kMaxPowerUps) {
-            game.powerUps->spawn();
+        while (game.session().powerUps().count() < kMaxPowerUps) {
+            game.session().powerUps().spawn();
         }
         int32_t side = 0;
-        game.troopers->forEachItem([this, &side](Linkable& item) {
+        game.session().troopers().forEachItem([this, &side](Linkable& item) {
             auto& trooper = static_cast<Soldier&>(item);
             healer.forEachItem([&trooper](Linkable& aid) { trooper.collide(static_cast<Move&>(aid)); });
             const bool grenade = (frame + side * kGrenadePeriod / 2) % kGrenadePeriod < kGrenadeFrames;

@@ -1,6 +1,6 @@
 #include "gfx/Blitter.h"
 
-Blitter::Blitter(SurfaceHolder* target) : LockSurfaceHolder(target) {}
+Blitter::Blitter(Surface* target) : LockSurfaceHolder(target) {}
 
 Blitter::~Blitter() = default;
 
@@ -10,29 +10,29 @@ uint32_t Blitter::mapColor(uint8_t r, uint8_t g, uint8_t b) {
 
 void Blitter::keyFromCorner() {}
 
-void Blitter::blit(SurfaceHolder*) {
+void Blitter::blit(Surface*) {
     error("Why are we here?");
 }
 
-void Blitter::blitAt(SurfaceHolder*, int32_t, int32_t) {}
+void Blitter::blitAt(Surface*, int32_t, int32_t) {}
 
-void Blitter::blitPart(SurfaceHolder*, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {
+void Blitter::blitPart(Surface*, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {
     error("Why are we here (2)?");
 }
 
-void Blitter::blitBox(SurfaceHolder*, int32_t, int32_t, int32_t, int32_t) {}
+void Blitter::blitBox(Surface*, int32_t, int32_t, int32_t, int32_t) {}
 
-void Blitter::blitAtAlpha(SurfaceHolder* source, int32_t x, int32_t y, uint8_t) {
+void Blitter::blitAtAlpha(Surface* source, int32_t x, int32_t y, uint8_t) {
     blitAt(source, x, y);
 }
 
-void Blitter::blitPartAlpha(SurfaceHolder* source, int32_t dx, int32_t dy, int32_t sx, int32_t sy,
+void Blitter::blitPartAlpha(Surface* source, int32_t dx, int32_t dy, int32_t sx, int32_t sy,
                             int32_t w, int32_t h, uint8_t) {
     error("Why are we here (3)?");
     blitPart(source, dx, dy, sx, sy, w, h);
 }
 
-void Blitter::blitBoxAlpha(SurfaceHolder* source, int32_t x, int32_t y, int32_t w, int32_t h,
+void Blitter::blitBoxAlpha(Surface* source, int32_t x, int32_t y, int32_t w, int32_t h,
                            uint8_t) {
     blitBox(source, x, y, w, h);
 }

@@ -6,20 +6,20 @@
 // reads its pixels. This base draws almost nothing; DirectDrawBlitter does.
 class Blitter : public LockSurfaceHolder {
   public:
-    explicit Blitter(SurfaceHolder* target);
+    explicit Blitter(Surface* target);
     ~Blitter() override;
 
     virtual uint32_t mapColor(uint8_t r, uint8_t g, uint8_t b);
     virtual void keyFromCorner();
-    virtual void blit(SurfaceHolder* source);
-    virtual void blitAt(SurfaceHolder* source, int32_t x, int32_t y);
-    virtual void blitPart(SurfaceHolder* source, int32_t dx, int32_t dy, int32_t sx, int32_t sy,
+    virtual void blit(Surface* source);
+    virtual void blitAt(Surface* source, int32_t x, int32_t y);
+    virtual void blitPart(Surface* source, int32_t dx, int32_t dy, int32_t sx, int32_t sy,
                           int32_t w, int32_t h);
-    virtual void blitBox(SurfaceHolder* source, int32_t x, int32_t y, int32_t w, int32_t h);
-    virtual void blitAtAlpha(SurfaceHolder* source, int32_t x, int32_t y, uint8_t alpha);
-    virtual void blitPartAlpha(SurfaceHolder* source, int32_t dx, int32_t dy, int32_t sx,
+    virtual void blitBox(Surface* source, int32_t x, int32_t y, int32_t w, int32_t h);
+    virtual void blitAtAlpha(Surface* source, int32_t x, int32_t y, uint8_t alpha);
+    virtual void blitPartAlpha(Surface* source, int32_t dx, int32_t dy, int32_t sx,
                                int32_t sy, int32_t w, int32_t h, uint8_t alpha);
-    virtual void blitBoxAlpha(SurfaceHolder* source, int32_t x, int32_t y, int32_t w, int32_t h,
+    virtual void blitBoxAlpha(Surface* source, int32_t x, int32_t y, int32_t w, int32_t h,
                               uint8_t alpha);
     virtual void putPixel(int32_t x, int32_t y, uint32_t value);
     virtual uint32_t getPixel(int32_t x, int32_t y);

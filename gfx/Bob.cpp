@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Globals.h"
+#include "gfx/Surfaces.h"
 #include "gfx/Buffer.h"
 #include "gfx/Image.h"
 #include "gfx/ImageLoader.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 
 class Bob;
 

@@ -1,6 +1,6 @@
 #include "gfx/Buffer.h"
 
-#include "app/Globals.h"
+#include "gfx/Surfaces.h"
 #include "gfx/Palette.h"
 #include "gfx/Presentation.h"
 

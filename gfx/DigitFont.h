@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 #include "gfx/Glyph.h"
 
 class Image;

@@ -73,7 +73,7 @@ SDL_Surface* blendCopy(SDL_Surface* source, SDL_Rect from) {
 
 } // namespace
 
-DirectDrawBlitter::DirectDrawBlitter(SurfaceHolder* target) : Blitter(target) {}
+DirectDrawBlitter::DirectDrawBlitter(Surface* target) : Blitter(target) {}
 
 bool DirectDrawBlitter::inside(int32_t x, int32_t y) const {
     return surface != nullptr && x >= 0 && y >= 0 && x < surface->w && y < surface->h;
@@ -104,7 +104,7 @@ void DirectDrawBlitter::keyFromCorner() {
     SDL_SetColorKey(surface, SDL_SRCCOLORKEY, key);
 }
 
-void DirectDrawBlitter::blitRect(SurfaceHolder* source, int32_t dx, int32_t dy, int32_t sx,
+void DirectDrawBlitter::blitRect(Surface* source, int32_t dx, int32_t dy, int32_t sx,
                                  int32_t sy, int32_t w, int32_t h) {
     if (source == nullptr || source->getSurface() == nullptr || surface == nullptr) {
         return;
@@ -118,26 +118,26 @@ void DirectDrawBlitter::blitRect(SurfaceHolder* source, int32_t dx, int32_t dy, 
     SDL_BlitSurface(source->getSurface(), &from, surface, &to);
 }
 
-void DirectDrawBlitter::blit(SurfaceHolder* source) {
+void DirectDrawBlitter::blit(Surface* source) {
     blitAt(source, 0, 0);
 }
 
-void DirectDrawBlitter::blitAt(SurfaceHolder* source, int32_t x, int32_t y) {
+void DirectDrawBlitter::blitAt(Surface* source, int32_t x, int32_t y) {
     if (source != nullptr) {
         blitRect(source, x, y, 0, 0, source->getWidth(), source->getHeight());
     }
 }
 
-void DirectDrawBlitter::blitPart(SurfaceHolder* source, int32_t dx, int32_t dy, int32_t sx,
+void DirectDrawBlitter::blitPart(Surface* source, int32_t dx, int32_t dy, int32_t sx,
                                  int32_t sy, int32_t w, int32_t h) {
     blitRect(source, dx, dy, sx, sy, w, h);
 }
 
-void DirectDrawBlitter::blitBox(SurfaceHolder* source, int32_t x, int32_t y, int32_t, int32_t) {
+void DirectDrawBlitter::blitBox(Surface* source, int32_t x, int32_t y, int32_t, int32_t) {
     blitAt(source, x, y);
 }
 
-void DirectDrawBlitter::blitRectAlpha(SurfaceHolder* source, int32_t dx, int32_t dy, int32_t sx,
+void DirectDrawBlitter::blitRectAlpha(Surface* source, int32_t dx, int32_t dy, int32_t sx,
                                       int32_t sy, int32_t w, int32_t h, uint8_t alpha) {
     if (source == nullptr || source->getSurface() == nullptr || surface == nullptr) {
         return;
@@ -166,12 +166,12 @@ void DirectDrawBlitter::blitRectAlpha(SurfaceHolder* source, int32_t dx, int32_t
     }
 }
 
-void DirectDrawBlitter::blitPartAlpha(SurfaceHolder* source, int32_t dx, int32_t dy, int32_t sx,
+void DirectDrawBlitter::blitPartAlpha(Surface* source, int32_t dx, int32_t dy, int32_t sx,
                                       int32_t sy, int32_t w, int32_t h, uint8_t alpha) {
     blitRectAlpha(source, dx, dy, sx, sy, w, h, alpha);
 }
 
-void DirectDrawBlitter::blitBoxAlpha(SurfaceHolder* source, int32_t x, int32_t y, int32_t, int32_t,
+void DirectDrawBlitter::blitBoxAlpha(Surface* source, int32_t x, int32_t y, int32_t, int32_t,
                                      uint8_t alpha) {
     if (source != nullptr) {
         blitRectAlpha(source, x, y, 0, 0, source->getWidth(), source->getHeight(), alpha);

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/Globals.h"
+#include "gfx/Surfaces.h"
 #include "gfx/Buffer.h"
 #include "gfx/ImageLoader.h"
 

@@ -22,7 +22,7 @@ int32_t channel(int32_t c) {
     return std::clamp(c, 0, kChannelMax);
 }
 
-std::unique_ptr<Lighter> lighterFor(SurfaceHolder* display, LightTables& tables) {
+std::unique_ptr<Lighter> lighterFor(Surface* display, LightTables& tables) {
     const SDL_Surface* surface = display != nullptr ? display->getSurface() : nullptr;
     switch (surface != nullptr ? surface->format->BitsPerPixel : 0) {
     case 16:
@@ -37,7 +37,7 @@ std::unique_ptr<Lighter> lighterFor(SurfaceHolder* display, LightTables& tables)
 }
 } // namespace
 
-Light::Light(SurfaceHolder* display, int32_t size)
+Light::Light(Surface* display, int32_t size)
     : LockSurfaceHolder(display), Switchable(1, 0), tables(size / 2),
       lighter(lighterFor(display, tables)) {
     rebuildFalloff();

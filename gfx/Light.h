@@ -20,7 +20,7 @@ class Light : public LockSurfaceHolder, public Switchable {
   public:
     // On display (not owned); size 512 gives tables of 256 cells a side. A
     // light on no display keeps its switch and adds nothing.
-    Light(SurfaceHolder* display, int32_t size);
+    Light(Surface* display, int32_t size);
     Light();
     ~Light() override;
 

@@ -2,7 +2,7 @@
 
 #include "gfx/LightTables.h"
 
-Lighter::Lighter(SurfaceHolder* display, LightTables& tables)
+Lighter::Lighter(Surface* display, LightTables& tables)
     : LockSurfaceHolder(display), tables(tables) {}
 
 void Lighter::buildFalloff(LightTables&) {}

@@ -13,7 +13,7 @@ class LightTables;
 // this base draws nothing.
 class Lighter : public LockSurfaceHolder {
   public:
-    Lighter(SurfaceHolder* display, LightTables& tables);
+    Lighter(Surface* display, LightTables& tables);
 
     // Called once, right after construction, to fill the fall-off rows.
     virtual void buildFalloff(LightTables& tables);

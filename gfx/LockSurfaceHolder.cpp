@@ -1,7 +1,7 @@
 #include "gfx/LockSurfaceHolder.h"
 
-LockSurfaceHolder::LockSurfaceHolder(SurfaceHolder* target)
-    : SurfaceHolder(target != nullptr ? target->getWidth() : 0,
+LockSurfaceHolder::LockSurfaceHolder(Surface* target)
+    : Surface(target != nullptr ? target->getWidth() : 0,
                     target != nullptr ? target->getHeight() : 0),
       target(target), pixels(nullptr) {
     // A view onto nothing holds no surface and so draws nothing.

@@ -1,18 +1,18 @@
 #pragma once
 
-#include "gfx/SurfaceHolder.h"
+#include "gfx/Surface.h"
 
 // A view onto another holder's surface for direct pixel access. It shares the
 // surface and never frees it. A view onto no holder has no surface.
-class LockSurfaceHolder : public SurfaceHolder {
+class LockSurfaceHolder : public Surface {
   public:
-    explicit LockSurfaceHolder(SurfaceHolder* target);
+    explicit LockSurfaceHolder(Surface* target);
     ~LockSurfaceHolder() override;
 
-    SurfaceHolder* getTarget() const { return target; }
+    Surface* getTarget() const { return target; }
     void* getPixels() const { return pixels; }
 
   protected:
-    SurfaceHolder* target;
+    Surface* target;
     void* pixels;
 };

@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 
 // The display's palette in 8-bit mode, which every 8-bit surface shares.
 class Palette : public GBase {

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/Globals.h"
+#include "gfx/Surfaces.h"
 
 void Presentation::choose(int32_t windowMode) {
     if (windowMode == kWindowModeFullScreen) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 #include "input/Focusable.h"
 
 // Names the one receiver of key events, or none.

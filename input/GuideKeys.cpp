@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "app/Globals.h"
+#include "input/Devices.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "store/KeyBindingFile.h"

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/GBase.h"
-#include "input/Binding.h"
+#include "core/GBase.h"
+#include "store/Binding.h"
 
 // One player's controls: a binding per action, kept in the file
 // "<name>_sdl.dat". Troopers ask it whether an action is held.

@@ -3,7 +3,7 @@
 #include <SDL.h>
 #include <algorithm>
 
-#include "app/Globals.h"
+#include "input/Devices.h"
 #include "audio/Sound.h"
 #include "gfx/Font.h"
 

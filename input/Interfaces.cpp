@@ -2,32 +2,21 @@
 
 #include <SDL.h>
 
-#include "app/Console.h"
-#include "app/Detector.h"
-#include "app/Globals.h"
 #include "audio/ModMusic.h"
-#include "gfx/Buffer.h"
+#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
 
-namespace {
-constexpr uint8_t kFullVolume = 255;
-} // namespace
-
 bool createInterfaces() {
     inputFocus = new Focus();
-    detector = new Detector();
     keyboard = new Keyboard();
     joystick = new Joystick();
     if (!keyboard->isOk()) {
         GBase::error("Keyboard interface creation failed.");
         return false;
     }
-    audioEnabled = 1;
-    sfxVolume = kFullVolume;
-    musicVolume = kFullVolume;
     return true;
 }
 
@@ -71,15 +60,8 @@ void pumpEvents() {
 }
 
 void destroyInterfaces() {
-    // The console draws onto the display, so it goes before it.
-    delete console;
-    console = nullptr;
-    delete screen;
-    screen = nullptr;
     delete keyboard;
     keyboard = nullptr;
-    delete detector;
-    detector = nullptr;
     // Nothing reads the joystick or the focus once the keyboard is gone, and
     // a clean exit leaves nothing allocated behind.
     delete joystick;

@@ -1,10 +1,9 @@
 #pragma once
 
-// Creates the focus, the display detector, the keyboard and the joystick, and
-// records them in their globals. False when the keyboard could not be made.
+// Creates the focus, the keyboard and the joystick, and records them in
+// their globals. False when the keyboard could not be made.
 bool createInterfaces();
-// Destroys the start-up console, the display, the keyboard, the detector,
-// the joystick and the focus, each if present.
+// Destroys the keyboard, the joystick and the focus, each if present.
 void destroyInterfaces();
 // Drains SDL's event queue: every key press and release goes to the keyboard
 // and then to the focused receiver, and a quit event (the window's close

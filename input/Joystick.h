@@ -3,7 +3,7 @@
 #include <SDL.h>
 #include <cstdint>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 
 // The first joystick's two axes and first four buttons as on/off states,
 // with the states of the poll before for edge detection.

@@ -5,7 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 #include "store/GameFile.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 #include "store/GameFile.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "input/Binding.h"
+#include "store/Binding.h"
 
 // The 64-byte file of one player's eight bindings: the eight keys first,
 // then the eight devices, each a 32-bit little-endian integer.

@@ -2,9 +2,10 @@
 
 #include <utility>
 
-ExecuteMenuItem::ExecuteMenuItem(Menu& menu, std::string label, MenuAction action)
-    : MenuItem(menu, std::move(label)), action(std::move(action)) {}
+ExecuteMenuItem::ExecuteMenuItem(Menu& menu, std::string label, MenuAction action,
+                                 ActionPlace place)
+    : MenuItem(menu, std::move(label)), action(std::move(action)), place(place) {}
 
 void ExecuteMenuItem::increase() {
-    menu.setPendingAction(action);
+    menu.setPendingAction(action, place);
 }

@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/Globals.h"
+#include "gfx/Surfaces.h"
+#include "input/Devices.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
 #include "gfx/Buffer.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "input/Binding.h"
+#include "store/Binding.h"
 #include "ui/MenuItem.h"
 
 // A menu line showing the key bound to one player action. Choosing it makes

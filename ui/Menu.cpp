@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/Globals.h"
+#include "input/Devices.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
 #include "gfx/Font.h"
@@ -37,7 +37,6 @@ constexpr int32_t kGlowGreen = 255;
 constexpr int32_t kGlowBlue = 100;
 } // namespace
 
-Font* Menu::sharedFont = nullptr;
 Sounds* Menu::sharedSounds = nullptr;
 
 Menu::Menu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing, Bob* cursor)
@@ -49,9 +48,9 @@ void Menu::add(MenuItem* item) {
     append(item, kItemKind);
     // The values move right as far as it takes for the longest label, in
     // the font it is drawn with, to end before them.
-    if (sharedFont != nullptr) {
+    if (getFont() != nullptr) {
         const int32_t labelEnd =
-            sharedFont->width(item->getLabel().c_str()) + kLabelGap + item->roomBeforeValue();
+            getFont()->width(item->getLabel().c_str()) + kLabelGap + item->roomBeforeValue();
         valueColumn = std::max(valueColumn, labelEnd);
     }
 }
@@ -186,7 +185,7 @@ void Menu::readJoystickAndEscape() {
 }
 
 int32_t Menu::linePitch() const {
-    return spacing + (sharedFont != nullptr ? sharedFont->lineHeight() : 0);
+    return spacing + (getFont() != nullptr ? getFont()->lineHeight() : 0);
 }
 
 int32_t Menu::cursorWidth() const {

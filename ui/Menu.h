@@ -3,17 +3,20 @@
 #include <cstdint>
 #include <functional>
 
-#include "input/Binding.h"
+#include "store/Binding.h"
+#include "ui/MenuItem.h"
 #include "world/LinkedList.h"
 
 class Bob;
 class Font;
 class Light;
-class MenuItem;
 class Sounds;
 
 // What choosing an action item hands to the screen that runs the menu.
 using MenuAction = std::function<void()>;
+// Where the screen running the menu runs a chosen action: after leaving its
+// loop, or inside the loop, which then goes on.
+enum class ActionPlace { kAfterScreen, kWithinScreen };
 
 // A vertical list of items with a sprite cursor, driven by the arrow keys,
 // Return and Escape while it holds the input focus. Action items do not run
@@ -31,10 +34,10 @@ class Menu : public LinkedList {
     // owned. Every new menu forgets the shared sounds: set them again after.
     Menu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing, Bob* cursor);
 
-    // Shared by every menu; neither is owned.
-    static void setFont(Font* font) { sharedFont = font; }
+    // Shared by every menu; neither is owned. The font is the items'.
+    static void setFont(Font* font) { MenuItem::setFont(font); }
     static void setSounds(Sounds* sounds) { sharedSounds = sounds; }
-    static Font* getFont() { return sharedFont; }
+    static Font* getFont() { return MenuItem::getFont(); }
 
     // Takes ownership of the item and puts it last, moving the value column
     // right if the item's label needs it. Items go in only through here:
@@ -49,11 +52,9 @@ class Menu : public LinkedList {
     void drawGlow(Light& light);
 
     bool hasPendingAction() const { return static_cast<bool>(pendingAction); }
-    // Whether the action waiting is this plain function: the screens run
-    // some actions inside their own loop and leave on the others.
-    bool pendingIs(void (*action)()) const {
-        const auto* pending = pendingAction.target<void (*)()>();
-        return pending != nullptr && *pending == action;
+    // Whether the action waiting is one the screen runs inside its loop.
+    bool pendingRunsWithin() const {
+        return hasPendingAction() && pendingPlace == ActionPlace::kWithinScreen;
     }
     // Forgets the chosen action without running it.
     void clearPendingAction() { pendingAction = nullptr; }
@@ -65,7 +66,11 @@ class Menu : public LinkedList {
     int32_t getCurrent() const { return current; }
 
     // For the items.
-    void setPendingAction(const MenuAction& action) { pendingAction = action; }
+    void setPendingAction(const MenuAction& action,
+                          ActionPlace place = ActionPlace::kAfterScreen) {
+        pendingAction = action;
+        pendingPlace = place;
+    }
     bool isCapturing() const { return capturing != 0; }
     void setCapturing(bool on) { capturing = on ? 1 : 0; }
     // Moves the cursor down as Down does and lets the next item capture.
@@ -103,11 +108,11 @@ class Menu : public LinkedList {
     int32_t spacing;
     uint8_t capturing = 0;
     MenuAction pendingAction;
+    ActionPlace pendingPlace = ActionPlace::kAfterScreen;
     Bob* cursor;
     int32_t glowPhase = 0;
     uint8_t escaped = 0;
     int32_t rightEdge = 0;
 
-    static Font* sharedFont;
     static Sounds* sharedSounds;
 };

@@ -3,7 +3,8 @@
 #include <utility>
 
 #include "gfx/Font.h"
-#include "ui/Menu.h"
+
+Font* MenuItem::sharedFont = nullptr;
 
 MenuItem::MenuItem(Menu& menu, std::string label) : menu(menu), label(std::move(label)) {}
 
@@ -16,7 +17,7 @@ bool MenuItem::giveUpBinding(const Binding&, const Binding&) {
 }
 
 void MenuItem::drawText(const std::string& text, int32_t x, int32_t y) {
-    Font* font = Menu::getFont();
+    Font* font = sharedFont;
     if (font != nullptr) {
         font->drawString(text.c_str(), x, y);
     }

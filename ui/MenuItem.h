@@ -3,9 +3,10 @@
 #include <cstdint>
 #include <string>
 
-#include "input/Binding.h"
+#include "store/Binding.h"
 #include "world/Linkable.h"
 
+class Font;
 class Menu;
 
 // One line of a Menu: a label, and whatever value or action the kind of item
@@ -34,6 +35,10 @@ class MenuItem : public Linkable {
 
     const std::string& getLabel() const { return label; }
 
+    // The font every item's text is drawn in; not owned, may be null.
+    static void setFont(Font* font) { sharedFont = font; }
+    static Font* getFont() { return sharedFont; }
+
   protected:
     // Text in the menus' font; nothing while the menus have none.
     static void drawText(const std::string& text, int32_t x, int32_t y);
@@ -42,4 +47,6 @@ class MenuItem : public Linkable {
 
   private:
     std::string label;
+
+    static Font* sharedFont;
 };

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/Globals.h"
+#include "world/Scoreboard.h"
 #include "audio/Sounds.h"
 #include "gfx/Bobs.h"
 #include "world/AlienKit.h"

@@ -1,7 +1,7 @@
 #include "world/Aliens.h"
 
-#include "app/Globals.h"
-#include "app/LevelTable.h"
+#include "world/Scoreboard.h"
+#include "world/LevelTable.h"
 #include "gfx/Bobs.h"
 #include "gfx/DigitFont.h"
 #include "world/Alien.h"
@@ -26,7 +26,6 @@ Aliens::Aliens(const Soldiers& troopers, LevelTable* levels, bool loadKit)
     if (loadKit) {
         kit.load();
         ownFont = new DigitFont("pics/digit_kravex", 470, 55);
-        digitFont = ownFont;
         levelTags = Bobs::loadNew("pics/tag", kLastLevel + 1, kTagWidth, kTagHeight);
     }
     score = 0;
@@ -39,9 +38,6 @@ Aliens::~Aliens() {
     // The aliens go before the pictures they draw with.
     clear();
     delete levelTags;
-    if (digitFont == ownFont) {
-        digitFont = nullptr;
-    }
     delete ownFont;
 }
 
@@ -54,7 +50,7 @@ void Aliens::spawn() {
 
 void Aliens::drawFrame() const {
     forEachDraw();
-    scoreDisplay.draw(score);
+    scoreDisplay.draw(score, ownFont);
     if (levelTags != nullptr) {
         levelTags->drawFrameAt(levels != nullptr ? levels->levelFor(score) : 0, kTagX, kTagY);
     }

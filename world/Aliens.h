@@ -34,7 +34,7 @@ class Aliens : public GLinkedList {
     NumberDisplay scoreDisplay;
     LevelTable* levels;
     Bobs* levelTags = nullptr;
-    // The score digits, lent to every score display through digitFont.
+    // The score digits.
     DigitFont* ownFont = nullptr;
     AlienKit kit;
 };

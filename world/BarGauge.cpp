@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Globals.h"
+#include "gfx/Surfaces.h"
 #include "gfx/Bob.h"
 #include "gfx/Bobs.h"
 #include "gfx/Buffer.h"

@@ -3,6 +3,6 @@
 #include "world/Collision.h"
 
 void Bullet::act(Collision& map) {
-    map.sweep(*this);
+    sweep(map);
     removeSelf();
 }

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "world/Move.h"
-
 namespace {
 // testRect reads every second pixel: fine enough for the smallest box.
 constexpr int64_t kScanStep = 2;
@@ -72,24 +70,7 @@ Move* Collision::objectAt(int32_t index) const {
     return index >= 0 && index < count ? objects[index] : nullptr;
 }
 
-void Collision::meet(Move& tester, int32_t index) {
-    Move* other = objects[index];
-    if (tester.collide(*other)) {
-        return;
-    }
-    if (other->collide(tester)) {
-        objects[index] = nullptr;
-    }
-}
-
-void Collision::testPoint(int32_t x, int32_t y, Move& object) {
-    const int32_t index = cellAt(x, y);
-    if (objectAt(index) != nullptr) {
-        meet(object, index);
-    }
-}
-
-void Collision::testRect(int32_t x, int32_t y, int32_t w, int32_t h, Move& object) {
+int32_t Collision::firstInRect(int32_t x, int32_t y, int32_t w, int32_t h) const {
     // Points before the grid read the same border cell as the first point on
     // it, and every point past its far edge reads the same last cell, so the
     // scan can be cut to the grid (plus one step) without changing its order.
@@ -103,39 +84,9 @@ void Collision::testRect(int32_t x, int32_t y, int32_t w, int32_t h, Move& objec
         for (int64_t px = startX; px < endX; px += kScanStep) {
             const int32_t index = cellAt(static_cast<int32_t>(px), static_cast<int32_t>(py));
             if (objectAt(index) != nullptr) {
-                meet(object, index);
-                return;
+                return index;
             }
         }
     }
-}
-
-void Collision::sweep(Move& object) {
-    const int32_t width = cols << shift;
-    const int32_t height = rows << shift;
-    auto onScreen = [&]() {
-        return object.x >= 1 && object.x < width && object.y >= 1 && object.y < height;
-    };
-    int32_t index = cellAt(object.x, object.y);
-    if (onScreen() && index == kEmpty) {
-        do {
-            index = cellAt(object.x, object.y);
-            const int32_t oldX = object.x;
-            const int32_t oldY = object.y;
-            object.step();
-            // A shot that does not move would sweep for ever.
-            if (object.x == oldX && object.y == oldY) {
-                break;
-            }
-        } while (onScreen() && index == kEmpty);
-    }
-    Move* hit = objectAt(index);
-    if (hit == nullptr) {
-        return;
-    }
-    if (hit->collide(object)) {
-        objects[index] = nullptr;
-    } else {
-        object.collide(*hit);
-    }
+    return kEmpty;
 }

@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 
 class Move;
 
 // The coarse occupancy grid all contacts go through, rebuilt every frame.
 // Aliens and power-ups paint their boxes into it; troopers and projectiles
-// look things up and meet what they find through both sides' collide().
+// look things up in it (Move's lookups) and meet what they find.
 class Collision : public GBase {
   public:
     // A grid of cells 2^shift pixels square over a width x height playfield.
@@ -25,27 +25,24 @@ class Collision : public GBase {
     // kEmpty. Pixels off the grid read the nearest border cell.
     int32_t cellAt(int32_t x, int32_t y) const;
 
-    // The object under the point meets object; the tester's collide first.
-    void testPoint(int32_t x, int32_t y, Move& object);
-    // The first registered object found scanning the rectangle row by row,
-    // every second pixel, meets object; the tester's collide first.
-    void testRect(int32_t x, int32_t y, int32_t w, int32_t h, Move& object);
-    // Steps object along its path until it reaches an occupied cell (ending
-    // one step beyond it) or leaves the screen; the hit object's collide first.
-    void sweep(Move& object);
+    // The index of the first registered object found scanning the rectangle
+    // row by row, every second pixel; kEmpty when there is none.
+    int32_t firstInRect(int32_t x, int32_t y, int32_t w, int32_t h) const;
+    // The object registered at index, or null (out of range or forgotten).
+    Move* objectAt(int32_t index) const;
+    // Leaves the object at index out of every later lookup: it was used up.
+    void forget(int32_t index) { objects[index] = nullptr; }
 
     int32_t getCount() const { return count; }
     int32_t getCols() const { return cols; }
     int32_t getRows() const { return rows; }
+    int32_t pixelWidth() const { return cols << shift; }
+    int32_t pixelHeight() const { return rows << shift; }
 
     static constexpr int32_t kEmpty = -1;
     static constexpr int32_t kMaxObjects = 256;
 
   private:
-    // Both sides' collide, tester first; forgets the registered one if used up.
-    void meet(Move& tester, int32_t index);
-    Move* objectAt(int32_t index) const;
-
     int32_t shift;
     int32_t cols;
     int32_t rows;

@@ -23,7 +23,7 @@ ExplodingBullet::ExplodingBullet(int32_t x, int32_t y, int32_t d, const TrooperK
 
 void ExplodingBullet::act(Collision& map) {
     if (exploded) {
-        map.testRect(x - kBlastSize / 2, y - kBlastSize / 2, kBlastSize, kBlastSize, *this);
+        testRect(map, x - kBlastSize / 2, y - kBlastSize / 2, kBlastSize, kBlastSize);
         if (explosionFrame < kit.explosionFrames() - 1) {
             ++explosionFrame;
         } else {
@@ -31,7 +31,7 @@ void ExplodingBullet::act(Collision& map) {
         }
         return;
     }
-    map.sweep(*this);
+    sweep(map);
     if (!exploded) {
         removeSelf();
         return;

@@ -22,7 +22,7 @@ Flame::Flame(int32_t x, int32_t y, int32_t d, const TrooperKit& kit)
 
 void Flame::act(Collision& map) {
     stepAndBounce();
-    map.testPoint(x, y, *this);
+    testPoint(map, x, y);
     const int32_t frames = sprites != nullptr ? sprites->getCount() : kDefaultFrames;
     if (age < frames - 1) {
         ++age;

@@ -25,7 +25,7 @@ Granade::Granade(int32_t x, int32_t y, int32_t d, int32_t generation, const Troo
 
 void Granade::act(Collision& map) {
     if (exploded) {
-        map.testRect(x - kBlastSize / 2, y - kBlastSize / 2, kBlastSize, kBlastSize, *this);
+        testRect(map, x - kBlastSize / 2, y - kBlastSize / 2, kBlastSize, kBlastSize);
         if (timer < kit.explosionFrames() - 1) {
             ++timer;
         } else {
@@ -34,7 +34,7 @@ void Granade::act(Collision& map) {
         return;
     }
     stepAndBounce();
-    map.testPoint(x, y, *this);
+    testPoint(map, x, y);
     if (timer < kFlightFrames) {
         ++timer;
     } else {

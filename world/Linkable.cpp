@@ -1,9 +1,16 @@
 #include "world/Linkable.h"
 
-#include "world/LinkedList.h"
+#include "world/ListNode.h"
 
 void Linkable::removeSelf() {
-    if (node != nullptr) {
-        LinkedList::unlinkAndDelete(node);
+    if (node == nullptr) {
+        return;
     }
+    node->prev->next = node->next;
+    node->next->prev = node->prev;
+    delete node;
+    // The node is gone before the destructor runs, so nothing the item does
+    // while dying can reach a half-unlinked node.
+    node = nullptr;
+    delete this;
 }

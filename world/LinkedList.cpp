@@ -60,14 +60,7 @@ void LinkedList::unlinkAndDelete(ListNode* node) {
     if (node == nullptr || node->item == nullptr) {
         return;
     }
-    node->prev->next = node->next;
-    node->next->prev = node->prev;
-    Linkable* item = node->item;
-    delete node;
-    // The node is gone before the item's destructor runs, so nothing the item
-    // does while dying can reach a half-unlinked node.
-    item->node = nullptr;
-    delete item;
+    node->item->removeSelf();
 }
 
 void LinkedList::clear() {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/Globals.h"
+#include "gfx/Surfaces.h"
 #include "gfx/Bob.h"
 #include "gfx/Bobs.h"
 #include "gfx/Buffer.h"
@@ -99,7 +99,7 @@ void Move::registerIn(Collision& map) {
 }
 
 void Move::act(Collision& map) {
-    map.testPoint(x, y, *this);
+    testPoint(map, x, y);
 }
 
 bool Move::collide(Move&) {
@@ -269,4 +269,56 @@ void Move::placeAtRandom() {
     // left or top edge rather than dividing by a range of zero or less.
     x = randomBelow(screenWidth() - 2 * halfWidth) + halfWidth;
     y = randomBelow(screenHeight() - 2 * halfHeight) + halfHeight;
+}
+
+void Move::meet(Collision& map, int32_t index) {
+    Move* other = map.objectAt(index);
+    if (collide(*other)) {
+        return;
+    }
+    if (other->collide(*this)) {
+        map.forget(index);
+    }
+}
+
+void Move::testPoint(Collision& map, int32_t px, int32_t py) {
+    const int32_t index = map.cellAt(px, py);
+    if (map.objectAt(index) != nullptr) {
+        meet(map, index);
+    }
+}
+
+void Move::testRect(Collision& map, int32_t rx, int32_t ry, int32_t w, int32_t h) {
+    const int32_t index = map.firstInRect(rx, ry, w, h);
+    if (index != Collision::kEmpty) {
+        meet(map, index);
+    }
+}
+
+void Move::sweep(Collision& map) {
+    const int32_t width = map.pixelWidth();
+    const int32_t height = map.pixelHeight();
+    auto onScreen = [&]() { return x >= 1 && x < width && y >= 1 && y < height; };
+    int32_t index = map.cellAt(x, y);
+    if (onScreen() && index == Collision::kEmpty) {
+        do {
+            index = map.cellAt(x, y);
+            const int32_t oldX = x;
+            const int32_t oldY = y;
+            step();
+            // A shot that does not move would sweep for ever.
+            if (x == oldX && y == oldY) {
+                break;
+            }
+        } while (onScreen() && index == Collision::kEmpty);
+    }
+    Move* hit = map.objectAt(index);
+    if (hit == nullptr) {
+        return;
+    }
+    if (hit->collide(*this)) {
+        map.forget(index);
+    } else {
+        collide(*hit);
+    }
 }

@@ -40,6 +40,17 @@ class Move : public LinkablePoint {
     // Meets whatever is registered under the object's centre.
     void act(Collision& map) override;
     bool collide(Move& other) override;
+
+    // The lookups in the map; each meeting calls both sides' collide, the
+    // searching object's first unless the text says otherwise, and forgets
+    // a registered object its collide used up.
+    // Meets whatever is registered under the point.
+    void testPoint(Collision& map, int32_t x, int32_t y);
+    // Meets the first object scanning the rectangle (Collision::firstInRect).
+    void testRect(Collision& map, int32_t x, int32_t y, int32_t w, int32_t h);
+    // Steps along the path until an occupied cell is reached (ending one step
+    // beyond it) or the screen is left; the hit object's collide first.
+    void sweep(Collision& map);
     // A white spark at the centre while "High detail" is on.
     void addLights(Light& lights) const override;
 
@@ -116,6 +127,8 @@ class Move : public LinkablePoint {
     Bobs* sprites = nullptr;
 
   private:
+    // Both sides' collide, this one first.
+    void meet(Collision& map, int32_t index);
     // Clamps one coordinate into [half, size - half); true if it moved.
     static bool clampAxis(int32_t& v, int32_t half, int32_t size);
 };

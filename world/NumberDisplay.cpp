@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "app/Globals.h"
 #include "gfx/DigitFont.h"
 
 namespace {
@@ -10,13 +9,13 @@ namespace {
 constexpr int kTextSize = 12;
 } // namespace
 
-void NumberDisplay::draw(int32_t n) const {
-    if (digitFont == nullptr) {
+void NumberDisplay::draw(int32_t n, DigitFont* font) const {
+    if (font == nullptr) {
         return;
     }
     char text[kTextSize];
     std::snprintf(text, sizeof text, "%i", n);
     // The measured width ends with one spacing pixel after the last digit,
     // so the digits stop two pixels left of x.
-    digitFont->drawString(text, x - digitFont->width(text), y);
+    font->drawString(text, x - font->width(text), y);
 }

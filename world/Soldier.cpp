@@ -116,7 +116,7 @@ void Soldier::act(Collision& map) {
     if (fire) {
         gun.fire(muzzleX(), muzzleY(), directions().sub(direction, kShotTurn));
     }
-    map.testRect(x - kBodyBox / 2, y - kBodyBox / 2, kBodyBox, kBodyBox, *this);
+    testRect(map, x - kBodyBox / 2, y - kBodyBox / 2, kBodyBox, kBodyBox);
     const int32_t beat = heartbeat.beat();
     if (beat != Heartbeat::kSilent && kit.heartbeatSounds != nullptr) {
         kit.heartbeatSounds->play(beat, x);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/Console.h"
-#include "app/GBase.h"
+#include "core/GBase.h"
 #include "app/Globals.h"
 #include "gfx/Bobs.h"
 #include "gfx/Buffer.h"
@@ -35,7 +35,7 @@ class ConsoleTest : public DisplayTest {
     // A console of the given height, hidden unless a test looks at the drawing.
     void makeConsole(int height = 480, bool hidden = true) {
         delete console;
-        console = nullptr; // the new console's own loading reports go nowhere
+        console = nullptr; // the new console's own loading report goes to standard error
         folder.write("pics/console.pl", runLengthTga(Picture(640, height, kConsoleColour), 24));
         console = new Console(640, height, "pics/console", font.get());
         if (hidden) {
@@ -115,9 +115,12 @@ TEST_F(ConsoleTest, LinesAreDrawnMoreOpaqueLowerDownAndOnlyWhileVisible) {
     EXPECT_GT(red(screen->getPixel(11, console->rowBaseLine(1) - 5)), faint);
 }
 
-TEST_F(ConsoleTest, ReportsReachTheConsoleOnlyOnceItExists) {
+TEST_F(ConsoleTest, ReportsReachTheConsoleWhileItExistsAndStandardErrorOtherwise) {
+    // Not stderrOf, which keeps progress lines out of what it returns.
+    testing::internal::CaptureStderr();
     GBase::print("before");
-    GBase::printAppend("before");
+    GBase::printAppend("...OK");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "before\n...OK");
     makeConsole();
     EXPECT_EQ(console->getCount(), 0);
     GBase::print("Loading keys.");
@@ -140,6 +143,13 @@ TEST_F(ConsoleTest, ReportsReachTheConsoleOnlyOnceItExists) {
     EXPECT_EQ(console->line(3), "Loading images \"pics/absent.lib\"...ERROR!");
     EXPECT_EQ(console->line(4), "Loading images \"pics/gran\"...ERROR!");
     EXPECT_EQ(console->line(5), "Loading images \"pics/gran\"...OK");
+
+    // A console that is gone is never written to again.
+    delete console;
+    console = nullptr;
+    testing::internal::CaptureStderr();
+    GBase::print("after");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "after\n");
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 
 #include "app/EventScheduler.h"
 #include "app/Game.h"
+#include "app/GameSession.h"
 #include "app/Globals.h"
 #include "gfx/FlowFader.h"
 #include "gfx/SteppedClock.h"
@@ -77,11 +78,11 @@ class GameSessionTest : public testing::Test {
 
     static std::vector<const Soldier*> troopers() {
         std::vector<const Soldier*> all;
-        game->troopers->forEachItem([&](Linkable& item) { all.push_back(&static_cast<Soldier&>(item)); });
+        game->session().troopers().forEachItem([&](Linkable& item) { all.push_back(&static_cast<Soldier&>(item)); });
         return all;
     }
 
-    static int alienInterval() { return game->session->event(0)->interval; }
+    static int alienInterval() { return game->session().scheduler()->event(0)->interval; }
 
     static inline LoadedGame* loaded = nullptr;
     static inline Game* game = nullptr;
@@ -91,7 +92,6 @@ TEST_F(GameSessionTest, EscapeEndsTheGameOnceTheDeadTroopersDebrisHasSettled) {
     const int escapeAt = 3;
     const int framesBefore = framesPlayed;
     score = 500;
-    game->levelMark = 99;
     using T = std::tuple<int, int, int, bool>; // x, y, side, alive
     const int frames = play(2, [&](int frame) {
         std::vector<T> seen;
@@ -100,7 +100,7 @@ TEST_F(GameSessionTest, EscapeEndsTheGameOnceTheDeadTroopersDebrisHasSettled) {
         }
         if (frame == 1) {
             EXPECT_EQ(score, 0);
-            EXPECT_EQ(game->levelMark, 0);
+            EXPECT_EQ(game->session().levelMark(), 0);
             EXPECT_EQ(alienInterval(), 8);
             EXPECT_EQ(seen, (std::vector<T>{T{160, 240, 0, true}, T{480, 240, 1, true}}));
         }
@@ -112,11 +112,11 @@ TEST_F(GameSessionTest, EscapeEndsTheGameOnceTheDeadTroopersDebrisHasSettled) {
         }
         return frame == escapeAt;
     });
-    EXPECT_TRUE(game->troopers->isEmpty());
+    EXPECT_TRUE(game->session().troopers().isEmpty());
     EXPECT_GT(frames - escapeAt, 1);
     EXPECT_EQ(game->lastPlayers, 2);
     EXPECT_EQ(framesPlayed, framesBefore + frames);
-    EXPECT_EQ(game->session, nullptr);
+    EXPECT_EQ(game->session().scheduler(), nullptr);
 
     // The next game starts from nothing again, and the frame count goes on.
     score = 7;
@@ -142,11 +142,11 @@ TEST_F(GameSessionTest, AliensComeEveryEighthFrameAndTheFirstPowerUpOnTheHundred
         if (frame > lastFrame) {
             return false; // the trooper is dying
         }
-        aliens.push_back(game->aliens->count());
-        powerUps.push_back(game->powerUps->count());
+        aliens.push_back(game->session().aliens().count());
+        powerUps.push_back(game->session().powerUps().count());
         // Once two have come, they go before they can reach the trooper.
         if (frame >= 18) {
-            game->aliens->clear();
+            game->session().aliens().clear();
         }
         return frame == lastFrame;
     });
@@ -175,7 +175,7 @@ TEST_F(GameSessionTest, AliensComeOneFrameSoonerForEachStepOfMoreThan20Points) {
     };
     play(1, [&](int frame) {
         // Aliens would wear the trooper down before the score is done.
-        game->aliens->clear();
+        game->session().aliens().clear();
         const size_t i = size_t(frame - 1);
         if (i > steps.size()) {
             return false; // Escape has been pressed
@@ -183,7 +183,7 @@ TEST_F(GameSessionTest, AliensComeOneFrameSoonerForEachStepOfMoreThan20Points) {
         if (i > 0) {
             SCOPED_TRACE("score " + std::to_string(steps[i - 1].score));
             EXPECT_EQ(alienInterval(), steps[i - 1].interval);
-            EXPECT_EQ(game->levelMark, steps[i - 1].mark);
+            EXPECT_EQ(game->session().levelMark(), steps[i - 1].mark);
         }
         if (i == steps.size()) {
             return true;

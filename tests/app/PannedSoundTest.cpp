@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/Game.h"
+#include "app/GameSession.h"
 #include "app/Globals.h"
 #include "app/WholeRun.h"
 #include "world/Aliens.h"
@@ -81,7 +82,7 @@ void keepPace(std::vector<Step>& steps, uint32_t from, uint32_t to, bool clearAl
     for (uint32_t at = from; at < to; at += kFrameMs) {
         steps.push_back({at, [clearAliens] {
                              if (clearAliens) {
-                                 currentGame->aliens->clear();
+                                 currentGame->session().aliens().clear();
                              }
                              SDL_Delay(kFrameMs);
                          }});
@@ -99,7 +100,7 @@ void silence() {
 void fireAt(std::vector<Step>& steps, uint32_t at, int32_t x) {
     steps.push_back({at, [x] {
                          silence();
-                         currentGame->troopers->forEachItem(
+                         currentGame->session().troopers().forEachItem(
                              [x](Linkable& trooper) { static_cast<Soldier&>(trooper).x = x; });
                          push(SDLK_RCTRL, true);
                      }});

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/Globals.h"
-#include "app/LevelTable.h"
+#include "world/LevelTable.h"
 #include "app/SettingsFile.h"
 #include "audio/SFXVolume.h"
 #include "fuzz/FuzzEntries.h"
@@ -14,7 +14,7 @@
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "store/EncipheredFile.h"
-#include "store/HighScoreTable.h"
+#include "ui/HighScoreTable.h"
 #include "store/KeyBindingFile.h"
 #include "store/ScoreComment.h"
 #include "ui/KeyMenuItem.h"

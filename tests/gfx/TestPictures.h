@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/GBase.h"
+#include "core/ReportSink.h"
 #include "gfx/Glyph.h"
 #include "support/TempDir.h"
 
@@ -65,8 +67,31 @@ FontSheet digitSheet();
 // The colour glyph i of a sheet is drawn in.
 uint32_t glyphColour(size_t i);
 
-// Runs f with standard error captured and returns what it wrote there.
+// Keeps GBase's progress lines, which would go to standard error while no
+// console takes them, in `lines` for as long as it lives.
+class ProgressLog : public ReportSink {
+  public:
+    ProgressLog() {
+        if (GBase::attached() == nullptr) {
+            GBase::attach(this);
+        }
+    }
+    ~ProgressLog() override { GBase::detach(this); }
+    void addLine(const char* text) override { lines.emplace_back(text); }
+    void appendToLast(const char* text) override {
+        if (lines.empty()) {
+            lines.emplace_back();
+        }
+        lines.back() += text;
+    }
+
+    std::vector<std::string> lines;
+};
+
+// Runs f with standard error captured and returns the errors it wrote there,
+// the progress lines left out.
 template <typename F> std::string stderrOf(F&& f) {
+    ProgressLog progress;
     testing::internal::CaptureStderr();
     f();
     return testing::internal::GetCapturedStderr();

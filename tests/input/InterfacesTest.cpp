@@ -3,13 +3,10 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
-#include "app/Console.h"
-#include "app/GBase.h"
-#include "app/Globals.h"
+#include "audio/AudioState.h"
 #include "audio/MixerFixture.h"
 #include "audio/ModMusic.h"
-#include "gfx/Buffer.h"
-#include "gfx/Font.h"
+#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
@@ -17,28 +14,18 @@
 
 namespace {
 
-bool everyInterfaceGone() {
-    return console == nullptr && screen == nullptr && keyboard == nullptr && detector == nullptr &&
-           joystick == nullptr && inputFocus == nullptr;
-}
-
-TEST(Interfaces, CreationBeforeSdlStartsMakesEveryDeviceAndFullVolumes) {
-    audioEnabled = sfxVolume = musicVolume = 0;
+TEST(Interfaces, CreationBeforeSdlStartsMakesEveryDevice) {
     ASSERT_TRUE(createInterfaces());
     ASSERT_TRUE(inputFocus != nullptr && keyboard != nullptr && joystick != nullptr);
     EXPECT_EQ(inputFocus->current, nullptr);
-    EXPECT_NE(detector, nullptr);
     EXPECT_TRUE(keyboard->isOk());
-    EXPECT_EQ(audioEnabled, 1);
-    EXPECT_EQ(sfxVolume, 255);
-    EXPECT_EQ(musicVolume, 255);
 
     // Starting SDL afterwards, as the game does, keeps the joystick usable.
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK), 0) << SDL_GetError();
     pumpEvents();
     EXPECT_FALSE(joystick->anyOn());
     destroyInterfaces();
-    EXPECT_TRUE(everyInterfaceGone());
+    EXPECT_TRUE(keyboard == nullptr && joystick == nullptr && inputFocus == nullptr);
     destroyInterfaces();
 
     // Pumping without devices still drains the queue.
@@ -48,24 +35,6 @@ TEST(Interfaces, CreationBeforeSdlStartsMakesEveryDeviceAndFullVolumes) {
     SDL_PushEvent(&event);
     pumpEvents();
     EXPECT_EQ(SDL_PollEvent(&event), 0);
-    SDL_Quit();
-}
-
-TEST(Interfaces, TheStartUpConsoleGoesWithTheDisplay) {
-    ASSERT_TRUE(createInterfaces());
-    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK), 0) << SDL_GetError();
-    {
-        WorkingDir data(KRAVEX_DATA_DIR);
-        screen = new Buffer(640, 480, 16, kWindowModeWindow);
-        ASSERT_TRUE(screen->isReady()) << SDL_GetError();
-        Font font("pics/font_babylon_deco", 610, 122);
-        console = new Console(640, 480, "pics/console", &font);
-        console->addLine("Loading keys.");
-        // The leak checker of the sanitizer build sees a console left behind.
-        destroyInterfaces();
-        EXPECT_TRUE(everyInterfaceGone());
-        GBase::print("after the console is gone");
-    }
     SDL_Quit();
 }
 

@@ -6,11 +6,11 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include "app/LevelTable.h"
+#include "world/LevelTable.h"
 #include "store/CipherFiles.h"
 #include "store/EncipheredFile.h"
 #include "store/GameFile.h"
-#include "store/HighScoreTable.h"
+#include "ui/HighScoreTable.h"
 #include "store/KeyBindingFile.h"
 #include "store/ScoreComment.h"
 #include "support/Hostile.h"

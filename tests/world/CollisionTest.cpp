@@ -130,7 +130,7 @@ TEST_F(Collisions, TheLaterOfTwoOverlappingBoxesOwnsTheOverlapAndTheTesterMeetsF
     add("second", 120, 120, 40, 40);
     EXPECT_EQ(map.cellAt(130, 130), 1);
     EXPECT_EQ(map.cellAt(110, 110), 0);
-    map.testPoint(130, 130, *make("flame"));
+    make("flame")->testPoint(map, 130, 130);
     EXPECT_EQ(met(), (Log{"flame meets second", "second meets flame"}));
 }
 
@@ -140,14 +140,14 @@ TEST_F(Collisions, AUsedUpObjectIsSkippedAndAUsedUpTesterStops) {
     map.add(200, 200, 32, 32, powerUp);
     add("alien", 240, 200, 32, 32);
     Contact* trooper = make("trooper");
-    map.testPoint(210, 210, *trooper);
+    trooper->testPoint(map, 210, 210);
     EXPECT_EQ(met(), (Log{"trooper meets powerUp", "powerUp meets trooper"}));
-    map.testPoint(210, 210, *trooper);
+    trooper->testPoint(map, 210, 210);
     EXPECT_TRUE(met().empty()) << "a used-up object meets nothing again this frame";
-    map.testRect(200, 200, 60, 20, *trooper);
+    trooper->testRect(map, 200, 200, 60, 20);
     EXPECT_EQ(met(), (Log{"trooper meets alien", "alien meets trooper"})) << "scanning goes on";
     trooper->usedUp = true;
-    map.testPoint(250, 210, *trooper);
+    trooper->testPoint(map, 250, 210);
     EXPECT_EQ(met(), (Log{"trooper meets alien"}));
 }
 
@@ -156,9 +156,9 @@ TEST_F(Collisions, TestRectMeetsOnlyTheFirstObjectFromTheTopLeft) {
     add("lowerLeft", 100, 112, 20, 20);
     Contact* trooper = make("trooper");
     // Rows from y = 100 down: the upper right box is met first.
-    map.testRect(100, 100, 60, 30, *trooper);
+    trooper->testRect(map, 100, 100, 60, 30);
     EXPECT_EQ(met(), (Log{"trooper meets right", "right meets trooper"}));
-    map.testRect(100, 112, 60, 10, *trooper);
+    trooper->testRect(map, 100, 112, 60, 10);
     EXPECT_EQ(met(), (Log{"trooper meets lowerLeft", "lowerLeft meets trooper"}));
 }
 
@@ -189,7 +189,7 @@ TEST_F(Collisions, TestRectReadsEverySecondPixelStopsBeforeTheFarEdgeAndClampsTo
         {-20, 2, 0, 1, ""},
     };
     for (const Case& c : cases) {
-        map.testRect(c.x, c.y, c.w, c.h, *trooper);
+        trooper->testRect(map, c.x, c.y, c.w, c.h);
         const std::string other = c.meets;
         EXPECT_EQ(met(),
                   other.empty() ? Log{} : (Log{"trooper meets " + other, other + " meets trooper"}))
@@ -220,13 +220,13 @@ TEST_F(Collisions, ASweepStopsOneStepBeyondTheFirstOccupiedCellOrJustOffTheScree
         map.clear();
         add("alien", c.boxX, c.boxY, c.boxW, c.boxH);
         Contact shot("shot", log, Move(c.x, c.y, c.direction, c.speed));
-        map.sweep(shot);
+        shot.sweep(map);
         EXPECT_EQ(shot.x, c.wantX) << c.x << "," << c.y << " along " << c.direction;
         EXPECT_EQ(shot.y, c.wantY) << c.x << "," << c.y << " along " << c.direction;
         EXPECT_EQ(met(), c.meets ? (Log{"alien meets shot", "shot meets alien"}) : Log{});
     }
     Contact slowed("slowed", log, Move(100, 200, 3, 0, 1));
-    map.sweep(slowed);
+    slowed.sweep(map);
     EXPECT_EQ(slowed.x, 106) << "3, 2 and 1 pixels, then it stops";
 }
 
@@ -235,10 +235,10 @@ TEST_F(Collisions, ASweepMeetsTheRegisteredSideFirstAndStopsThereIfUsedUp) {
     alien->usedUp = true;
     map.add(300, 0, 36, 480, alien);
     Contact bullet("bullet", log, Move(100, 200, 8, 10));
-    map.sweep(bullet);
+    bullet.sweep(map);
     EXPECT_EQ(met(), (Log{"alien meets bullet"}));
     Contact second("second", log, Move(100, 200, 8, 10));
-    map.sweep(second);
+    second.sweep(map);
     EXPECT_TRUE(log.empty()) << "the used-up alien's cells lead nowhere";
     EXPECT_EQ(second.x, 325) << "it still stops at the occupied cells";
 }

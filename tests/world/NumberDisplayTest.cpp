@@ -58,26 +58,26 @@ class NumberDisplays : public DisplayTest {
   protected:
     void TearDown() override {
         // The font's picture must go before the display it was made for.
-        delete digitFont;
-        digitFont = nullptr;
+        font.reset();
         here.reset();
         DisplayTest::TearDown();
     }
 
+    std::unique_ptr<DigitFont> font;
     TempDir folder;
     std::unique_ptr<WorkingDir> here;
 };
 
 TEST_F(NumberDisplays, ADrawnSheetsDigitsEndTwoPixelsLeftOfTheMarkWithoutASign) {
     openDisplay(24);
-    NumberDisplay(620, 40).draw(57);
+    NumberDisplay(620, 40).draw(57, font.get());
     EXPECT_EQ(litExtent().right, -1) << "nothing is drawn without a digit font";
 
     const FontSheet sheet = digitSheet();
     here = std::make_unique<WorkingDir>(folder.path());
     folder.write("pics/digits.pl", rawTga(sheet.picture, 32, kBottomRowFirst));
-    digitFont = new DigitFont("pics/digits", sheet.picture.width, sheet.picture.height);
-    NumberDisplay(620, 40).draw(57);
+    font = std::make_unique<DigitFont>("pics/digits", sheet.picture.width, sheet.picture.height);
+    NumberDisplay(620, 40).draw(57, font.get());
     // Each glyph box is filled but for its top-left pixel; y is the bottom line.
     const int w7 = sheet.boxes[7].w;
     EXPECT_EQ(screen->getPixel(618, 39), glyphColour(7));
@@ -89,7 +89,7 @@ TEST_F(NumberDisplays, ADrawnSheetsDigitsEndTwoPixelsLeftOfTheMarkWithoutASign) 
     // without its sign in the same place.
     for (int32_t n : {57, 0, 1234, -1234, INT32_MAX, INT32_MIN}) {
         clearScreen();
-        NumberDisplay(620, 100).draw(n);
+        NumberDisplay(620, 100).draw(n, font.get());
         int width = 0;
         for (char digit : std::to_string(std::llabs(int64_t{n}))) {
             width += sheet.boxes[size_t(digit - '0')].w + 1;
@@ -107,20 +107,20 @@ TEST_F(NumberDisplays, OnTheGamesFontFiftySevenEndsInColumn618WithTheSevenLast) 
     here = std::make_unique<WorkingDir>(KRAVEX_DATA_DIR);
     // A missing picture would end the whole test run, so look first.
     ASSERT_TRUE(std::filesystem::is_regular_file("pics/digit_kravex.pl"));
-    digitFont = new DigitFont("pics/digit_kravex", 470, 55);
+    font = std::make_unique<DigitFont>("pics/digit_kravex", 470, 55);
     const NumberDisplay score(620, 100);
-    score.draw(7);
-    const int from = 620 - digitFont->width("7");
-    const int top = 100 - digitFont->lineHeight();
+    score.draw(7, font.get());
+    const int from = 620 - font->width("7");
+    const int top = 100 - font->lineHeight();
     const std::vector<uint32_t> seven = pixelsIn(from, top, 620 - from, 100 - top);
     clearScreen();
-    score.draw(57);
+    score.draw(57, font.get());
     const Extent e = litExtent();
     EXPECT_EQ(e.right, 618);
     EXPECT_EQ(pixelsIn(619, 0, 1, 480), std::vector<uint32_t>(480, 0)) << "column 619 stays free";
     EXPECT_LE(e.bottom, 99) << "y is the bottom line, below the digits";
     EXPECT_GE(e.top, top);
-    EXPECT_GE(e.left, 620 - digitFont->width("57"));
+    EXPECT_GE(e.left, 620 - font->width("57"));
     EXPECT_LT(e.left, from) << "the 5 stands left of the 7";
     EXPECT_EQ(pixelsIn(from, top, 620 - from, 100 - top), seven)
         << "wherever the 7 alone lies, the 7 of 57 lies too";

@@ -1,9 +1,9 @@
-#include "app/Detector.h"
+#include "gfx/Detector.h"
 
 #include <cstdlib>
 #include <string>
 
-#include "app/Globals.h"
+#include "gfx/Surfaces.h"
 
 namespace {
 constexpr Uint32 kProbeFlags = SDL_FULLSCREEN | SDL_HWSURFACE;

@@ -1,13 +1,13 @@
-#include "store/HighScoreTable.h"
+#include "ui/HighScoreTable.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/GBase.h"
-#include "app/Globals.h"
-#include "app/LevelTable.h"
+#include "core/GBase.h"
+#include "input/Devices.h"
+#include "world/LevelTable.h"
 #include "gfx/Bob.h"
 #include "gfx/Bobs.h"
 #include "gfx/Font.h"

@@ -1,10 +1,10 @@
-#include "store/HighScoreTable.h"
+#include "ui/HighScoreTable.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include "app/Globals.h"
-#include "app/LevelTable.h"
+#include "world/LevelTable.h"
 #include "input/Focus.h"
 #include "input/Input.h"
 #include "store/CipherFiles.h"

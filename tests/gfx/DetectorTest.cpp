@@ -1,4 +1,4 @@
-#include "app/Detector.h"
+#include "gfx/Detector.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

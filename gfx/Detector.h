@@ -3,7 +3,7 @@
 #include <SDL.h>
 #include <cstdint>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 
 // What the display can do: which full-screen depths exist at a given size,
 // and whether to open full screen or a window.

@@ -1,4 +1,4 @@
-#include "app/LevelTable.h"
+#include "world/LevelTable.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/Globals.h"
-#include "app/LevelTable.h"
+#include "world/LevelTable.h"
 #include "gfx/Bob.h"
 #include "gfx/Bobs.h"
 #include "gfx/Buffer.h"
@@ -16,7 +16,7 @@
 #include "gfx/TestPictures.h"
 #include "input/Input.h"
 #include "store/CipherFiles.h"
-#include "store/HighScoreTable.h"
+#include "ui/HighScoreTable.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/GBase.h"
+#include "core/GBase.h"
 
 // Turns a score into a difficulty level through rows of (lowest score, level
 // at that score, points per further level). Shared by the aliens and the

@@ -1,4 +1,4 @@
-#include "app/LevelTable.h"
+#include "world/LevelTable.h"
 
 #include <algorithm>
 #include <climits>

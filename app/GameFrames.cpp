@@ -1,0 +1,96 @@
+// One game from the menu's choice to the last trooper leaving the
+// playfield, and the frame loop that runs it.
+#include "app/Game.h"
+#include "app/GameSession.h"
+#include "app/Globals.h"
+#include "app/Pause.h"
+#include "audio/ModMusic.h"
+#include "audio/Sounds.h"
+#include "gfx/Buffer.h"
+#include "gfx/FlowFader.h"
+#include "gfx/FrameTimer.h"
+#include "gfx/Image.h"
+#include "gfx/Light.h"
+#include "input/Focus.h"
+#include "input/GuideKeys.h"
+#include "input/Interfaces.h"
+#include "input/Keyboard.h"
+#include "input/QuitRequest.h"
+#include "world/Soldiers.h"
+
+namespace {
+constexpr int32_t kStartSignal = 0;
+} // namespace
+
+void Game::startGame(int32_t players) {
+    // The picture that was showing flows off over the first frames.
+    fader->start();
+    lastPlayers = players;
+    delete background;
+    background = new Image("pics/tausta2", kScreenWidth, kScreenHeight);
+    // Blood and slime are stamped into the picture, so it draws into itself.
+    background->attachBlitter();
+    // Every game picks a piece of its own from the music folder.
+    replaceMusic(nullptr);
+    currentMusic->play();
+    world->begin(player1Keys, players > 1 ? player2Keys : nullptr);
+    inputFocus->current = keyboard;
+    // Presses latched in the front end must not pause or end the game.
+    keyboard->consumeEscape();
+    keyboard->consumeF1();
+    runFrames();
+    inputFocus->current = nullptr;
+    fader->start();
+    world->end();
+}
+
+void Game::runFrames() {
+    generalSounds->play(kStartSignal);
+    pumpEvents();
+    const uint32_t start = clock->now();
+    uint32_t paused = 0;
+    // A request to quit ends the game as Escape does, but does not wait for
+    // the troopers' debris to land.
+    while (!world->troopers().isEmpty() && !QuitRequest::isRaised()) {
+        paused += runFrame();
+    }
+    // No game time passes while the game is paused.
+    msPlayed += clock->now() - start - paused;
+    pumpEvents();
+}
+
+uint32_t Game::runFrame() {
+    if (frameHook) {
+        frameHook();
+    }
+    pumpEvents();
+    world->troopers().forEachReadControls();
+    if (keyboard->consumeEscape() || QuitRequest::isRaised()) {
+        world->troopers().killAll();
+    }
+    const uint32_t paused = keyboard->consumeF1() ? pause->run() : 0;
+    world->update();
+    ++framesPlayed;
+    endPhase(kPhaseUpdated);
+    // Stains stamped by this frame's update are in the picture already.
+    background->draw();
+    endPhase(kPhaseBackground);
+    // Light goes onto the background, under the sprites.
+    world->addLights(*light);
+    endPhase(kPhaseLit);
+    world->draw();
+    // The old picture flows off over the new one; its columns fall by random
+    // numbers of their own, drawn after the world's.
+    fader->step();
+    endPhase(kPhaseDrawn);
+    waitForFrame();
+    endPhase(kPhaseWaited);
+    screen->flip();
+    endPhase(kPhaseFlipped);
+    return paused;
+}
+
+void Game::waitForFrame() {
+    while (!frameTimer->tick()) {
+    }
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "app/EventScheduler.h"
+
+class Aliens;
+class Collision;
+class GuideKeys;
+class LevelTable;
+class Light;
+class PowerUps;
+class Soldiers;
+
+// One game's world: the troopers, the aliens and the power-ups, the map in
+// which they meet, and the scheduler and difficulty that bring the aliens.
+class GameSession {
+  public:
+    // Loads what troopers, aliens and power-ups show, on a playfield of
+    // width x height; levels (not owned, may be null) picks the level tag.
+    GameSession(int32_t width, int32_t height, LevelTable* levels);
+    ~GameSession();
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
+
+    // A new game: the world empties, the score is 0, the scheduler starts
+    // afresh, and a trooper comes for each player's keys (player2 null for
+    // a game of one).
+    void begin(const GuideKeys* player1, const GuideKeys* player2);
+    // No more arrivals until the next game.
+    void end();
+    // Empties the aliens, the troopers and the power-ups; the score is 0.
+    void reset();
+    // Everything that moves, turns, counts, spawns, scores, settles or stamps
+    // stains, in the order that play and its random numbers have always taken.
+    void update();
+    // The lights of the world, then its sprites; neither changes the world.
+    void addLights(Light& light) const;
+    void draw() const;
+
+    Soldiers& troopers() { return *troopList; }
+    Aliens& aliens() { return *alienList; }
+    PowerUps& powerUps() { return *powerUpList; }
+    const Soldiers& troopers() const { return *troopList; }
+    const Aliens& aliens() const { return *alienList; }
+    const PowerUps& powerUps() const { return *powerUpList; }
+    // Null between games.
+    const EventScheduler* scheduler() const { return arrivals ? &*arrivals : nullptr; }
+    // The score at which the aliens last came sooner.
+    int32_t levelMark() const { return mark; }
+
+  private:
+    void stepDifficulty();
+
+    // Made in this order, which is the order of the loading report; each is
+    // gone before what it refers to: aliens before the troopers they hunt.
+    std::unique_ptr<Collision> map;
+    std::unique_ptr<Soldiers> troopList;
+    std::unique_ptr<Aliens> alienList;
+    std::unique_ptr<PowerUps> powerUpList;
+    std::optional<EventScheduler> arrivals;
+    int32_t mark = 0;
+};

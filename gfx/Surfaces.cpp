@@ -1,0 +1,4 @@
+#include "gfx/Surfaces.h"
+
+Buffer* screen = nullptr;
+Image* background = nullptr;

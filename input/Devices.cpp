@@ -1,0 +1,6 @@
+#include "input/Devices.h"
+
+Keyboard* keyboard = nullptr;
+Joystick* joystick = nullptr;
+Focus* inputFocus = nullptr;
+Sound* typingSound = nullptr;

@@ -1,0 +1,3 @@
+#include "world/Scoreboard.h"
+
+int32_t score = 0;
