@@ -19,17 +19,6 @@
 
 namespace {
 
-// Less than any file the game saves.
-constexpr rlim_t kWritableBytes = 16;
-
-size_t countOf(const std::string& text, const std::string& part) {
-    size_t n = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++n;
-    }
-    return n;
-}
-
 // The title, the main menu, and out.
 std::vector<Step> inAndOut() {
     return {{100, press(SDLK_ESCAPE)}, {600, press(SDLK_ESCAPE)}};
