@@ -18,6 +18,7 @@
 #include "gfx/Light.h"
 #include "input/Focus.h"
 #include "input/Input.h"
+#include "input/Joystick.h"
 #include "input/Interfaces.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
@@ -96,7 +97,7 @@ void Game::mainMenuPass() {
         score = kNoScore;
         lastPlayers = 1;
     }
-    if (!hiscores->loadFrom(lastPlayers == 1 ? "dat/hiscore_1.dat" : "dat/hiscore_2.dat")) {
+    if (!hiscores->loadFrom(tableFileFor(lastPlayers))) {
         hiscores->resetDefaults();
     }
     const bool inserted = score != kNoScore && hiscores->insert(score, kNewName);
@@ -111,15 +112,26 @@ void Game::mainMenuPass() {
     background->attachBlitter();
     menuPhase = 0;
     stampLogo();
+    // Kept before the menu shows, so that its Replays list holds it; a game
+    // that made the table waits for its name.
+    if (replayUnkept && !inserted) {
+        keepReplay(false);
+    }
     if (!QuitRequest::isRaised()) {
-        replaceMusic("sounds/menu");
-        currentMusic->play();
+        playMenuMusic();
         menuScreen();
     }
     if (inserted) {
         nameNewEntry();
     }
     hiscores->save();
+    if (replayUnkept) {
+        keepReplay(inserted);
+    }
+    // Only a new entry pushes another out of its table.
+    if (inserted) {
+        pruneReplays();
+    }
     if (mainMenu->isEscaped() || QuitRequest::isRaised()) {
         quit = 1;
     } else {
@@ -155,8 +167,14 @@ void Game::menuScreen() {
     pumpEvents();
     keyboard->forgetScreenKeys();
     bool entering = hiscores->isEntering();
+    uint32_t idleSince = clock->now();
+    uint32_t presses = keyboard->presses();
     while (!mainMenu->isEscaped() && !QuitRequest::isRaised()) {
         pumpEvents();
+        if (presses != keyboard->presses() || (joystick != nullptr && joystick->anyButtonOn())) {
+            presses = keyboard->presses();
+            idleSince = clock->now();
+        }
         background->draw();
         menuPhase = menuPhase >= kMenuPhases - 1 ? 0 : menuPhase + 1;
         if (faderFinished()) {
@@ -171,6 +189,9 @@ void Game::menuScreen() {
                 // An Escape typed into the name must not leave the menu.
                 keyboard->clearPressed(SDLK_ESCAPE);
                 entering = false;
+                if (replayUnkept) {
+                    keepReplay(true);
+                }
             }
             drawMainMenu();
         }
@@ -185,6 +206,12 @@ void Game::menuScreen() {
             }
             mainMenu->runPendingAction();
             inputFocus->current = mainMenu;
+            idleSince = clock->now();
+        }
+        if (attractDue(idleSince)) {
+            attractMode();
+            presses = keyboard->presses();
+            idleSince = clock->now();
         }
     }
     inputFocus->current = nullptr;

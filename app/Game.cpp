@@ -24,6 +24,7 @@
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
 #include "input/QuitRequest.h"
+#include "store/ReplayStore.h"
 #include "ui/HighScoreTable.h"
 #include "store/ScoreComment.h"
 #include "ui/Menu.h"
@@ -67,6 +68,7 @@ Game::~Game() {
     delete fader;
     delete hiscores;
     delete comments;
+    delete replays;
     delete player1Keys;
     delete player2Keys;
     delete mainMenu;

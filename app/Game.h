@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "app/GameInputs.h"
 #include "core/GBase.h"
 #include "audio/ModMusic.h"
 #include "audio/SFXVolume.h"
@@ -24,6 +25,8 @@ class SettingsFile;
 class Pause;
 class LevelTable;
 class GuideKeys;
+class ReplayStore;
+class ReplayViewer;
 
 // The application: owns every long-lived object of the run and drives the
 // phases init, load and run.
@@ -50,11 +53,23 @@ class Game : public GBase {
     void showHelp();
     void showCredits();
 
-    // One whole game for 1 or 2 players; returns when no trooper is left.
+    // One whole game for 1 or 2 players, from a seed of its own, recorded;
+    // returns when no trooper is left.
     void startGame(int32_t players);
     // The world of the games; made by load().
     GameSession& session() { return *world; }
     const GameSession& session() const { return *world; }
+    // The last game's recording, finished when the game is over.
+    const Replay& lastRecording() const { return inputs.recording(); }
+    // Plays a replay back as the viewer shows it, until its game ends or the
+    // viewer leaves; answers the frames it ran. The score is the playback's
+    // after; the play statistics leave it out.
+    uint32_t watchReplay(const Replay& replay, ReplayViewer& viewer);
+    bool isWatching() const { return viewer != nullptr; }
+    // The kept replays' list; Return watches one (the main menu's action).
+    void replaysScreen();
+    // The menu's own piece, from its start.
+    void playMenuMusic();
 
     // Every screen's frame timer reads this clock; tests and the autoplay
     // tool set one of their own before init so that frames need not wait.
@@ -80,6 +95,8 @@ class Game : public GBase {
     static constexpr int32_t kScreenWidth = 640;
     static constexpr int32_t kScreenHeight = 480;
     static constexpr uint32_t kFrameMs = 50;
+    // The high-score file of 1- or 2-player games.
+    static const char* tableFileFor(int32_t players);
 
     FrameTimer* frameTimer = nullptr;
     Light* light = nullptr;
@@ -97,6 +114,7 @@ class Game : public GBase {
     SFXVolume sfxSwitch;
     SettingsFile* settings = nullptr;
     Pause* pause = nullptr;
+    ReplayStore* replays = nullptr;
     LevelTable* levels = nullptr;
     Sounds* generalSounds = nullptr;
     GuideKeys* player1Keys = nullptr;
@@ -118,7 +136,21 @@ class Game : public GBase {
     static constexpr int32_t kSettingSfxVolume = 5;
 
     FrameClock systemClock;
+    GameInputs inputs;
+    // Set while a replay plays back.
+    ReplayViewer* viewer = nullptr;
+    // A game was played whose replay has not been kept yet.
+    bool replayUnkept = false;
 
+    void playGame(int32_t players, uint32_t seed);
+    // Keeps the last game's replay, named after its table entry when it
+    // made the table.
+    void keepReplay(bool inTable);
+    // Lets go of the kept replays whose entries the stored tables lost.
+    void pruneReplays();
+    // The best kept replay, when the menu has been left alone long enough.
+    bool attractDue(uint32_t idleSince) const;
+    void attractMode();
     void runFrames();
     // One game frame; answers how long it was paused, in milliseconds.
     uint32_t runFrame();

@@ -1,9 +1,12 @@
 // One game from the menu's choice to the last trooper leaving the
 // playfield, and the frame loop that runs it.
+#include <cstdlib>
+
 #include "app/Game.h"
 #include "app/GameSession.h"
 #include "app/Globals.h"
 #include "app/Pause.h"
+#include "app/ReplayViewer.h"
 #include "audio/ModMusic.h"
 #include "audio/Sounds.h"
 #include "gfx/Buffer.h"
@@ -22,7 +25,7 @@ namespace {
 constexpr int32_t kStartSignal = 0;
 } // namespace
 
-void Game::startGame(int32_t players) {
+void Game::playGame(int32_t players, uint32_t seed) {
     // The picture that was showing flows off over the first frames.
     fader->start();
     lastPlayers = players;
@@ -33,7 +36,9 @@ void Game::startGame(int32_t players) {
     // Every game picks a piece of its own from the music folder.
     replaceMusic(nullptr);
     currentMusic->play();
-    world->begin(player1Keys, players > 1 ? player2Keys : nullptr);
+    // From here on the game's course follows from the seed and the inputs.
+    std::srand(seed);
+    world->begin(inputs.player(0), players > 1 ? inputs.player(1) : nullptr);
     inputFocus->current = keyboard;
     // Presses latched in the front end must not pause or end the game.
     keyboard->consumeEscape();
@@ -51,7 +56,8 @@ void Game::runFrames() {
     uint32_t paused = 0;
     // A request to quit ends the game as Escape does, but does not wait for
     // the troopers' debris to land.
-    while (!world->troopers().isEmpty() && !QuitRequest::isRaised()) {
+    while (!world->troopers().isEmpty() && !QuitRequest::isRaised() &&
+           (viewer == nullptr || viewer->carriesOn())) {
         paused += runFrame();
     }
     // No game time passes while the game is paused.
@@ -64,11 +70,14 @@ uint32_t Game::runFrame() {
         frameHook();
     }
     pumpEvents();
+    const ReplayInput input = inputs.next();
     world->troopers().forEachReadControls();
-    if (keyboard->consumeEscape() || QuitRequest::isRaised()) {
+    if ((input & Replay::kEscapeBit) != 0) {
         world->troopers().killAll();
     }
-    const uint32_t paused = keyboard->consumeF1() ? pause->run() : 0;
+    // A recorded pause changed nothing in the game, so playback runs on.
+    const bool pausing = (input & Replay::kF1Bit) != 0 && !inputs.isPlayingBack();
+    const uint32_t paused = pausing ? pause->run() : 0;
     world->update();
     ++framesPlayed;
     endPhase(kPhaseUpdated);
@@ -82,8 +91,13 @@ uint32_t Game::runFrame() {
     // The old picture flows off over the new one; its columns fall by random
     // numbers of their own, drawn after the world's.
     fader->step();
+    if (viewer != nullptr) {
+        viewer->drawMark();
+    }
     endPhase(kPhaseDrawn);
-    waitForFrame();
+    if (viewer == nullptr || viewer->waits()) {
+        waitForFrame();
+    }
     endPhase(kPhaseWaited);
     screen->flip();
     endPhase(kPhaseFlipped);

@@ -22,6 +22,7 @@
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
 #include "input/QuitRequest.h"
+#include "store/ReplayStore.h"
 #include "ui/HighScoreTable.h"
 #include "store/ScoreComment.h"
 #include "ui/BooleanMenuItem.h"
@@ -180,6 +181,7 @@ void Game::createStores() {
     hiscores = new HighScoreTable(kTableRows, "dat/hiscore.dat", decoFont, "pics/tagsm", kLastLevel + 1,
                                   *levels);
     comments = new ScoreComment(&score, "dat/comment.dat", kPointsPerComment);
+    replays = new ReplayStore("dat/replays");
 }
 
 void Game::buildMenus() {
@@ -196,6 +198,8 @@ void Game::buildMenus() {
         },
         ActionPlace::kWithinScreen));
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "Help/Info", [this] { showHelp(); },
+                                      ActionPlace::kWithinScreen));
+    mainMenu->add(new ExecuteMenuItem(*mainMenu, "Replays", [this] { replaysScreen(); },
                                       ActionPlace::kWithinScreen));
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "Exit game", [this] { quit = 1; }));
     typingSound = new Sound("sounds/menu01");

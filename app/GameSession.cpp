@@ -29,7 +29,7 @@ GameSession::GameSession(int32_t width, int32_t height, LevelTable* levels)
 
 GameSession::~GameSession() = default;
 
-void GameSession::begin(const GuideKeys* player1, const GuideKeys* player2) {
+void GameSession::begin(const ActionSource* player1, const ActionSource* player2) {
     arrivals.emplace(kSchedulerCapacity);
     arrivals->addRepeating(kFirstAlienInterval, [this] { alienList->spawn(); });
     arrivals->addRepeating(kPowerUpInterval, [this] { powerUpList->spawn(); });

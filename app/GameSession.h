@@ -6,9 +6,9 @@
 
 #include "app/EventScheduler.h"
 
+class ActionSource;
 class Aliens;
 class Collision;
-class GuideKeys;
 class LevelTable;
 class Light;
 class PowerUps;
@@ -28,7 +28,7 @@ class GameSession {
     // A new game: the world empties, the score is 0, the scheduler starts
     // afresh, and a trooper comes for each player's keys (player2 null for
     // a game of one).
-    void begin(const GuideKeys* player1, const GuideKeys* player2);
+    void begin(const ActionSource* player1, const ActionSource* player2);
     // No more arrivals until the next game.
     void end();
     // Empties the aliens, the troopers and the power-ups; the score is 0.

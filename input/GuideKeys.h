@@ -4,11 +4,12 @@
 #include <string>
 
 #include "core/GBase.h"
+#include "input/ActionSource.h"
 #include "store/Binding.h"
 
 // One player's controls: a binding per action, kept in the file
 // "<name>_sdl.dat". Troopers ask it whether an action is held.
-class GuideKeys : public GBase {
+class GuideKeys : public GBase, public ActionSource {
   public:
     enum Action : int32_t { kLeft = 0, kRight, kForward, kBackward, kFire };
     static constexpr int32_t kActionCount = 8;
@@ -18,7 +19,7 @@ class GuideKeys : public GBase {
     // file "<name>_sdl.dat" over them when it is whole.
     GuideKeys(const char* name, int32_t player);
 
-    bool isActionDown(int32_t action) const;
+    bool isActionDown(int32_t action) const override;
 
     // The key menu edits bindings in place through these.
     Binding* binding(int32_t action);
