@@ -18,14 +18,15 @@
 #include "gfx/Light.h"
 #include "input/Focus.h"
 #include "input/Input.h"
-#include "input/Joystick.h"
 #include "input/Interfaces.h"
+#include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
-#include "ui/HighScoreTable.h"
 #include "store/ScoreComment.h"
 #include "ui/Help.h"
+#include "ui/HighScoreTable.h"
 #include "ui/Menu.h"
+#include "ui/ScreenFrame.h"
 
 namespace {
 constexpr int32_t kLogoX = 549;
@@ -82,7 +83,7 @@ void Game::run() {
 }
 
 void Game::showTitle() {
-    Title title(goldFont, *clock);
+    Title title(goldFont.get(), *clock);
     ModMusic::setContinuation(ModMusic::kContinueLoop);
     // The title runs in silence; the menu's piece waits for the menu.
     replaceMusic("sounds/menu");
@@ -104,7 +105,7 @@ void Game::mainMenuPass() {
     if (inserted) {
         inputFocus->current = hiscores->getInput();
     } else {
-        inputFocus->current = mainMenu;
+        inputFocus->current = mainMenu.get();
     }
     if (score != kNoScore) {
         comments->load();
@@ -205,7 +206,7 @@ void Game::menuScreen() {
                 break;
             }
             mainMenu->runPendingAction();
-            inputFocus->current = mainMenu;
+            inputFocus->current = mainMenu.get();
             idleSince = clock->now();
         }
         if (attractDue(idleSince)) {
@@ -218,7 +219,7 @@ void Game::menuScreen() {
 }
 
 void Game::drawMainMenu() {
-    inputFocus->current = mainMenu;
+    inputFocus->current = mainMenu.get();
     mainMenu->drawGlow(*light);
     mainMenu->draw();
     if (comments->text() != nullptr) {
@@ -242,13 +243,12 @@ void Game::setupScreen() {
     Image picture("pics/setup", kScreenWidth, kScreenHeight);
     pumpEvents();
     keyboard->forgetScreenKeys();
-    inputFocus->current = setupMenu;
+    inputFocus->current = setupMenu.get();
     while (!setupMenu->isEscaped() && !QuitRequest::isRaised()) {
-        pumpEvents();
-        picture.draw();
-        setupMenu->draw();
-        waitFor(*frameTimer);
-        screen->flip();
+        runScreenFrame(*frameTimer, [&] {
+            picture.draw();
+            setupMenu->draw();
+        });
         if (setupMenu->hasPendingAction()) {
             if (!setupMenu->pendingRunsWithin()) {
                 break;
@@ -258,7 +258,7 @@ void Game::setupScreen() {
             if (setupMenu->hasPendingAction()) {
                 break;
             }
-            inputFocus->current = setupMenu;
+            inputFocus->current = setupMenu.get();
         }
     }
     setupMenu->clearEscaped();
@@ -269,13 +269,12 @@ bool Game::keyScreen() {
     Image picture("pics/keyset", kScreenWidth, kScreenHeight);
     pumpEvents();
     keyboard->forgetScreenKeys();
-    inputFocus->current = keysMenu;
+    inputFocus->current = keysMenu.get();
     while (!keysMenu->isEscaped() && !keysMenu->hasPendingAction() && !QuitRequest::isRaised()) {
-        pumpEvents();
-        picture.draw();
-        keysMenu->draw();
-        waitFor(*frameTimer);
-        screen->flip();
+        runScreenFrame(*frameTimer, [&] {
+            picture.draw();
+            keysMenu->draw();
+        });
     }
     const bool toMainMenu = keysMenu->hasPendingAction();
     keysMenu->clearPendingAction();
@@ -286,7 +285,7 @@ bool Game::keyScreen() {
 
 void Game::showHelp() {
     Image picture("pics/gunpic", kScreenWidth, kScreenHeight);
-    Help help(kHelpPages, "dat/general", goldFont, &picture, kHelpSpeed, *clock);
+    Help help(kHelpPages, "dat/general", goldFont.get(), &picture, kHelpSpeed, *clock);
     help.setSounds("sounds/help");
     help.run();
     pumpEvents();
@@ -294,7 +293,7 @@ void Game::showHelp() {
 
 void Game::showCredits() {
     Image picture("pics/console", kScreenWidth, kScreenHeight);
-    Help credits(kCreditPages, "dat/credits", goldFont, &picture, kCreditsSpeed, *clock);
+    Help credits(kCreditPages, "dat/credits", goldFont.get(), &picture, kCreditsSpeed, *clock);
     credits.setInteractive(0);
     credits.setFading(1);
     credits.run();

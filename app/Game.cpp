@@ -7,15 +7,15 @@
 #include <string>
 
 #include "app/Console.h"
-#include "gfx/Detector.h"
+#include "app/GameSession.h"
 #include "app/Globals.h"
-#include "world/LevelTable.h"
 #include "app/Pause.h"
 #include "app/SettingsFile.h"
 #include "audio/Sound.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
 #include "gfx/Buffer.h"
+#include "gfx/Detector.h"
 #include "gfx/FlowFader.h"
 #include "gfx/Font.h"
 #include "gfx/FrameTimer.h"
@@ -25,10 +25,10 @@
 #include "input/Interfaces.h"
 #include "input/QuitRequest.h"
 #include "store/ReplayStore.h"
-#include "ui/HighScoreTable.h"
 #include "store/ScoreComment.h"
+#include "ui/HighScoreTable.h"
 #include "ui/Menu.h"
-#include "app/GameSession.h"
+#include "world/LevelTable.h"
 
 namespace {
 
@@ -54,39 +54,22 @@ Game::Game() {
 }
 
 Game::~Game() {
-    delete frameTimer;
-    delete pause;
-    delete goldFont;
-    delete decoFont;
-    world.reset();
-    if (light != nullptr) {
-        if (settings != nullptr) {
-            settings->set(kSettingHighDetail, light->isOn() ? 1 : 0);
-        }
-        delete light;
+    // The player's last choices go into the settings, saved as they close.
+    if (light != nullptr && settings != nullptr) {
+        settings->set(kSettingHighDetail, light->isOn() ? 1 : 0);
     }
-    delete fader;
-    delete hiscores;
-    delete comments;
-    delete replays;
-    delete player1Keys;
-    delete player2Keys;
-    delete mainMenu;
-    delete setupMenu;
-    delete keysMenu;
-    Menu::setFont(nullptr);
-    Menu::setSounds(nullptr);
-    delete menuSounds;
-    // Nothing else frees the general sounds, and they must go before the
-    // mixer closes.
-    delete generalSounds;
-    delete levels;
     stopMusic();
     if (settings != nullptr) {
         settings->set(kSettingSfxVolume, sfxVolume);
     }
-    delete settings;
-    delete cursor;
+    Menu::setFont(nullptr);
+    Menu::setSounds(nullptr);
+    if (currentGame == this) {
+        currentGame = nullptr;
+    }
+}
+
+Game::Published::~Published() {
     delete typingSound;
     typingSound = nullptr;
     // The last game's playfield picture; it must go while SDL still runs.
@@ -98,9 +81,6 @@ Game::~Game() {
     delete screen;
     screen = nullptr;
     destroyInterfaces();
-    if (currentGame == this) {
-        currentGame = nullptr;
-    }
 }
 
 void Game::replaceMusic(const char* name) {
@@ -156,7 +136,7 @@ bool Game::init(int32_t mode) {
     if (windowMode == kWindowModeUnset) {
         windowMode = detector.chooseWindowMode();
     }
-    settings = new SettingsFile("dat/config.dat", kSettingsCount);
+    settings = std::make_unique<SettingsFile>("dat/config.dat", kSettingsCount);
     const int32_t volume = settings->get(kSettingSfxVolume);
     if (volume == SettingsFile::kUnset) {
         sfxSwitch.setLevel(kFullVolume);
@@ -165,7 +145,7 @@ bool Game::init(int32_t mode) {
         sfxVolume = static_cast<uint8_t>(volume & 0xFF);
     }
     SDL_ShowCursor(0);
-    frameTimer = new FrameTimer(kFrameMs, *clock);
+    frameTimer = std::make_unique<FrameTimer>(kFrameMs, *clock);
     return true;
 }
 

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "app/GameInputs.h"
-#include "core/GBase.h"
 #include "audio/ModMusic.h"
 #include "audio/SFXVolume.h"
+#include "core/GBase.h"
 #include "gfx/FrameClock.h"
 
 class FrameTimer;
@@ -98,27 +98,43 @@ class Game : public GBase {
     // The high-score file of 1- or 2-player games.
     static const char* tableFileFor(int32_t players);
 
-    FrameTimer* frameTimer = nullptr;
-    Light* light = nullptr;
-    FlowFader* fader = nullptr;
-    Menu* mainMenu = nullptr;
-    Menu* keysMenu = nullptr;
-    Menu* setupMenu = nullptr;
-    Font* goldFont = nullptr;
-    Font* decoFont = nullptr;
-    HighScoreTable* hiscores = nullptr;
-    ScoreComment* comments = nullptr;
-    Bob* cursor = nullptr;
-    Sounds* menuSounds = nullptr;
+  private:
+    // Declared before the objects below, so it goes after them: the display,
+    // the console written on it, the playfield picture and the typing click,
+    // which the game makes and publishes in process-wide pointers, and then
+    // the input devices.
+    struct Published {
+        Published() = default;
+        Published(const Published&) = delete;
+        Published& operator=(const Published&) = delete;
+        ~Published();
+    } published;
+    FrameClock systemClock;
+
+  public:
+    // The long-lived objects, made by init() and load(). Each is declared
+    // after what it refers to, and so is destroyed before it.
+    std::unique_ptr<SettingsFile> settings;
+    std::unique_ptr<FrameTimer> frameTimer;
+    std::unique_ptr<Font> goldFont;
+    std::unique_ptr<Font> decoFont;
+    std::unique_ptr<Sounds> generalSounds;
+    std::unique_ptr<Sounds> menuSounds;
+    std::unique_ptr<LevelTable> levels;
+    std::unique_ptr<Light> light;
+    std::unique_ptr<FlowFader> fader;
+    std::unique_ptr<Bob> cursor;
     ModMusic musicSwitch;
     SFXVolume sfxSwitch;
-    SettingsFile* settings = nullptr;
-    Pause* pause = nullptr;
-    ReplayStore* replays = nullptr;
-    LevelTable* levels = nullptr;
-    Sounds* generalSounds = nullptr;
-    GuideKeys* player1Keys = nullptr;
-    GuideKeys* player2Keys = nullptr;
+    std::unique_ptr<GuideKeys> player1Keys;
+    std::unique_ptr<GuideKeys> player2Keys;
+    std::unique_ptr<HighScoreTable> hiscores;
+    std::unique_ptr<ScoreComment> comments;
+    std::unique_ptr<ReplayStore> replays;
+    std::unique_ptr<Pause> pause;
+    std::unique_ptr<Menu> mainMenu;
+    std::unique_ptr<Menu> setupMenu;
+    std::unique_ptr<Menu> keysMenu;
     int32_t lastPlayers = 0;
     int32_t menuPhase = 0;
     uint8_t quit = 0;
@@ -126,8 +142,6 @@ class Game : public GBase {
     std::string lastName;
 
   private:
-    std::unique_ptr<GameSession> world;
-
     // The settings file's entries.
     static constexpr int32_t kSettingsCount = 6;
     static constexpr int32_t kSettingMusicOn = 0;
@@ -135,8 +149,9 @@ class Game : public GBase {
     static constexpr int32_t kSettingMusicVolume = 4;
     static constexpr int32_t kSettingSfxVolume = 5;
 
-    FrameClock systemClock;
     GameInputs inputs;
+    // After the inputs, whose players' sources the troopers read.
+    std::unique_ptr<GameSession> world;
     // Set while a replay plays back.
     ReplayViewer* viewer = nullptr;
     // A game was played whose replay has not been kept yet.

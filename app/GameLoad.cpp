@@ -8,9 +8,9 @@
 
 #include "app/Console.h"
 #include "app/Game.h"
+#include "app/GameSession.h"
 #include "app/Globals.h"
 #include "app/Pause.h"
-#include "world/LevelTable.h"
 #include "app/SettingsFile.h"
 #include "audio/Sound.h"
 #include "audio/Sounds.h"
@@ -23,14 +23,14 @@
 #include "input/Interfaces.h"
 #include "input/QuitRequest.h"
 #include "store/ReplayStore.h"
-#include "ui/HighScoreTable.h"
 #include "store/ScoreComment.h"
 #include "ui/BooleanMenuItem.h"
 #include "ui/ExecuteMenuItem.h"
+#include "ui/HighScoreTable.h"
 #include "ui/KeyMenuItem.h"
 #include "ui/Menu.h"
 #include "ui/ValueMenuItem.h"
-#include "app/GameSession.h"
+#include "world/LevelTable.h"
 
 namespace {
 constexpr uint8_t kFullVolume = 255;
@@ -64,18 +64,18 @@ bool Game::load(int32_t depth) {
     openAudio();
     readMusicSettings();
     startLoadingMusic();
-    goldFont = new Font("pics/font_gold", 502, 200);
-    decoFont = new Font("pics/font_babylon_deco", 610, 122);
+    goldFont = std::make_unique<Font>("pics/font_gold", 502, 200);
+    decoFont = std::make_unique<Font>("pics/font_babylon_deco", 610, 122);
     openConsole(depth);
-    pause = new Pause(screen, goldFont, Pause::kRemarks, *clock);
+    pause = std::make_unique<Pause>(screen, goldFont.get(), Pause::kRemarks, *clock);
     createSoundsAndTables();
     createWorld();
     createStores();
     print("Loading keys.");
-    player1Keys = new GuideKeys("dat/pl1key", 1);
-    player2Keys = new GuideKeys("dat/pl2key", 2);
+    player1Keys = std::make_unique<GuideKeys>("dat/pl1key", 1);
+    player2Keys = std::make_unique<GuideKeys>("dat/pl2key", 2);
     print("Constructing menus.");
-    cursor = new Bob("pics/cursor", 40, 32);
+    cursor = std::make_unique<Bob>("pics/cursor", 40, 32);
     buildMenus();
     print("Game loaded.");
     showLoaded();
@@ -120,7 +120,7 @@ void Game::startLoadingMusic() {
 }
 
 void Game::openConsole(int32_t depth) {
-    console = new Console(kScreenWidth, kScreenHeight, "pics/console", decoFont);
+    console = new Console(kScreenWidth, kScreenHeight, "pics/console", decoFont.get());
     console->setVisible(true);
     print("          -= Kravex II Console =-");
     print(std::string(64, '-').c_str());
@@ -149,11 +149,11 @@ void Game::openConsole(int32_t depth) {
 }
 
 void Game::createSoundsAndTables() {
-    generalSounds = new Sounds(1);
+    generalSounds = std::make_unique<Sounds>(1);
     generalSounds->load("sounds/general");
-    menuSounds = new Sounds(3);
+    menuSounds = std::make_unique<Sounds>(3);
     menuSounds->load("sounds/menu");
-    levels = new LevelTable(kLevelRows);
+    levels = std::make_unique<LevelTable>(kLevelRows);
     levels->addRow(0, 0, 100);
     levels->addRow(1000, 10, 200);
     levels->addRow(3000, 20, 300);
@@ -168,9 +168,9 @@ void Game::createSoundsAndTables() {
 }
 
 void Game::createWorld() {
-    world = std::make_unique<GameSession>(kScreenWidth, kScreenHeight, levels);
-    light = new Light(screen, Light::kGameSize);
-    fader = new FlowFader(screen, kScreenWidth, kScreenHeight, kFlowSpeed);
+    world = std::make_unique<GameSession>(kScreenWidth, kScreenHeight, levels.get());
+    light = std::make_unique<Light>(screen, Light::kGameSize);
+    fader = std::make_unique<FlowFader>(screen, kScreenWidth, kScreenHeight, kFlowSpeed);
     const int32_t highDetail = settings->get(kSettingHighDetail);
     if (highDetail != SettingsFile::kUnset) {
         light->setOn(highDetail != 0);
@@ -178,16 +178,16 @@ void Game::createWorld() {
 }
 
 void Game::createStores() {
-    hiscores = new HighScoreTable(kTableRows, "dat/hiscore.dat", decoFont, "pics/tagsm", kLastLevel + 1,
-                                  *levels);
-    comments = new ScoreComment(&score, "dat/comment.dat", kPointsPerComment);
-    replays = new ReplayStore("dat/replays");
+    hiscores = std::make_unique<HighScoreTable>(kTableRows, "dat/hiscore.dat", decoFont.get(),
+                                                "pics/tagsm", kLastLevel + 1, *levels);
+    comments = std::make_unique<ScoreComment>(&score, "dat/comment.dat", kPointsPerComment);
+    replays = std::make_unique<ReplayStore>("dat/replays");
 }
 
 void Game::buildMenus() {
-    Menu::setFont(goldFont);
-    mainMenu = new Menu(380, 200, 160, 10, cursor);
-    Menu::setSounds(menuSounds);
+    Menu::setFont(goldFont.get());
+    mainMenu = std::make_unique<Menu>(380, 200, 160, 10, cursor.get());
+    Menu::setSounds(menuSounds.get());
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "One player", [this] { startGame(1); }));
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "Two players", [this] { startGame(2); }));
     mainMenu->add(new ExecuteMenuItem(
@@ -208,9 +208,9 @@ void Game::buildMenus() {
 }
 
 void Game::buildSetupMenu() {
-    setupMenu = new Menu(30, 200, 230, 5, cursor);
+    setupMenu = std::make_unique<Menu>(30, 200, 230, 5, cursor.get());
     setupMenu->setRightEdge(kSetupBoxRight);
-    Menu::setSounds(menuSounds);
+    Menu::setSounds(menuSounds.get());
     setupMenu->add(new BooleanMenuItem(*setupMenu, "High detail", *light));
     setupMenu->add(new BooleanMenuItem(*setupMenu, "OGG-Music", musicSwitch));
     setupMenu->add(
@@ -224,10 +224,10 @@ void Game::buildSetupMenu() {
 }
 
 void Game::buildKeysMenu() {
-    keysMenu = new Menu(40, 125, 280, 2, cursor);
-    Menu::setSounds(menuSounds);
+    keysMenu = std::make_unique<Menu>(40, 125, 280, 2, cursor.get());
+    Menu::setSounds(menuSounds.get());
     static const char* const kActions[] = {"left", "right", "forward", "backward", "fire"};
-    GuideKeys* players[] = {player1Keys, player2Keys};
+    GuideKeys* players[] = {player1Keys.get(), player2Keys.get()};
     for (int32_t p = 0; p < 2; ++p) {
         for (int32_t a = GuideKeys::kLeft; a <= GuideKeys::kFire; ++a) {
             const std::string label = "Player " + std::to_string(p + 1) + " " + kActions[a];

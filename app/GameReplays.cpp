@@ -9,7 +9,6 @@
 
 #include "app/Game.h"
 #include "app/Globals.h"
-#include "world/LevelTable.h"
 #include "app/ReplayViewer.h"
 #include "audio/ModMusic.h"
 #include "gfx/Font.h"
@@ -17,9 +16,10 @@
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
 #include "input/Keyboard.h"
+#include "store/ReplayStore.h"
 #include "ui/HighScoreTable.h"
 #include "ui/Menu.h"
-#include "store/ReplayStore.h"
+#include "world/LevelTable.h"
 
 namespace {
 // The main menu left alone this long plays the best kept replay.
@@ -33,7 +33,7 @@ const char* Game::tableFileFor(int32_t players) {
 void Game::startGame(int32_t players) {
     // Drawn from the run's own sequence, itself seeded from the clock at start.
     const uint32_t seed = uint32_t(std::rand());
-    inputs.record(players, seed, player1Keys, player2Keys);
+    inputs.record(players, seed, player1Keys.get(), player2Keys.get());
     playGame(players, seed);
     inputs.finishRecording(score, levels != nullptr ? levels->levelFor(score) : 0);
     replayUnkept = true;
@@ -119,7 +119,7 @@ void Game::attractMode() {
     }
     const int32_t menuScore = score;
     const int32_t menuPlayers = lastPlayers;
-    ReplayViewer shown(ReplayViewer::kAttract, pause, goldFont);
+    ReplayViewer shown(ReplayViewer::kAttract, pause.get(), goldFont.get());
     watchReplay(replay, shown);
     score = menuScore;
     lastPlayers = menuPlayers;
@@ -127,5 +127,5 @@ void Game::attractMode() {
     playMenuMusic();
     pumpEvents();
     keyboard->forgetScreenKeys();
-    inputFocus->current = mainMenu;
+    inputFocus->current = mainMenu.get();
 }

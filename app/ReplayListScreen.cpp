@@ -19,6 +19,7 @@
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
 #include "ui/Menu.h"
+#include "ui/ScreenFrame.h"
 
 namespace {
 constexpr int32_t kHeadingX = 50;
@@ -68,12 +69,10 @@ void ReplayListScreen::run() {
     keyboard->forgetPresses();
     inputFocus->current = keyboard;
     while (!leaving && !QuitRequest::isRaised()) {
-        pumpEvents();
-        readKeys();
-        draw();
-        while (!timer.tick()) {
-        }
-        screen->flip();
+        runScreenFrame(timer, [this] {
+            readKeys();
+            draw();
+        });
     }
     inputFocus->current = nullptr;
 }
@@ -150,7 +149,7 @@ void ReplayListScreen::watchChosen() {
     }
     const int32_t menuScore = score;
     const int32_t menuPlayers = game.lastPlayers;
-    ReplayViewer shown(ReplayViewer::kWatch, game.pause, game.goldFont);
+    ReplayViewer shown(ReplayViewer::kWatch, game.pause.get(), game.goldFont.get());
     game.watchReplay(replay, shown);
     score = menuScore;
     game.lastPlayers = menuPlayers;

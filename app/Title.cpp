@@ -10,6 +10,7 @@
 #include "input/Interfaces.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
+#include "ui/ScreenFrame.h"
 
 namespace {
 constexpr uint32_t kTickMs = 50;
@@ -33,14 +34,12 @@ void Title::run() {
     startSound->play();
     timer = std::make_unique<FrameTimer>(kTickMs, clock);
     while (!keyboard->consumeEscape() && ticks < kTicks && !QuitRequest::isRaised()) {
-        pumpEvents();
-        picture->draw();
-        if (font != nullptr) {
-            font->drawString("Version 1.1L", kVersionX, kVersionY);
-        }
-        while (!timer->tick()) {
-        }
-        screen->flip();
+        runScreenFrame(*timer, [this] {
+            picture->draw();
+            if (font != nullptr) {
+                font->drawString("Version 1.1L", kVersionX, kVersionY);
+            }
+        });
         // A slow frame counts for every tick it took.
         ticks += static_cast<int32_t>(timer->lastInterval() / kTickMs);
     }

@@ -4,8 +4,8 @@
 #include <atomic>
 #include <cstdint>
 
-#include "core/GBase.h"
 #include "audio/Switchable.h"
+#include "core/GBase.h"
 
 // One piece of streamed OGG music. Held by value it is also the setup menu's
 // music switch: toggling starts and stops the music, stepping changes the

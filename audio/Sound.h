@@ -3,8 +3,8 @@
 #include <SDL_mixer.h>
 #include <cstdint>
 
-#include "core/GBase.h"
 #include "audio/Panning.h"
+#include "core/GBase.h"
 
 // One sound effect sample, played on the first free mixer channel and heard
 // from the place it is given there. A sound that is still playing is not

@@ -194,7 +194,7 @@ void AutoPlayer::want(int32_t side, int32_t action, bool down) {
         return;
     }
     held[side][action] = down;
-    const GuideKeys* keys = side == 0 ? game.player1Keys : game.player2Keys;
+    const GuideKeys* keys = side == 0 ? game.player1Keys.get() : game.player2Keys.get();
     pushKey(keys->binding(action)->key, down);
 }
 

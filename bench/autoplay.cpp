@@ -14,17 +14,17 @@
 #include <unistd.h>
 #include <vector>
 
-#include "bench/AutoPlayer.h"
-#include "bench/Measure.h"
 #include "app/Game.h"
 #include "app/GameSession.h"
 #include "app/Globals.h"
-#include "world/LevelTable.h"
+#include "bench/AutoPlayer.h"
+#include "bench/Measure.h"
 #include "gfx/Buffer.h"
-#include "gfx/SteppedClock.h"
 #include "gfx/Light.h"
+#include "gfx/SteppedClock.h"
 #include "world/Alien.h"
 #include "world/Aliens.h"
+#include "world/LevelTable.h"
 #include "world/ObjectKinds.h"
 #include "world/PowerUps.h"
 #include "world/Soldier.h"

@@ -26,11 +26,11 @@
 #include <unistd.h>
 #include <vector>
 
-#include "bench/AutoPlayer.h"
-#include "bench/Measure.h"
 #include "app/Game.h"
 #include "app/GameSession.h"
 #include "app/Globals.h"
+#include "bench/AutoPlayer.h"
+#include "bench/Measure.h"
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
 #include "gfx/SteppedClock.h"

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "gfx/Surfaces.h"
 #include "gfx/Buffer.h"
 #include "gfx/Image.h"
 #include "gfx/ImageLoader.h"
+#include "gfx/Surfaces.h"
 
 Bob::Bob(const char* name, int32_t width, int32_t height) : SurfaceHolder(width, height) {
     if (!createSurface()) {

@@ -1,8 +1,8 @@
 #include "gfx/Buffer.h"
 
-#include "gfx/Surfaces.h"
 #include "gfx/Palette.h"
 #include "gfx/Presentation.h"
+#include "gfx/Surfaces.h"
 
 namespace {
 constexpr Uint32 kWindowFlags = SDL_HWSURFACE | SDL_DOUBLEBUF;

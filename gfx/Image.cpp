@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "gfx/Surfaces.h"
 #include "gfx/Buffer.h"
 #include "gfx/ImageLoader.h"
+#include "gfx/Surfaces.h"
 
 Image::Image(const char* name, int32_t width, int32_t height) : SurfaceHolder(width, height) {
     createSurface();

@@ -3,9 +3,9 @@
 #include <SDL.h>
 #include <algorithm>
 
-#include "input/Devices.h"
 #include "audio/Sound.h"
 #include "gfx/Font.h"
+#include "input/Devices.h"
 
 Input::Input(int32_t maxLength)
     : maxLength(std::max<int32_t>(maxLength, 1)), text(size_t(this->maxLength), ' ') {}

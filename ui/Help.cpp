@@ -5,14 +5,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "gfx/Surfaces.h"
-#include "input/Devices.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
+#include "gfx/Surfaces.h"
+#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/Interfaces.h"
 #include "input/Keyboard.h"
@@ -20,6 +20,7 @@
 #include "store/EncipheredFile.h"
 #include "store/TextLines.h"
 #include "ui/BobHelpItem.h"
+#include "ui/ScreenFrame.h"
 #include "ui/TextHelpItem.h"
 
 namespace {
@@ -125,11 +126,7 @@ void Help::run() {
     keyboard->forgetScreenKeys();
     inputFocus->current = this;
     while (!keyboard->consumeEscape() && !finished && !QuitRequest::isRaised()) {
-        pumpEvents();
-        frame();
-        while (!timer->tick()) {
-        }
-        screen->flip();
+        runScreenFrame(*timer, [this] { frame(); });
     }
     pumpEvents();
     inputFocus->current = nullptr;

@@ -6,15 +6,15 @@
 #include <cstdlib>
 
 #include "core/GBase.h"
-#include "input/Devices.h"
-#include "world/LevelTable.h"
 #include "gfx/Bob.h"
 #include "gfx/Bobs.h"
 #include "gfx/Font.h"
+#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/Input.h"
 #include "store/EncipheredFile.h"
 #include "store/TextLines.h"
+#include "world/LevelTable.h"
 
 HighScoreTable::HighScoreTable(int32_t count, const char* fileName, Font* font, const char* tagName,
                                int32_t tagCount, LevelTable& levels)

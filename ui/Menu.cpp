@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <utility>
 
-#include "input/Devices.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
 #include "gfx/Font.h"
 #include "gfx/Light.h"
+#include "input/Devices.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "ui/MenuItem.h"

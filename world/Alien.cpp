@@ -2,12 +2,12 @@
 
 #include <cstdlib>
 
-#include "world/Scoreboard.h"
 #include "audio/Sounds.h"
 #include "gfx/Bobs.h"
 #include "world/AlienKit.h"
 #include "world/Collision.h"
 #include "world/ObjectKinds.h"
+#include "world/Scoreboard.h"
 #include "world/Soldiers.h"
 
 namespace {

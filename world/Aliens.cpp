@@ -1,11 +1,11 @@
 #include "world/Aliens.h"
 
-#include "world/Scoreboard.h"
-#include "world/LevelTable.h"
 #include "gfx/Bobs.h"
 #include "gfx/DigitFont.h"
 #include "world/Alien.h"
+#include "world/LevelTable.h"
 #include "world/ObjectKinds.h"
+#include "world/Scoreboard.h"
 
 namespace {
 constexpr int32_t kScoreRight = 620;

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "gfx/Surfaces.h"
 #include "gfx/Bob.h"
 #include "gfx/Bobs.h"
 #include "gfx/Buffer.h"
+#include "gfx/Surfaces.h"
 
 BarGauge::BarGauge(int32_t x, int32_t y, int32_t length, int32_t max)
     : x(x), y(y), length(length), max(max) {}

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "gfx/Surfaces.h"
 #include "gfx/Bob.h"
 #include "gfx/Bobs.h"
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
+#include "gfx/Surfaces.h"
 #include "world/Collision.h"
 
 namespace {

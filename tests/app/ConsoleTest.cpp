@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/Console.h"
-#include "core/GBase.h"
 #include "app/Globals.h"
+#include "core/GBase.h"
 #include "gfx/Bobs.h"
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"

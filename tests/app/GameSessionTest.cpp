@@ -15,12 +15,12 @@
 #include "app/GameSession.h"
 #include "app/Globals.h"
 #include "gfx/FlowFader.h"
+#include "gfx/Font.h"
 #include "gfx/SteppedClock.h"
 #include "input/Keyboard.h"
-#include "gfx/Font.h"
+#include "support/LoadedGame.h"
 #include "ui/Menu.h"
 #include "ui/MenuItem.h"
-#include "support/LoadedGame.h"
 #include "world/Aliens.h"
 #include "world/PowerUps.h"
 #include "world/Soldier.h"
@@ -265,7 +265,7 @@ TEST_F(GameSessionTest, TheKeyScreensLastLineLeadsToTheMainMenu) {
 TEST_F(GameSessionTest, EveryMenuLabelEndsBeforeItsValue) {
     const Font* font = Menu::getFont();
     ASSERT_NE(font, nullptr);
-    for (Menu* menu : {game->mainMenu, game->setupMenu, game->keysMenu}) {
+    for (Menu* menu : {game->mainMenu.get(), game->setupMenu.get(), game->keysMenu.get()}) {
         menu->forEachItem([&](Linkable& item) {
             const MenuItem& m = static_cast<MenuItem&>(item);
             EXPECT_LT(font->width(m.getLabel().c_str()) + m.roomBeforeValue(), menu->getValueColumn())

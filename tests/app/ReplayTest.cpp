@@ -251,7 +251,7 @@ TEST_F(ReplayTest, TheMenuLeftAloneFor30SecondsPlaysTheBestReplayUntilAKey) {
     }
     const int32_t menuScore = score = 17;
     game->lastPlayers = 1;
-    inputFocus->current = game->mainMenu;
+    inputFocus->current = game->mainMenu.get();
     game->menuScreen();
     clock().clearSteps();
     EXPECT_EQ(seen, (std::vector<int>{0, 0, 0, 2, 0}));

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "app/Globals.h"
-#include "world/LevelTable.h"
 #include "app/SettingsFile.h"
 #include "audio/SFXVolume.h"
 #include "fuzz/FuzzEntries.h"
@@ -14,11 +13,12 @@
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "store/EncipheredFile.h"
-#include "ui/HighScoreTable.h"
 #include "store/KeyBindingFile.h"
 #include "store/ReplayStore.h"
 #include "store/ScoreComment.h"
+#include "ui/HighScoreTable.h"
 #include "ui/KeyMenuItem.h"
+#include "world/LevelTable.h"
 
 namespace {
 

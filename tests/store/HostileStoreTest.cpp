@@ -6,14 +6,14 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include "world/LevelTable.h"
 #include "store/CipherFiles.h"
 #include "store/EncipheredFile.h"
 #include "store/GameFile.h"
-#include "ui/HighScoreTable.h"
 #include "store/KeyBindingFile.h"
 #include "store/ScoreComment.h"
 #include "support/Hostile.h"
+#include "ui/HighScoreTable.h"
+#include "world/LevelTable.h"
 
 namespace {
 

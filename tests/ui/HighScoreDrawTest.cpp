@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/Globals.h"
-#include "world/LevelTable.h"
 #include "gfx/Bob.h"
 #include "gfx/Bobs.h"
 #include "gfx/Buffer.h"
@@ -17,6 +16,7 @@
 #include "input/Input.h"
 #include "store/CipherFiles.h"
 #include "ui/HighScoreTable.h"
+#include "world/LevelTable.h"
 
 namespace {
 

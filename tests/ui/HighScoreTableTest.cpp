@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "app/Globals.h"
-#include "world/LevelTable.h"
 #include "input/Focus.h"
 #include "input/Input.h"
 #include "store/CipherFiles.h"
+#include "world/LevelTable.h"
 
 namespace {
 
