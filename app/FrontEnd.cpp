@@ -20,6 +20,7 @@
 #include "input/Focus.h"
 #include "input/Input.h"
 #include "input/Interfaces.h"
+#include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
 #include "store/HighScoreTable.h"
@@ -112,6 +113,9 @@ void Game::mainMenuPass() {
     background->attachBlitter();
     menuPhase = 0;
     stampLogo();
+    // Pads plugged in since are found here, and only here: a game never
+    // sees its pads renumbered.
+    joystick->reopen();
     if (!QuitRequest::isRaised()) {
         replaceMusic("sounds/menu");
         currentMusic->play();

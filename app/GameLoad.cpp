@@ -9,9 +9,9 @@
 #include "app/Console.h"
 #include "app/Game.h"
 #include "app/Globals.h"
-#include "app/Pause.h"
 #include "app/LevelTable.h"
 #include "app/MenuActions.h"
+#include "app/Pause.h"
 #include "app/SettingsFile.h"
 #include "audio/Sound.h"
 #include "audio/Sounds.h"
@@ -80,6 +80,8 @@ bool Game::load(int32_t depth) {
     print("Loading keys.");
     player1Keys = new GuideKeys("dat/pl1key", 1);
     player2Keys = new GuideKeys("dat/pl2key", 2);
+    player1Keys->setPartner(player2Keys);
+    player2Keys->setPartner(player1Keys);
     print("Constructing menus.");
     cursor = new Bob("pics/cursor", 40, 32);
     buildMenus();
@@ -187,8 +189,8 @@ void Game::createWorld() {
 }
 
 void Game::createStores() {
-    hiscores = new HighScoreTable(kTableRows, "dat/hiscore.dat", decoFont, "pics/tagsm", kLastLevel + 1,
-                                  *levels);
+    hiscores = new HighScoreTable(kTableRows, "dat/hiscore.dat", decoFont, "pics/tagsm",
+                                  kLastLevel + 1, *levels);
     comments = new ScoreComment(&score, "dat/comment.dat", kPointsPerComment);
 }
 

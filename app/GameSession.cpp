@@ -14,6 +14,7 @@
 #include "input/Focus.h"
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
+#include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
 #include "world/Aliens.h"
@@ -66,7 +67,10 @@ void Game::startGame(int32_t players) {
     // Presses latched in the front end must not pause or end the game.
     keyboard->consumeEscape();
     keyboard->consumeF1();
+    // In play the pads steer troopers: their second button is no Escape.
+    joystick->setSteersScreens(false);
     runFrames();
+    joystick->setSteersScreens(true);
     inputFocus->current = nullptr;
     fader->start();
     delete session;
