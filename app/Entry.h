@@ -1,13 +1,23 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
-// The window mode the command line asks for: only the first argument counts.
-// An unknown one is reported on standard output and leaves the mode unset.
+// What the command line asks for: a window mode, and a replay to prove
+// instead of the front end. The first argument is the mode, or "--replay"
+// and its file followed by the mode; anything else is reported on standard
+// output as unknown and leaves the mode unset.
+struct CommandLine {
+    int32_t windowMode = 0;
+    std::string replayFile;
+};
+CommandLine commandLineFrom(int argc, const char* const* argv);
 int32_t windowModeFromArguments(int argc, const char* const* argv);
 
 class FrameClock;
 
-// The whole program: banner, seeding, options, then init, load and run.
+// The whole program: banner, seeding, options, then init, load and run; or,
+// for a replay, init, load and its playback without waiting, exiting 0 when
+// it reaches the recorded score and frames and 1 otherwise.
 // Every screen reads the given clock, or the system's without one.
 int kravexMain(int argc, const char* const* argv, FrameClock* clock = nullptr);

@@ -98,7 +98,7 @@ void Game::mainMenuPass() {
         score = kNoScore;
         lastPlayers = 1;
     }
-    if (!hiscores->loadFrom(lastPlayers == 1 ? "dat/hiscore_1.dat" : "dat/hiscore_2.dat")) {
+    if (!hiscores->loadFrom(tableFileFor(lastPlayers))) {
         hiscores->resetDefaults();
     }
     const bool inserted = score != kNoScore && hiscores->insert(score, kNewName);
@@ -113,18 +113,29 @@ void Game::mainMenuPass() {
     background->attachBlitter();
     menuPhase = 0;
     stampLogo();
+    // Kept before the menu shows, so that its Replays list holds it; a game
+    // that made the table waits for its name.
+    if (replayUnkept && !inserted) {
+        keepReplay(false);
+    }
     // Pads plugged in since are found here, and only here: a game never
     // sees its pads renumbered.
     joystick->reopen();
     if (!QuitRequest::isRaised()) {
-        replaceMusic("sounds/menu");
-        currentMusic->play();
+        playMenuMusic();
         menuScreen();
     }
     if (inserted) {
         nameNewEntry();
     }
     hiscores->save();
+    if (replayUnkept) {
+        keepReplay(inserted);
+    }
+    // Only a new entry pushes another out of its table.
+    if (inserted) {
+        pruneReplays();
+    }
     if (mainMenu->isEscaped() || QuitRequest::isRaised()) {
         quit = 1;
     } else {
@@ -160,8 +171,14 @@ void Game::menuScreen() {
     pumpEvents();
     keyboard->forgetScreenKeys();
     bool entering = hiscores->isEntering();
+    uint32_t idleSince = clock->now();
+    uint32_t presses = keyboard->presses();
     while (!mainMenu->isEscaped() && !QuitRequest::isRaised()) {
         pumpEvents();
+        if (presses != keyboard->presses() || (joystick != nullptr && joystick->anyButtonOn())) {
+            presses = keyboard->presses();
+            idleSince = clock->now();
+        }
         background->draw();
         menuPhase = menuPhase >= kMenuPhases - 1 ? 0 : menuPhase + 1;
         if (faderFinished()) {
@@ -176,6 +193,9 @@ void Game::menuScreen() {
                 // An Escape typed into the name must not leave the menu.
                 keyboard->clearPressed(SDLK_ESCAPE);
                 entering = false;
+                if (replayUnkept) {
+                    keepReplay(true);
+                }
             }
             drawMainMenu();
         }
@@ -185,11 +205,18 @@ void Game::menuScreen() {
         waitFor(*frameTimer);
         screen->flip();
         if (mainMenu->hasPendingAction()) {
-            if (!mainMenu->pendingIs(setupAction) && !mainMenu->pendingIs(helpAction)) {
+            if (!mainMenu->pendingIs(setupAction) && !mainMenu->pendingIs(helpAction) &&
+                !mainMenu->pendingIs(replaysAction)) {
                 break;
             }
             mainMenu->runPendingAction();
             inputFocus->current = mainMenu;
+            idleSince = clock->now();
+        }
+        if (attractDue(idleSince)) {
+            attractMode();
+            presses = keyboard->presses();
+            idleSince = clock->now();
         }
     }
     inputFocus->current = nullptr;

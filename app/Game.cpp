@@ -26,6 +26,7 @@
 #include "input/Joystick.h"
 #include "input/QuitRequest.h"
 #include "store/HighScoreTable.h"
+#include "store/ReplayStore.h"
 #include "store/ScoreComment.h"
 #include "ui/Menu.h"
 #include "world/Aliens.h"
@@ -75,6 +76,7 @@ Game::~Game() {
     delete collision;
     delete hiscores;
     delete comments;
+    delete replays;
     delete player1Keys;
     delete player2Keys;
     delete mainMenu;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/GBase.h"
+#include "app/GameInputs.h"
 #include "audio/ModMusic.h"
 #include "audio/SFXVolume.h"
 #include "gfx/FrameClock.h"
@@ -27,6 +28,8 @@ class SettingsFile;
 class Pause;
 class LevelTable;
 class GuideKeys;
+class ReplayStore;
+class ReplayViewer;
 
 // The application: owns every long-lived object of the run and drives the
 // phases init, load and run.
@@ -53,8 +56,20 @@ class Game : public GBase {
     void showHelp();
     void showCredits();
 
-    // One whole game for 1 or 2 players; returns when no trooper is left.
+    // One whole game for 1 or 2 players, from a seed of its own, recorded;
+    // returns when no trooper is left.
     void startGame(int32_t players);
+    // The last game's recording, finished when the game is over.
+    const Replay& lastRecording() const { return inputs.recording(); }
+    // Plays a replay back as the viewer shows it, until its game ends or the
+    // viewer leaves; answers the frames it ran. The score is the playback's
+    // after; the play statistics leave it out.
+    uint32_t watchReplay(const Replay& replay, ReplayViewer& viewer);
+    bool isWatching() const { return viewer != nullptr; }
+    // The kept replays' list; Return watches one (the main menu's action).
+    void replaysScreen();
+    // The menu's own piece, from its start.
+    void playMenuMusic();
     // Empties the aliens, the troopers and the power-ups; the score is 0.
     void resetWorld();
 
@@ -82,6 +97,8 @@ class Game : public GBase {
     static constexpr int32_t kScreenWidth = 640;
     static constexpr int32_t kScreenHeight = 480;
     static constexpr uint32_t kFrameMs = 50;
+    // The high-score file of 1- or 2-player games.
+    static const char* tableFileFor(int32_t players);
 
     FrameTimer* frameTimer = nullptr;
     Collision* collision = nullptr;
@@ -104,6 +121,7 @@ class Game : public GBase {
     SFXVolume sfxSwitch;
     SettingsFile* settings = nullptr;
     Pause* pause = nullptr;
+    ReplayStore* replays = nullptr;
     LevelTable* levels = nullptr;
     Sounds* generalSounds = nullptr;
     GuideKeys* player1Keys = nullptr;
@@ -124,7 +142,21 @@ class Game : public GBase {
     static constexpr int32_t kSettingSfxVolume = 5;
 
     FrameClock systemClock;
+    GameInputs inputs;
+    // Set while a replay plays back.
+    ReplayViewer* viewer = nullptr;
+    // A game was played whose replay has not been kept yet.
+    bool replayUnkept = false;
 
+    void playGame(int32_t players, uint32_t seed);
+    // Keeps the last game's replay, named after its table entry when it
+    // made the table.
+    void keepReplay(bool inTable);
+    // Lets go of the kept replays whose entries the stored tables lost.
+    void pruneReplays();
+    // The best kept replay, when the menu has been left alone long enough.
+    bool attractDue(uint32_t idleSince) const;
+    void attractMode();
     void runFrames();
     // One game frame; answers how long it was paused, in milliseconds.
     uint32_t runFrame();

@@ -24,6 +24,7 @@
 #include "input/Interfaces.h"
 #include "input/QuitRequest.h"
 #include "store/HighScoreTable.h"
+#include "store/ReplayStore.h"
 #include "store/ScoreComment.h"
 #include "ui/BooleanMenuItem.h"
 #include "ui/ExecuteMenuItem.h"
@@ -192,6 +193,7 @@ void Game::createStores() {
     hiscores = new HighScoreTable(kTableRows, "dat/hiscore.dat", decoFont, "pics/tagsm",
                                   kLastLevel + 1, *levels);
     comments = new ScoreComment(&score, "dat/comment.dat", kPointsPerComment);
+    replays = new ReplayStore("dat/replays");
 }
 
 void Game::buildMenus() {
@@ -202,6 +204,7 @@ void Game::buildMenus() {
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "Two players", twoPlayersAction));
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "Setup", setupAction));
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "Help/Info", helpAction));
+    mainMenu->add(new ExecuteMenuItem(*mainMenu, "Replays", replaysAction));
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "Exit game", exitGameAction));
     typingSound = new Sound("sounds/menu01");
     buildSetupMenu();

@@ -1,9 +1,12 @@
 // The game session: one game from the menu's choice to the last trooper
 // leaving the playfield, and the frame loop that runs it.
+#include <cstdlib>
+
 #include "app/EventScheduler.h"
 #include "app/Game.h"
 #include "app/Globals.h"
 #include "app/Pause.h"
+#include "app/ReplayViewer.h"
 #include "audio/ModMusic.h"
 #include "audio/Sounds.h"
 #include "gfx/Buffer.h"
@@ -43,7 +46,7 @@ void spawnPowerUp() {
 }
 } // namespace
 
-void Game::startGame(int32_t players) {
+void Game::playGame(int32_t players, uint32_t seed) {
     // The picture that was showing flows off over the first frames.
     fader->start();
     lastPlayers = players;
@@ -58,17 +61,20 @@ void Game::startGame(int32_t players) {
     // Every game picks a piece of its own from the music folder.
     replaceMusic(nullptr);
     currentMusic->play();
+    // From here on the game's course follows from the seed and the inputs.
+    std::srand(seed);
     resetWorld();
-    troopers->addTrooper(player1Keys);
+    troopers->addTrooper(inputs.player(0));
     if (players > 1) {
-        troopers->addTrooper(player2Keys);
+        troopers->addTrooper(inputs.player(1));
     }
     inputFocus->current = keyboard;
     // Presses latched in the front end must not pause or end the game.
     keyboard->consumeEscape();
     keyboard->consumeF1();
-    // In play the pads steer troopers: their second button is no Escape.
-    joystick->setSteersScreens(false);
+    // In play the pads steer troopers: their second button is no Escape. A
+    // replay reads no pad, so there they steer the screens as ever.
+    joystick->setSteersScreens(inputs.isPlayingBack());
     runFrames();
     joystick->setSteersScreens(true);
     inputFocus->current = nullptr;
@@ -91,7 +97,8 @@ void Game::runFrames() {
     uint32_t paused = 0;
     // A request to quit ends the game as Escape does, but does not wait for
     // the troopers' debris to land.
-    while (!troopers->isEmpty() && !QuitRequest::isRaised()) {
+    while (!troopers->isEmpty() && !QuitRequest::isRaised() &&
+           (viewer == nullptr || viewer->carriesOn())) {
         paused += runFrame();
     }
     // No game time passes while the game is paused.
@@ -104,11 +111,14 @@ uint32_t Game::runFrame() {
         frameHook();
     }
     pumpEvents();
+    const ReplayInput input = inputs.next();
     troopers->forEachReadControls();
-    if (keyboard->consumeEscape() || QuitRequest::isRaised()) {
+    if ((input & Replay::kEscapeBit) != 0) {
         troopers->killAll();
     }
-    const uint32_t paused = keyboard->consumeF1() ? pause->run() : 0;
+    // A recorded pause changed nothing in the game, so playback runs on.
+    const bool pausing = (input & Replay::kF1Bit) != 0 && !inputs.isPlayingBack();
+    const uint32_t paused = pausing ? pause->run() : 0;
     updateWorld();
     endPhase(kPhaseUpdated);
     // Stains stamped by this frame's update are in the picture already.
@@ -126,8 +136,13 @@ uint32_t Game::runFrame() {
     // The old picture flows off over the new one; its columns fall by random
     // numbers of their own, drawn after the world's.
     fader->step();
+    if (viewer != nullptr) {
+        viewer->drawMark();
+    }
     endPhase(kPhaseDrawn);
-    waitForFrame();
+    if (viewer == nullptr || viewer->waits()) {
+        waitForFrame();
+    }
     endPhase(kPhaseWaited);
     screen->flip();
     endPhase(kPhaseFlipped);

@@ -22,6 +22,10 @@ void helpAction() {
     currentGame->showHelp();
 }
 
+void replaysAction() {
+    currentGame->replaysScreen();
+}
+
 void exitGameAction() {
     currentGame->quit = 1;
 }

@@ -10,6 +10,8 @@ void twoPlayersAction();
 void setupAction();
 // The help pages, run inside the main menu.
 void helpAction();
+// The kept replays' list, run inside the main menu.
+void replaysAction();
 // Leaves the program through the credits.
 void exitGameAction();
 // The key screen, run inside the setup screen; the bindings are saved after.

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
+#include <random>
 
 #include "app/Globals.h"
 #include "store/GameFile.h"
@@ -99,8 +100,12 @@ ModMusic::~ModMusic() {
     nowPlaying = nullptr;
 }
 
+// The pick draws from a generator of its own: whether a piece is chosen at
+// all depends on the sound device, and how the pick goes on the folder, and
+// neither may shift the game's random sequence.
 void ModMusic::chooseRandomFile() {
-    const int r = std::rand();
+    thread_local std::minstd_rand picks(std::random_device{}());
+    const int r = int(picks() & 0x7fffffff);
     DIR* dir = opendir(kMusicDir);
     if (dir != nullptr) {
         const int32_t count = countMusicEntries(dir);

@@ -9,6 +9,7 @@
 #include "world/Alien.h"
 #include "world/Aliens.h"
 #include "world/Gun.h"
+#include "world/PowerUps.h"
 #include "world/Soldier.h"
 #include "world/Soldiers.h"
 
@@ -75,6 +76,29 @@ int32_t turnToAim(const Soldier& trooper, const Aliens& aliens) {
     return clockwise == 0 ? 0 : (clockwise < Move::kDirections / 2 ? 1 : -1);
 }
 
+// The nearest power-up, when no alien is close enough to matter.
+const Move* powerUpWorthFetching(const Soldier& trooper, const Aliens& aliens,
+                                 const PowerUps& powerUps) {
+    constexpr double kSafeDistance = 120;
+    bool threatened = false;
+    aliens.forEachItem([&](Linkable& item) {
+        const auto& alien = static_cast<const Alien&>(item);
+        threatened = threatened || (!alien.isDying() &&
+                                    std::hypot(alien.x - trooper.x, alien.y - trooper.y) < kSafeDistance);
+    });
+    const Move* nearest = nullptr;
+    double best = 0;
+    powerUps.forEachItem([&](Linkable& item) {
+        const auto& powerUp = static_cast<const Move&>(item);
+        const double d = std::hypot(powerUp.x - trooper.x, powerUp.y - trooper.y);
+        if (nearest == nullptr || d < best) {
+            nearest = &powerUp;
+            best = d;
+        }
+    });
+    return threatened ? nullptr : nearest;
+}
+
 } // namespace
 
 AutoPlayer::AutoPlayer(Game& game, const Setup& setup) : game(game), setup(setup) {}
@@ -127,11 +151,30 @@ void AutoPlayer::steer() {
             return;
         }
         const int32_t side = trooper.getSide();
+        const Move* powerUp =
+            setup.fetch ? powerUpWorthFetching(trooper, *game.aliens, *game.powerUps) : nullptr;
+        if (powerUp != nullptr) {
+            fetch(side, trooper, *powerUp);
+            return;
+        }
         const int32_t turn = turnToAim(trooper, *game.aliens);
+        want(side, GuideKeys::kForward, false);
         want(side, GuideKeys::kLeft, turn < 0);
         want(side, GuideKeys::kRight, turn > 0);
         want(side, GuideKeys::kFire, true);
     });
+}
+
+void AutoPlayer::fetch(int32_t side, const Soldier& trooper, const Move& powerUp) {
+    const DirectionTable& table = Move::directions();
+    const int32_t clockwise = table.sub(directionAlong(trooper, powerUp), trooper.getDirection());
+    const int32_t turn = clockwise == 0 ? 0 : (clockwise < Move::kDirections / 2 ? 1 : -1);
+    want(side, GuideKeys::kLeft, turn < 0);
+    want(side, GuideKeys::kRight, turn > 0);
+    constexpr int32_t kNearlyFacing = 2;
+    want(side, GuideKeys::kForward,
+         clockwise <= kNearlyFacing || clockwise >= Move::kDirections - kNearlyFacing);
+    want(side, GuideKeys::kFire, false);
 }
 
 void AutoPlayer::rearm() {

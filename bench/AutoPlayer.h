@@ -6,6 +6,8 @@
 #include "input/GuideKeys.h"
 
 class Game;
+class Move;
+class Soldier;
 
 // A bot that plays whole seeded games through the real game: it holds the
 // players' keys down and lets them go as SDL key events from the game's frame
@@ -18,6 +20,8 @@ class AutoPlayer {
         // Turns toward the nearest alien and keeps firing; without it the bot
         // presses nothing.
         bool aim = true;
+        // Aiming, but walks over the nearest power-up while no alien is near.
+        bool fetch = false;
         // Troopers are handed the special weapons in turn, as if they picked
         // up a power-up whenever they ran dry.
         bool armed = false;
@@ -49,6 +53,8 @@ class AutoPlayer {
     void onFrame();
     void steer();
     void rearm();
+    // Turns toward the power-up and walks to it, holding fire.
+    void fetch(int32_t side, const Soldier& trooper, const Move& powerUp);
     // Presses or lets go of one player's action, sending only a change.
     void want(int32_t side, int32_t action, bool down);
     void releaseAll();

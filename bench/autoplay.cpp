@@ -50,6 +50,11 @@ struct Options {
     // Saves the screen as it was shown after this frame of the first game.
     int shotFrame = 0;
     std::string shotFile;
+    // Writes each game's replay into this folder as game-NN.rpl.
+    std::string recordDir;
+    // Presses F1 in this frame of every game, and a letter half a second of
+    // the stepped clock later to resume.
+    int pauseFrame = 0;
 };
 
 // What was alive in a frame.
@@ -83,9 +88,12 @@ Census takeCensus(const Game& game) {
 
 class Autoplay {
   public:
-    Autoplay(Game& game, const Options& options)
-        : game(game), options(options), player(game, setupOf(options)) {
-        player.beforeBot = [this](int32_t frame) { measure(frame); };
+    Autoplay(Game& game, const Options& options, SteppedClock& clock)
+        : game(game), options(options), clock(clock), player(game, setupOf(options)) {
+        player.beforeBot = [this](int32_t frame) {
+            measure(frame);
+            pauseIn(frame);
+        };
         player.afterBot = [this] { lastCpu = threadCpuMs(); };
     }
 
@@ -103,7 +111,8 @@ class Autoplay {
     static AutoPlayer::Setup setupOf(const Options& o) {
         AutoPlayer::Setup setup;
         setup.players = o.players;
-        setup.aim = o.bot == "aim";
+        setup.aim = o.bot != "idle";
+        setup.fetch = o.bot == "fetch";
         setup.armed = o.armed;
         setup.frameLimit = o.frameLimit;
         return setup;
@@ -116,6 +125,26 @@ class Autoplay {
         const int level = game.levels != nullptr ? game.levels->levelFor(score) : 0;
         std::printf("game %2d: frames %6d  score %5d  level %2d  %s\n", g + 1, player.frames(),
                     score, level, player.gaveUp() ? "stopped at the frame limit" : "every trooper died");
+        if (!options.recordDir.empty()) {
+            char name[32];
+            std::snprintf(name, sizeof name, "/game-%02d.rpl", g + 1);
+            if (!game.lastRecording().save(options.recordDir + name)) {
+                std::fprintf(stderr, "Could not write the replay %s%s\n", options.recordDir.c_str(), name);
+            }
+        }
+    }
+
+    void pauseIn(int32_t frame) {
+        if (frame + 1 != options.pauseFrame) {
+            return;
+        }
+        constexpr uint32_t kPauseMs = 500;
+        AutoPlayer::pushKey(SDLK_F1, true);
+        AutoPlayer::pushKey(SDLK_F1, false);
+        clock.at(clock.now() + kPauseMs, [] {
+            AutoPlayer::pushKey(SDLK_p, true);
+            AutoPlayer::pushKey(SDLK_p, false);
+        });
     }
 
     // The work since the bot last pressed its keys, and the screen as shown.
@@ -153,6 +182,7 @@ class Autoplay {
 
     Game& game;
     const Options& options;
+    SteppedClock& clock;
     AutoPlayer player;
     int gameNumber = 0;
     double lastCpu = -1;
@@ -185,6 +215,10 @@ bool parse(int argc, char** argv, Options& o) {
             o.frameLimit = std::atoi(value);
         } else if (arg == "--data") {
             o.data = value;
+        } else if (arg == "--pause") {
+            o.pauseFrame = std::atoi(value);
+        } else if (arg == "--record") {
+            o.recordDir = value;
         } else if (arg == "--lights") {
             o.lights = value;
         } else if (arg == "--shot" && i + 1 < argc) {
@@ -194,7 +228,7 @@ bool parse(int argc, char** argv, Options& o) {
             return false;
         }
     }
-    return (o.bot == "aim" || o.bot == "idle") &&
+    return (o.bot == "aim" || o.bot == "idle" || o.bot == "fetch") &&
            (o.lights.empty() || o.lights == "on" || o.lights == "off");
 }
 
@@ -204,9 +238,9 @@ int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: %s [--games N] [--players 1|2] [--seed S] [--bot idle|aim] "
+                     "usage: %s [--games N] [--players 1|2] [--seed S] [--bot idle|aim|fetch] "
                      "[--frames LIMIT] [--data DIR] [--armed] [--realtime] [--lights on|off]\n"
-                     "       [--shot FRAME FILE.bmp] [--quiet]\n",
+                     "       [--shot FRAME FILE.bmp] [--record DIR] [--pause FRAME] [--quiet]\n",
                      argv[0]);
         return 2;
     }
@@ -231,7 +265,7 @@ int main(int argc, char** argv) {
             if (!options.lights.empty()) {
                 game.light->setOn(options.lights == "on");
             }
-            Autoplay(game, options).play();
+            Autoplay(game, options, clock).play();
             status = 0;
         }
     }

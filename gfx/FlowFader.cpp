@@ -1,7 +1,6 @@
 #include "gfx/FlowFader.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <limits>
 
 #include "gfx/Flow16.h"
@@ -10,7 +9,7 @@
 #include "gfx/SurfaceLock.h"
 
 namespace {
-// A fader too slow to move would never end, and rand() % 0 is undefined.
+// A fader too slow to move would never end, and a draw modulo 0 is undefined.
 constexpr int32_t kLeastFall = 1;
 // Far enough below any surface SDL can make; saturating here keeps a
 // fallen column from wrapping back to the top.
@@ -116,7 +115,7 @@ bool FlowFader::flowOnce() {
 void FlowFader::fall() {
     const int32_t least = std::max(speed >> 1, kLeastFall);
     for (uint16_t& offset : offsets) {
-        const int64_t fallen = int64_t(offset) + least + std::rand() % least;
+        const int64_t fallen = int64_t(offset) + least + int64_t(speeds() % uint32_t(least));
         offset = uint16_t(std::min(fallen, kFurthest));
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <random>
 #include <vector>
 
 #include "gfx/Fader.h"
@@ -27,4 +28,8 @@ class FlowFader : public Fader {
 
     // How far, in pixels, each column of the old picture has fallen.
     std::vector<uint16_t> offsets;
+    // The columns' speeds come from a generator of the fader's own: a game's
+    // course draws from the standard one, and the fader runs a different
+    // number of steps on another display or after another screen.
+    std::minstd_rand speeds;
 };

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/GBase.h"
+#include "input/ActionSource.h"
 #include "input/Binding.h"
 
 // One player's controls: a binding per action, kept in the file
@@ -11,7 +12,7 @@
 // first, player 2 the second) with its defaults: stick or d-pad left and
 // right turn, up and down walk, the first button fires. Troopers ask it
 // whether an action is held.
-class GuideKeys : public GBase {
+class GuideKeys : public GBase, public ActionSource {
   public:
     enum Action : int32_t { kLeft = 0, kRight, kForward, kBackward, kFire };
     static constexpr int32_t kActionCount = 8;
@@ -23,7 +24,7 @@ class GuideKeys : public GBase {
 
     // The action's binding is held, or its pad default is, unless a binding
     // of this player or the partner names that pad input for itself.
-    bool isActionDown(int32_t action) const;
+    bool isActionDown(int32_t action) const override;
     // The other player's keys, whose bindings also take pad inputs away from
     // the defaults; not owned, and must outlive these.
     void setPartner(const GuideKeys* other) { partner = other; }

@@ -116,6 +116,11 @@ const PadState* Joystick::forDevice(int32_t device) const {
     return index >= 0 && index < kMaxPads ? &pads[index] : nullptr;
 }
 
+bool Joystick::anyButtonOn() const {
+    return std::any_of(std::begin(pads), std::end(pads),
+                       [](const PadState& p) { return p.anyButtonOn(); });
+}
+
 bool Joystick::anyButtonPressedNow() const {
     return std::any_of(std::begin(pads), std::end(pads),
                        [](const PadState& p) { return p.anyButtonPressedNow(); });

@@ -53,7 +53,8 @@ class Joystick : public GBase {
     const PadState& pad(int32_t index) const { return pads[index & 1]; }
     // The pad a binding's device names, or null for a device that is no pad.
     const PadState* forDevice(int32_t device) const;
-    // A button of either pad went down at the last poll.
+    // A button of either pad is held, or went down at the last poll.
+    bool anyButtonOn() const;
     bool anyButtonPressedNow() const;
 
     // Whether the pads' new presses steer the screens as arrows, Return and

@@ -10,6 +10,7 @@ Keyboard::Keyboard() {
 Keyboard::~Keyboard() = default;
 
 void Keyboard::keyDown(int32_t key) {
+    ++pressCount;
     if (inTable(key)) {
         pressed[key] = 1;
         held[key] = 1;

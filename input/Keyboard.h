@@ -37,6 +37,10 @@ class Keyboard : public Focusable {
     // screens, neither leaves nor pauses this one.
     void forgetScreenKeys();
 
+    // Every press so far, of any key: a change tells a screen that somebody
+    // touched the keyboard.
+    uint32_t presses() const { return pressCount; }
+
     // True once per press of the key: clears its latch and held state.
     bool consumeEscape();
     bool consumeF1();
@@ -50,4 +54,5 @@ class Keyboard : public Focusable {
     uint8_t held[kKeyCount] = {};
     uint8_t pressed[kKeyCount] = {};
     uint8_t ok = 0;
+    uint32_t pressCount = 0;
 };

@@ -37,7 +37,7 @@ Bobs* forSide(Bobs* const sets[TrooperKit::kSides][TrooperKit::kWalkFrames], int
 }
 } // namespace
 
-Soldier::Soldier(int32_t x, int32_t y, int32_t hudY, const GuideKeys* keys, int32_t side,
+Soldier::Soldier(int32_t x, int32_t y, int32_t hudY, const ActionSource* keys, int32_t side,
                  const TrooperKit& kit)
     : Move(x, y, 1, kSpeed), kit(kit), health(kMaxHealth, kMaxHealth),
       heartbeat(&health, kHeartbeatShift), healthBar(10, hudY, kHealthBarLength, kMaxHealth),

@@ -10,7 +10,7 @@
 #include "world/Tosser.h"
 
 class Bobs;
-class GuideKeys;
+class ActionSource;
 class TrooperKit;
 
 // One player's trooper: turns, walks, fires the weapon it holds, shows its
@@ -20,7 +20,7 @@ class TrooperKit;
 class Soldier : public Move {
   public:
     // side 0 is player 1, side 1 player 2; keys (not owned) may be null.
-    Soldier(int32_t x, int32_t y, int32_t hudY, const GuideKeys* keys, int32_t side,
+    Soldier(int32_t x, int32_t y, int32_t hudY, const ActionSource* keys, int32_t side,
             const TrooperKit& kit);
 
     // Reads the player's bindings into the five controls; nothing when dead.
@@ -107,7 +107,7 @@ class Soldier : public Move {
     bool forward = false;
     bool backward = false;
     bool fire = false;
-    const GuideKeys* keys;
+    const ActionSource* keys;
     Tosser blood;
     Tosser sparks;
     Tosser bodyParts;

@@ -15,7 +15,7 @@ Soldiers::~Soldiers() {
     clear();
 }
 
-Soldier* Soldiers::addTrooper(const GuideKeys* keys) {
+Soldier* Soldiers::addTrooper(const ActionSource* keys) {
     const bool first = isEmpty();
     Soldier* trooper = first ? new Soldier(kPlayer1X, kStartY, kPlayer1HudY, keys, 0, kit)
                              : new Soldier(kPlayer2X, kStartY, kPlayer2HudY, keys, 1, kit);

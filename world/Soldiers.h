@@ -3,7 +3,7 @@
 #include "world/GLinkedList.h"
 #include "world/TrooperKit.h"
 
-class GuideKeys;
+class ActionSource;
 class Soldier;
 
 // The troopers in play, one or two. The game runs while the list holds one.
@@ -19,8 +19,8 @@ class Soldiers : public GLinkedList {
     ~Soldiers() override;
 
     // Player 1's trooper into an empty list, player 2's otherwise; keys (not
-    // owned) are that player's bindings.
-    Soldier* addTrooper(const GuideKeys* keys);
+    // owned) say which of that player's actions are held.
+    Soldier* addTrooper(const ActionSource* keys);
     // Every living trooper dies, as when the players give up.
     void killAll();
 

@@ -30,16 +30,6 @@ namespace {
 // A game that has not ended by then has ignored Escape.
 constexpr int kFrameLimit = 600;
 
-void pressKey(SDLKey key) {
-    for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP}) {
-        SDL_Event event{};
-        event.type = type;
-        event.key.type = type;
-        event.key.keysym.sym = key;
-        SDL_PushEvent(&event);
-    }
-}
-
 void pressEscape() {
     pressKey(SDLK_ESCAPE);
 }

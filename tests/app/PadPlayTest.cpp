@@ -1,10 +1,13 @@
 // Two pads and nothing else, through the whole program: the title, the
 // menus, the setup and key screens, a two-player game with a pause, a pad
-// pulled out mid-game, the name entry and the way out. The second pad is
-// plugged in during the title, so the main menu must find it.
+// pulled out mid-game, the name entry, the game's replay and the way out.
+// The second pad is plugged in during the title, so the main menu must find
+// it.
 #include <SDL.h>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <sys/wait.h>
 
 #include "app/Game.h"
 #include "app/Globals.h"
@@ -119,10 +122,17 @@ std::vector<Step> script() {
     s.push_back({15000, [] { pads->release(0); }}); // both stand until the aliens win
     std::vector<Step> after;
     tapButton(after, 100, 0, 0); // Return ends the name
-    for (uint32_t at = 600; at < 1200; at += 200) {
-        tapStick(after, at, 0, 0, kFull); // down to "Exit game"
-    }
-    tapButton(after, 1200, 0, 0);
+    tapStick(after, 600, 0, 0, kFull);
+    tapStick(after, 800, 0, 0, kFull); // "Replays"
+    tapButton(after, 1000, 0, 0);
+    tapButton(after, 1400, 1, 0); // watches the game just played
+    after.push_back({2400, [] { note("watching.txt", currentGame->session ? "yes" : "no"); }});
+    tapButton(after, 2600, 1, 1); // back to the list
+    after.push_back({3200, [] { note("watched.txt", currentGame->session ? "yes" : "no"); }});
+    tapButton(after, 3400, 0, 1); // back to the menu
+    tapStick(after, 3800, 0, 0, kFull);
+    tapStick(after, 4000, 0, 0, kFull); // "Exit game"
+    tapButton(after, 4200, 0, 0);
     s.push_back({15000, once([] { return currentGame->hiscores->isEntering(); }, after)});
     return s;
 }
@@ -152,6 +162,17 @@ TEST_F(WholeRun, TwoPadsAloneSetTheKeysPlayAGameAndLeave) {
     EXPECT_EQ(readLe32(two, fireDevice), 1) << "of the first pad";
     const std::string table = deciphered("dat/hiscore_2.dat");
     EXPECT_NE(table.rfind("0\n", 0), 0u) << "the pads scored: " << table;
+    EXPECT_EQ(work.read("watching.txt"), (std::vector<unsigned char>{'y', 'e', 's'}));
+    EXPECT_EQ(work.read("watched.txt"), (std::vector<unsigned char>{'n', 'o'}));
+
+    // The replay, played back without any pad, reaches the same end.
+    const std::string command = "cd " + work.path().string() +
+                                " && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " + KRAVEX_BINARY +
+                                " --replay dat/replays/last.rpl > proof.txt";
+    const int status = std::system(command.c_str());
+    const std::vector<unsigned char> said = work.read("proof.txt");
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << std::string(said.begin(), said.end());
 }
 
 } // namespace

@@ -222,7 +222,7 @@ size_t firstDifference(const std::string& seen, const std::string& recorded) {
 TEST_F(RecordedGamesTest, EveryFrameOfTheRecordedGamesIsAsRecorded) {
     const char* recordInto = std::getenv("KRAVEX_RECORD_GAMES");
     const std::string recordTo = recordInto != nullptr ? (*startedIn / recordInto).string() : "";
-    const std::map<std::string, Played> record = readRecord(KRAVEX_RECORDED_GAMES);
+    const std::map<std::string, Played> record = readRecord(std::string(KRAVEX_TEST_DATA) + "/recorded-games.txt");
     std::vector<std::pair<std::string, Played>> played;
     for (const RecordedGame& g : kGames) {
         SCOPED_TRACE(g.name);

@@ -139,3 +139,11 @@ std::string WholeRun::deciphered(const char* name) const {
     crypt.close();
     return text;
 }
+
+size_t countOf(const std::string& text, const std::string& part) {
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++n;
+    }
+    return n;
+}

@@ -8,12 +8,19 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 #include "support/TempDir.h"
 
 // A frame lasts strictly more than 50 ms on the stepped clock.
 constexpr uint32_t kFrameMs = 51;
+
+// Less than any file the game saves.
+constexpr rlim_t kWritableBytes = 16;
+
+// How often the part occurs in the text.
+size_t countOf(const std::string& text, const std::string& part);
 
 struct Step {
     uint32_t at;

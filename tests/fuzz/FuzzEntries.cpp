@@ -8,7 +8,7 @@ const std::vector<FuzzEntry>& fuzzEntries() {
         {"tga", fuzzTgaPicture},       {"sprites", fuzzSpriteLibrary},
         {"font", fuzzFontSheet},       {"keys", fuzzKeyBindings},
         {"settings", fuzzSettings},    {"scrambled", fuzzScrambledTexts},
-        {"help", fuzzHelpPage},
+        {"help", fuzzHelpPage},        {"replay", fuzzReplay},
     };
     return entries;
 }

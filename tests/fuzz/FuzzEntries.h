@@ -30,6 +30,7 @@ void fuzzKeyBindings(const uint8_t* data, size_t size);
 void fuzzSettings(const uint8_t* data, size_t size);
 void fuzzScrambledTexts(const uint8_t* data, size_t size);
 void fuzzHelpPage(const uint8_t* data, size_t size);
+void fuzzReplay(const uint8_t* data, size_t size);
 
 // A fact an entry checks about what a loader gave back; a false one is a
 // fault as surely as a sanitizer report, so it stops the run the same way.

@@ -1,4 +1,4 @@
-// Key bindings, settings and the scrambled text files as fuzz inputs.
+// Key bindings, settings, the scrambled text files and replays as fuzz inputs.
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -17,6 +17,7 @@
 #include "store/EncipheredFile.h"
 #include "store/HighScoreTable.h"
 #include "store/KeyBindingFile.h"
+#include "store/ReplayStore.h"
 #include "store/ScoreComment.h"
 
 namespace {
@@ -148,4 +149,28 @@ void fuzzScrambledTexts(const uint8_t* data, size_t size) {
         table.qualifies(e.score);
     }
     readComments(fileName);
+}
+
+void fuzzReplay(const uint8_t* data, size_t size) {
+    Replay replay;
+    std::string why;
+    const bool decoded = Replay::decode(data, size, replay, &why);
+    fuzzCheck(decoded || !why.empty(), "a refused replay says why");
+    if (decoded) {
+        const ReplayHeader& h = replay.header;
+        fuzzCheck(replay.inputs.size() == h.frames && (h.players == 1 || h.players == 2) &&
+                      h.gameVersion == Replay::kGameVersion,
+                  "a decoded replay is whole and ours");
+        const std::vector<unsigned char> again = replay.encode();
+        Replay back;
+        fuzzCheck(again.size() <= size && Replay::decode(again.data(), again.size(), back, &why) &&
+                      back.encode() == again,
+                  "a decoded replay encodes no longer and decodes the same");
+    }
+    // The game meets a replay through its folder, the file named as it likes.
+    fuzzfolder::write("replays/game.rpl", data, size);
+    const std::vector<ReplayStore::Entry> listed = ReplayStore(fuzzfolder::path("replays")).list();
+    fuzzCheck(listed.size() == 1 && listed[0].playable == decoded &&
+                  (!decoded || listed[0].header.frames == replay.header.frames),
+              "the folder lists the file as the reader judged it");
 }

@@ -30,3 +30,13 @@ LoadedGame::~LoadedGame() {
     }
     SDL_Quit();
 }
+
+void pressKey(SDLKey key) {
+    for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+        SDL_Event event{};
+        event.type = type;
+        event.key.type = type;
+        event.key.keysym.sym = key;
+        SDL_PushEvent(&event);
+    }
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <SDL.h>
+
 #include "app/Game.h"
 #include "gfx/SteppedClock.h"
 #include "support/TempDir.h"
@@ -28,3 +30,6 @@ private:
     Game* game = nullptr;
     bool ready = false;
 };
+
+// A press and release of the key, as SDL events the game's pump reads.
+void pressKey(SDLKey key);

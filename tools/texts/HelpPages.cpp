@@ -73,6 +73,9 @@ They are patient like that.
 Fingers in a knot? Setup > Set keys lets
 each player choose their own five keys,
 pad buttons and directions too.
+
+Every game is recorded: Replays in the
+main menu shows the last one and the best.
 )"),
             page("dat/general03.dat", R"(
 WEAPONS

@@ -16,6 +16,7 @@
 #include "gfx/ImageLoader.h"
 #include "gfx/SurfaceHolder.h"
 #include "store/EncipheredFile.h"
+#include "support/ReplayGames.h"
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
@@ -218,6 +219,20 @@ void handMadeStore() {
     put("help", "empty", Bytes{});
 }
 
+// Replays as the game writes them: one and two players, a hold long enough to
+// take several runs, and one cut short.
+void madeReplays() {
+    put("replay", "one", plausibleGame(1, 400).encode());
+    put("replay", "two", plausibleGame(2, 200, 1234, "").encode());
+    Replay held = plausibleGame(1, 600);
+    held.inputs.assign(held.inputs.size(), Replay::actionBit(0, 2));
+    put("replay", "held", held.encode());
+    Bytes cut = plausibleGame(2, 50).encode();
+    cut.resize(cut.size() - 2);
+    put("replay", "cut", cut);
+    put("replay", "empty", Bytes{});
+}
+
 // The smallest files of the folder with the extension.
 std::vector<fs::path> smallest(const fs::path& dir, const std::string& extension,
                                uintmax_t maxSize) {
@@ -272,6 +287,7 @@ int main(int argc, char** argv) {
     handMadeLibraries();
     handMadeFonts();
     handMadeStore();
+    madeReplays();
     if (argc > 2 && fs::is_directory(argv[2]) && SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
         screen = new Buffer(640, 480, kFontDepth, kWindowModeWindow);
         realData(argv[2]);

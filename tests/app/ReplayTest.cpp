@@ -1,0 +1,265 @@
+// Replays through the loaded game and its real frame loop: the golden games
+// end where they were recorded, a live game plays back the same, a cut-off
+// replay ends as Escape would, and the list screen and the attract mode
+// answer their keys. Time passes only when a frame timer sleeps.
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+
+#include "app/Globals.h"
+#include "app/ReplayListScreen.h"
+#include "app/ReplayViewer.h"
+#include "gfx/Buffer.h"
+#include "gfx/Image.h"
+#include "input/Focus.h"
+#include "input/GuideKeys.h"
+#include "input/Interfaces.h"
+#include "store/Replay.h"
+#include "support/LoadedGame.h"
+#include "ui/Menu.h"
+#include "world/Soldiers.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A frame at the game's pace lasts strictly more than 50 ms.
+constexpr uint32_t kFrameMs = 51;
+
+// FNV-1a over the shown picture's pixel rows.
+uint64_t screenHash() {
+    SDL_Surface* shown = screen->getSurface();
+    SDL_LockSurface(shown);
+    uint64_t hash = 14695981039346656037ull;
+    for (int y = 0; y < shown->h; ++y) {
+        const auto* row = static_cast<const unsigned char*>(shown->pixels) + y * shown->pitch;
+        for (int i = 0; i < shown->w * shown->format->BytesPerPixel; ++i) {
+            hash = (hash ^ row[i]) * 1099511628211ull;
+        }
+    }
+    SDL_UnlockSurface(shown);
+    return hash;
+}
+
+std::string golden(const char* name) {
+    return std::string(KRAVEX_TEST_DATA) + "/replays/" + name;
+}
+
+struct Ending {
+    int32_t score;
+    uint32_t frames;
+    uint64_t hash;
+    bool operator==(const Ending& o) const {
+        return score == o.score && frames == o.frames && hash == o.hash;
+    }
+};
+
+std::ostream& operator<<(std::ostream& out, const Ending& e) {
+    return out << "score " << e.score << ", frames " << e.frames << ", hash 0x" << std::hex
+               << e.hash << std::dec;
+}
+
+class ReplayTest : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        loaded = new LoadedGame();
+        game = &loaded->get();
+    }
+    static void TearDownTestSuite() { delete loaded; }
+    void SetUp() override { ASSERT_TRUE(loaded->isReady()); }
+
+    static Ending playBack(const Replay& replay) {
+        ReplayViewer unseen(ReplayViewer::kProof, nullptr, nullptr);
+        const uint32_t frames = game->watchReplay(replay, unseen);
+        return {score, frames, screenHash()};
+    }
+
+    static bool watching() { return game->isWatching(); }
+
+    // Keeps the golden replays as the game's own, in dat/replays.
+    static void keepGoldens() {
+        fs::create_directories("dat/replays");
+        for (const char* name : {"one-player.rpl", "two-players.rpl"}) {
+            fs::copy_file(golden(name), fs::path("dat/replays") / name,
+                          fs::copy_options::overwrite_existing);
+        }
+    }
+
+    static inline LoadedGame* loaded = nullptr;
+    static inline Game* game = nullptr;
+    static SteppedClock& clock() { return loaded->frameClock(); }
+};
+
+// Each golden game ends with the score and frames in its header and the
+// picture its last frame showed when it was recorded.
+TEST_F(ReplayTest, GoldenReplaysEndWithTheirRecordedScoreFramesAndPicture) {
+    const struct {
+        const char* file;
+        uint64_t hash;
+    } cases[] = {
+        {"one-player.rpl", 0x89f2e6cc99076ae2ull},
+        {"two-players.rpl", 0x2c333a75ed875f53ull},
+        {"weapons.rpl", 0xe0ebd824ecf71d0full},
+        {"paused.rpl", 0xdfccdac73e257cbaull},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        Replay replay;
+        std::string why;
+        ASSERT_TRUE(Replay::load(golden(c.file), replay, &why)) << why;
+        // Whatever the run's sequence was before, the game draws its own.
+        std::srand(12345);
+        EXPECT_EQ(playBack(replay), (Ending{replay.header.score, replay.header.frames, c.hash}));
+    }
+}
+
+// A live two-player game with a long pause, played back: the same end, and
+// the recording holds every frame, the pause and the Escape where they came.
+TEST_F(ReplayTest, ALiveGamePlaysBackToTheSameEndWhateverItsPauseLasted) {
+    constexpr int kPauseFrame = 40;
+    constexpr int kEscapeFrame = 120;
+    int frame = 0;
+    game->frameHook = [&frame] {
+        ++frame;
+        // Player 1 fires and turns; player 2 walks for a while.
+        const struct {
+            int at;
+            SDLKey key;
+            Uint8 type;
+        } holds[] = {{2, SDLK_RCTRL, SDL_KEYDOWN}, {5, SDLK_LEFT, SDL_KEYDOWN},
+                     {9, SDLK_w, SDL_KEYDOWN},     {30, SDLK_w, SDL_KEYUP},
+                     {60, SDLK_LEFT, SDL_KEYUP},   {100, SDLK_RCTRL, SDL_KEYUP}};
+        for (const auto& h : holds) {
+            if (h.at == frame) {
+                SDL_Event event{};
+                event.type = event.key.type = h.type;
+                event.key.keysym.sym = h.key;
+                SDL_PushEvent(&event);
+            }
+        }
+        if (frame == kPauseFrame) {
+            pressKey(SDLK_F1);
+            clock().at(clock().now() + 7000, [] { pressKey(SDLK_p); });
+        }
+        if (frame == kEscapeFrame) {
+            pressKey(SDLK_ESCAPE);
+        }
+    };
+    game->startGame(2);
+    game->frameHook = nullptr;
+    const Ending live{score, uint32_t(frame), screenHash()};
+    const Replay recorded = game->lastRecording();
+    EXPECT_EQ(recorded.header.players, 2);
+    EXPECT_EQ(recorded.header.frames, uint32_t(frame));
+    EXPECT_EQ(recorded.header.score, score);
+    ASSERT_EQ(recorded.inputs.size(), size_t(frame));
+    ASSERT_GT(frame, kEscapeFrame) << "the players died too soon";
+    EXPECT_EQ(recorded.inputs[kPauseFrame - 1] & Replay::kF1Bit, Replay::kF1Bit);
+    EXPECT_EQ(recorded.inputs[kEscapeFrame - 1] & Replay::kEscapeBit, Replay::kEscapeBit);
+    EXPECT_NE(recorded.inputs[20] & Replay::actionBit(1, GuideKeys::kForward), 0);
+    EXPECT_EQ(playBack(recorded), live);
+}
+
+// Cut short, a replay gives the game up where its frames run out; the dead
+// troopers' debris then settles as after Escape.
+TEST_F(ReplayTest, PlaybackPastTheRecordedFramesEndsTheGameAsEscapeWould) {
+    Replay replay;
+    ASSERT_TRUE(Replay::load(golden("weapons.rpl"), replay, nullptr));
+    constexpr size_t kKept = 200;
+    replay.inputs.resize(kKept);
+    const Ending cut = playBack(replay);
+    EXPECT_GT(cut.frames, kKept + 1);
+    EXPECT_LT(cut.frames, kKept + 100);
+    EXPECT_TRUE(game->troopers->isEmpty());
+    EXPECT_LT(cut.score, replay.header.score);
+}
+
+// Up and Down choose within the list, Return watches at the game's pace,
+// Space quadruples it, F1 pauses, Escape goes back to the list and then out.
+TEST_F(ReplayTest, TheListScreensKeysChooseWatchSpeedUpPauseAndLeave) {
+    keepGoldens();
+    fs::create_directories("dat/replays");
+    std::FILE* junk = std::fopen("dat/replays/junk.rpl", "w");
+    std::fputs("not a replay", junk);
+    std::fclose(junk);
+    ReplayListScreen list(*game);
+    uint32_t at = clock().now();
+    int framesAt = 0;
+    std::vector<int> seen;
+    const auto step = [&](uint32_t after, std::function<void()> act) {
+        clock().at(at += after, std::move(act));
+    };
+    const auto press = [&](uint32_t after, SDLKey key) { step(after, [key] { pressKey(key); }); };
+    const auto look = [&](uint32_t after) {
+        step(after, [&] {
+            seen.push_back(list.getChosen());
+            // Frames per second of the clock, as a multiple of the game's pace.
+            seen.push_back(watching() ? ((framesPlayed - framesAt) * int(kFrameMs) + 500) / 1000 : -1);
+            framesAt = framesPlayed;
+        });
+    };
+    press(200, SDLK_DOWN);
+    press(200, SDLK_DOWN);
+    press(200, SDLK_DOWN); // the list ends at the unplayable file
+    press(200, SDLK_RETURN); // which cannot be watched
+    look(200);
+    press(200, SDLK_UP);
+    press(200, SDLK_UP);
+    press(200, SDLK_RETURN); // the best: two players
+    const auto rebase = [&](uint32_t after) { step(after, [&] { framesAt = framesPlayed; }); };
+    rebase(1000);
+    look(1000); // at the game's pace
+    press(10, SDLK_SPACE);
+    look(990); // four times as many
+    press(10, SDLK_F1);
+    rebase(100);
+    look(900); // none while paused
+    press(10, SDLK_x);
+    press(500, SDLK_ESCAPE);
+    look(500); // back in the list
+    press(10, SDLK_ESCAPE);
+    list.run();
+    clock().clearSteps();
+    EXPECT_EQ(seen, (std::vector<int>{2, -1, 0, 1, 0, 4, 0, 0, 0, -1}));
+    EXPECT_EQ(ReplayListScreen::lineFor({"dat/replays/junk.rpl", false, "garbage", false, {}}),
+              "junk.rpl  cannot be played");
+    fs::remove_all("dat/replays");
+}
+
+// Left alone for 30 s, the main menu plays the best kept replay; any key
+// returns at once and does nothing else. With none kept the menu stays.
+TEST_F(ReplayTest, TheMenuLeftAloneFor30SecondsPlaysTheBestReplayUntilAKey) {
+    fs::remove_all("dat/replays");
+    const uint32_t start = clock().now();
+    std::vector<int> seen;
+    const auto look = [&](uint32_t at) {
+        clock().at(start + at, [&] { seen.push_back(watching() ? game->lastPlayers : 0); });
+    };
+    look(29500);
+    look(30500); // nothing kept
+    clock().at(start + 31000, [] { keepGoldens(); });
+    look(60000); // 30 s after the last look for one: not yet
+    look(61500);
+    clock().at(start + 62000, [] { pressKey(SDLK_RETURN); });
+    look(62200);
+    clock().at(start + 64000, [] { pressKey(SDLK_ESCAPE); });
+    if (background == nullptr) {
+        // The main menu draws over the last game's playfield.
+        background = new Image("pics/tausta2", Game::kScreenWidth, Game::kScreenHeight);
+    }
+    const int32_t menuScore = score = 17;
+    game->lastPlayers = 1;
+    inputFocus->current = game->mainMenu;
+    game->menuScreen();
+    clock().clearSteps();
+    EXPECT_EQ(seen, (std::vector<int>{0, 0, 0, 2, 0}));
+    EXPECT_FALSE(game->mainMenu->hasPendingAction()) << "the Return that ended the show did more";
+    EXPECT_TRUE(game->mainMenu->isEscaped());
+    game->mainMenu->clearEscaped();
+    EXPECT_EQ(score, menuScore);
+    EXPECT_EQ(game->lastPlayers, 1);
+    fs::remove_all("dat/replays");
+}
+
+} // namespace

@@ -1,0 +1,113 @@
+#include "store/ReplayStore.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "store/CipherFiles.h"
+#include "support/Hostile.h"
+#include "support/ReplayGames.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+using Places = std::vector<std::pair<int32_t, std::string>>;
+
+TEST(ReplayStore, TableGamesKeepTheirReplayUntilPushedOutAndTheLastIsReplaced) {
+    TempDir dir;
+    ReplayStore store(dir.path().string());
+    ASSERT_TRUE(store.keep(plausibleGame(1, 50, 100, "ANN", 10), true));
+    ASSERT_TRUE(store.keep(plausibleGame(1, 60, 100, "ANN", 20), true)) << "the same again";
+    ASSERT_TRUE(store.keep(plausibleGame(2, 40, 300, "BOB", 30), true));
+    ASSERT_TRUE(store.keep(plausibleGame(1, 70, 5, "", 40), false));
+    EXPECT_EQ(filesIn(dir), (Names{"1p-100-10-395950.rpl", "1p-100-20-475140.rpl",
+                                   "2p-300-30-316760.rpl", "last.rpl"}));
+    const std::vector<ReplayStore::Entry> listed = store.list();
+    ASSERT_EQ(listed.size(), 4u);
+    EXPECT_EQ(listed[0].header.score, 300);
+    EXPECT_EQ(listed[1].header.date, 20) << "of equal scores the newer first";
+    EXPECT_TRUE(listed[3].last);
+    EXPECT_EQ(listed[3].header.frames, 70u);
+
+    // Of two equal places the newer game's is lost (it was placed below the
+    // older), and the two-player table is full of better games.
+    store.prune([](int32_t players) {
+        return players == 1 ? Places{{100, "ANN"}} : Places{{900, "BOB"}};
+    });
+    EXPECT_EQ(filesIn(dir), (Names{"1p-100-10-395950.rpl", "last.rpl"}));
+    ReplayStore::Entry best;
+    ASSERT_TRUE(store.best(best));
+    EXPECT_EQ(best.header.date, 10);
+}
+
+TEST(ReplayStore, BrokenFilesAreListedAsCannotBePlayedAndReportedOnce) {
+    TempDir dir;
+    ReplayStore store(dir.file("replays"));
+    ReplayStore::Entry best;
+    EXPECT_FALSE(store.best(best)) << "no folder yet";
+    std::vector<unsigned char> good = plausibleGame(1, 30).encode();
+    dir.write("replays/good.rpl", good);
+    good.pop_back();
+    dir.write("replays/cut.rpl", good);
+    dir.write("replays/garbage.rpl", {'x', 'y'});
+    dir.write("replays/notes.txt", {'x'});
+    dir.write("replays/huge.rpl", {});
+    std::filesystem::resize_file(dir.file("replays/huge.rpl"), 1u << 30);
+    makeFifo(dir.file("replays/fifo.rpl"));
+    std::filesystem::create_directory(dir.file("replays/folder.rpl"));
+
+    testing::internal::CaptureStderr();
+    const std::vector<ReplayStore::Entry> listed = store.list();
+    const std::string said = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(listed.size(), 6u);
+    EXPECT_TRUE(listed[0].playable);
+    const char* reasons[] = {"truncated", "not a regular file", "not a regular file", "too short",
+                             "larger than any replay"};
+    for (size_t i = 1; i < listed.size(); ++i) {
+        EXPECT_FALSE(listed[i].playable);
+        EXPECT_NE(listed[i].why.find(reasons[i - 1]), std::string::npos) << listed[i].why;
+        EXPECT_NE(said.find("The replay " + listed[i].path + " cannot be played: " + listed[i].why),
+                  std::string::npos);
+    }
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(store.best(best));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "each said once";
+    EXPECT_EQ(best.path, dir.file("replays/good.rpl"));
+}
+
+// A save that cannot finish leaves every kept file as it was and says so.
+TEST(ReplayStore, AFailedSaveKeepsTheOldFiles) {
+    TempDir dir;
+    ReplayStore store(dir.file("made/here"));
+    ASSERT_TRUE(store.keep(plausibleGame(1, 50), true)) << "a missing folder is made";
+    const std::string last = dir.file("made/here/last.rpl");
+    const std::string old = contentsOf(last);
+    pointAtFullDevice(last + ".new");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(store.keep(plausibleGame(1, 80), false));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "The replay could not be saved to " + last + "; the old file is kept\n");
+    EXPECT_EQ(contentsOf(last), old);
+    std::filesystem::remove(last + ".new");
+    {
+        const PermissionsBind bind;
+        chmod(dir.file("made/here").c_str(), 0555);
+        if (bind.binds()) {
+            testing::internal::CaptureStderr();
+            EXPECT_FALSE(store.keep(plausibleGame(1, 80, 999), true)) << "read-only folder";
+            testing::internal::GetCapturedStderr();
+        }
+        chmod(dir.file("made/here").c_str(), 0755);
+    }
+    EXPECT_EQ(contentsOf(last), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.file("made/here")), {}), 2);
+
+    ReplayStore underAFile(dir.file("made/here/last.rpl/replays"));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(underAFile.keep(plausibleGame(1, 10), false));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("The replay folder " +
+                                                          dir.file("made/here/last.rpl/replays") +
+                                                          " cannot be made"),
+              std::string::npos);
+}
+
+} // namespace
