@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <dlfcn.h>
+#include <string>
 
 namespace {
 // SDL 2's values, which SDL 1.2's headers do not have.
@@ -71,7 +72,9 @@ VirtualPads::VirtualPads(int count) : api(new Api) {
 VirtualPads::~VirtualPads() {
     if (api->quitSubSystem != nullptr) {
         for (size_t i = 0; i < pads.size(); ++i) {
-            pullOut(int(i));
+            if (pads[i] != nullptr) {
+                pullOut(int(i));
+            }
         }
         api->quitSubSystem(kSdl2InitJoystick);
     }
@@ -138,6 +141,12 @@ void VirtualPads::check(int result) {
     }
 }
 
-bool VirtualPads::valid(int pad) const {
-    return pad >= 0 && size_t(pad) < pads.size() && pads[size_t(pad)] != nullptr;
+bool VirtualPads::valid(int pad) {
+    if (pad >= 0 && size_t(pad) < pads.size() && pads[size_t(pad)] != nullptr) {
+        return true;
+    }
+    if (why.empty()) {
+        why = "pad " + std::to_string(pad) + " is not plugged in";
+    }
+    return false;
 }
