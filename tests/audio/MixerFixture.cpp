@@ -31,7 +31,9 @@ void putLittleEndian(std::vector<unsigned char>& out, uint32_t v, int bytes) {
 }
 
 void putText(std::vector<unsigned char>& out, const char* text) {
-    out.insert(out.end(), text, text + 4);
+    for (int i = 0; i < 4; ++i) {
+        out.push_back(static_cast<unsigned char>(text[i]));
+    }
 }
 
 } // namespace
