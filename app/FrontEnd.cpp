@@ -118,6 +118,9 @@ void Game::mainMenuPass() {
     if (replayUnkept && !inserted) {
         keepReplay(false);
     }
+    // Pads plugged in since are found here, and only here: a game never
+    // sees its pads renumbered.
+    joystick->reopen();
     if (!QuitRequest::isRaised()) {
         playMenuMusic();
         menuScreen();

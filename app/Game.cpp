@@ -23,6 +23,7 @@
 #include "gfx/Light.h"
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
+#include "input/Joystick.h"
 #include "input/QuitRequest.h"
 #include "store/ReplayStore.h"
 #include "store/ScoreComment.h"
@@ -112,6 +113,7 @@ bool Game::init(int32_t mode) {
     audioEnabled = 1;
     sfxVolume = kFullVolume;
     musicVolume = kFullVolume;
+    joystick->useClock(clock);
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         error("Unable to init SDL!");
         std::fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());

@@ -17,6 +17,7 @@
 #include "input/Focus.h"
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
+#include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
 #include "world/Soldiers.h"
@@ -43,7 +44,11 @@ void Game::playGame(int32_t players, uint32_t seed) {
     // Presses latched in the front end must not pause or end the game.
     keyboard->consumeEscape();
     keyboard->consumeF1();
+    // In play the pads steer troopers: their second button is no Escape. A
+    // replay reads no pad, so there they steer the screens as ever.
+    joystick->setSteersScreens(inputs.isPlayingBack());
     runFrames();
+    joystick->setSteersScreens(true);
     inputFocus->current = nullptr;
     fader->start();
     world->end();

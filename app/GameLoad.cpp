@@ -74,6 +74,8 @@ bool Game::load(int32_t depth) {
     print("Loading keys.");
     player1Keys = std::make_unique<GuideKeys>("dat/pl1key", 1);
     player2Keys = std::make_unique<GuideKeys>("dat/pl2key", 2);
+    player1Keys->setPartner(player2Keys.get());
+    player2Keys->setPartner(player1Keys.get());
     print("Constructing menus.");
     cursor = std::make_unique<Bob>("pics/cursor", 40, 32);
     buildMenus();

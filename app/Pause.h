@@ -35,7 +35,7 @@ class Pause : public GBase {
     Pause(const Pause&) = delete;
     Pause& operator=(const Pause&) = delete;
 
-    // Shows the pause until a key below code 256 or a joystick button is
+    // Shows the pause until a key below code 256 or a button of either pad is
     // pressed after it began, or the program is asked to quit. Returns the
     // milliseconds it lasted, by the pause's clock, for the caller to leave
     // out of the play time. The Escape and F1 presses made during the pause

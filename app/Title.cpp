@@ -8,6 +8,7 @@
 #include "gfx/Image.h"
 #include "input/Focus.h"
 #include "input/Interfaces.h"
+#include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
 #include "ui/ScreenFrame.h"
@@ -33,7 +34,9 @@ void Title::run() {
     keyboard->forgetScreenKeys();
     startSound->play();
     timer = std::make_unique<FrameTimer>(kTickMs, clock);
-    while (!keyboard->consumeEscape() && ticks < kTicks && !QuitRequest::isRaised()) {
+    while (!keyboard->consumeEscape() &&
+           !(joystick != nullptr && joystick->anyButtonPressedNow()) && ticks < kTicks &&
+           !QuitRequest::isRaised()) {
         runScreenFrame(*timer, [this] {
             picture->draw();
             if (font != nullptr) {

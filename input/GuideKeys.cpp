@@ -1,6 +1,8 @@
 #include "input/GuideKeys.h"
 
 #include <SDL.h>
+#include <algorithm>
+#include <iterator>
 
 #include "input/Devices.h"
 #include "input/Joystick.h"
@@ -10,7 +12,15 @@
 static_assert(GuideKeys::kActionCount == KeyBindingFile::kBindingCount,
               "the file holds one binding per action");
 
-GuideKeys::GuideKeys(const char* name, int32_t player) : name(name != nullptr ? name : "") {
+namespace {
+// The pad states of the default pad controls, in action order.
+constexpr int32_t kPadDefaults[] = {PadState::kStickLeft, PadState::kStickRight, PadState::kStickUp,
+                                    PadState::kStickDown, PadState::kFirstButtonState};
+} // namespace
+
+GuideKeys::GuideKeys(const char* name, int32_t player)
+    : name(name != nullptr ? name : ""),
+      padDevice(player == 1 ? Binding::kFirstPad : Binding::kSecondPad) {
     defaultsFor(player, bindings);
     load();
 }
@@ -27,18 +37,30 @@ void GuideKeys::defaultsFor(int32_t player, Binding* out) {
 
 bool GuideKeys::isActionDown(int32_t action) const {
     const Binding* b = binding(action);
-    if (b == nullptr) {
+    return b != nullptr && (held(*b) || padDefaultHeld(action));
+}
+
+bool GuideKeys::held(const Binding& b) {
+    // Keyboard and PadState check the range themselves, so a binding read
+    // from a damaged file can never index outside their tables.
+    if (b.device == Binding::kKeyboard) {
+        return keyboard != nullptr && keyboard->isDown(b.key);
+    }
+    const PadState* pad = joystick != nullptr ? joystick->forDevice(b.device) : nullptr;
+    return pad != nullptr && pad->isOn(b.key);
+}
+
+bool GuideKeys::padDefaultHeld(int32_t action) const {
+    if (action > kFire) {
         return false;
     }
-    // Keyboard and Joystick check the range themselves, so a binding read
-    // from a damaged file can never index outside their tables.
-    if (b->device == Binding::kKeyboard) {
-        return keyboard != nullptr && keyboard->isDown(b->key);
-    }
-    if (b->device == Binding::kJoystick) {
-        return joystick != nullptr && joystick->isOn(b->key);
-    }
-    return false;
+    const Binding input{kPadDefaults[action], padDevice};
+    // A pad input bound on purpose does what its binding says, and only that.
+    return held(input) && !names(input) && (partner == nullptr || !partner->names(input));
+}
+
+bool GuideKeys::names(const Binding& b) const {
+    return std::find(std::begin(bindings), std::end(bindings), b) != std::end(bindings);
 }
 
 Binding* GuideKeys::binding(int32_t action) {

@@ -8,7 +8,10 @@
 #include "store/Binding.h"
 
 // One player's controls: a binding per action, kept in the file
-// "<name>_sdl.dat". Troopers ask it whether an action is held.
+// "<name>_sdl.dat", and beside them the player's own pad (player 1 the
+// first, player 2 the second) with its defaults: stick or d-pad left and
+// right turn, up and down walk, the first button fires. Troopers ask it
+// whether an action is held.
 class GuideKeys : public GBase, public ActionSource {
   public:
     enum Action : int32_t { kLeft = 0, kRight, kForward, kBackward, kFire };
@@ -19,7 +22,12 @@ class GuideKeys : public GBase, public ActionSource {
     // file "<name>_sdl.dat" over them when it is whole.
     GuideKeys(const char* name, int32_t player);
 
+    // The action's binding is held, or its pad default is, unless a binding
+    // of this player or the partner names that pad input for itself.
     bool isActionDown(int32_t action) const override;
+    // The other player's keys, whose bindings also take pad inputs away from
+    // the defaults; not owned, and must outlive these.
+    void setPartner(const GuideKeys* other) { partner = other; }
 
     // The key menu edits bindings in place through these.
     Binding* binding(int32_t action);
@@ -35,6 +43,12 @@ class GuideKeys : public GBase, public ActionSource {
     static void defaultsFor(int32_t player, Binding* bindings);
 
   private:
+    static bool held(const Binding& b);
+    bool padDefaultHeld(int32_t action) const;
+    bool names(const Binding& b) const;
+
     std::string name;
     Binding bindings[kActionCount];
+    int32_t padDevice;
+    const GuideKeys* partner = nullptr;
 };

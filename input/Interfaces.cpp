@@ -7,6 +7,7 @@
 #include "input/Focus.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
+#include "input/PadNavigation.h"
 #include "input/QuitRequest.h"
 
 bool createInterfaces() {
@@ -48,11 +49,11 @@ void pumpEvents() {
             }
         }
     }
-    // SDL's joystick events stay off, so the stick is read here, once per
-    // frame: troopers and menus then see states and edges that move on at
+    // SDL's joystick events stay off, so the pads are read here, once per
+    // frame: troopers and screens then see states and edges that move on at
     // the frame rate, even on screens that pump twice in a frame.
-    if (joystick != nullptr) {
-        joystick->pollIfDue(SDL_GetTicks());
+    if (joystick != nullptr && joystick->pollIfDue() && joystick->steersScreens()) {
+        PadNavigation::deliver(*joystick, keyboard, inputFocus);
     }
     // The mixer's thread only flags a finished piece; replaying it here keeps
     // every change of the music on the main thread.

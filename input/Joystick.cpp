@@ -1,53 +1,97 @@
 #include "input/Joystick.h"
 
 #include <algorithm>
-#include <cstring>
+#include <iterator>
 
-namespace {
-constexpr int32_t kAxisThreshold = 15000;
-} // namespace
+#include "gfx/FrameClock.h"
+#include "store/Binding.h"
 
 Joystick::Joystick() {
-    xHigh = yHigh = kAxisThreshold;
-    xLow = yLow = -kAxisThreshold;
-    if (SDL_WasInit(SDL_INIT_JOYSTICK) == 0) {
-        ownsSubsystem = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
-    }
-    if (SDL_WasInit(SDL_INIT_JOYSTICK) == 0 || SDL_NumJoysticks() == 0) {
-        return;
-    }
-    device = SDL_JoystickOpen(0);
-    opened = device != nullptr;
-    poll();
+    const bool running = SDL_WasInit(SDL_INIT_JOYSTICK) != 0;
+    // Asked even when it runs: SDL 1.2 over SDL 2 reports SDL 2's joysticks
+    // as running once anybody started them, but lists pads of its own only
+    // after its own start.
+    const bool started = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+    ownsSubsystem = started && !running;
+    open();
 }
 
 Joystick::~Joystick() {
-    // After SDL_Quit the handle is already freed; closing it again would
+    // After SDL_Quit the handles are already freed; closing them again would
     // touch released memory.
     if (SDL_WasInit(SDL_INIT_JOYSTICK) == 0) {
         return;
     }
-    if (device != nullptr) {
-        SDL_JoystickClose(device);
-    }
+    close();
     if (ownsSubsystem) {
         SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
     }
 }
 
+void Joystick::reopen() {
+    if (SDL_WasInit(SDL_INIT_JOYSTICK) == 0) {
+        return;
+    }
+    close();
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+    open();
+}
+
+void Joystick::open() {
+    for (PadState& p : pads) {
+        p = PadState();
+    }
+    if (SDL_WasInit(SDL_INIT_JOYSTICK) == 0) {
+        return;
+    }
+    const int32_t found = std::min(SDL_NumJoysticks(), kMaxPads);
+    for (int32_t i = 0; i < found; ++i) {
+        devices[i] = SDL_JoystickOpen(i);
+    }
+    // Read twice, so whatever is held as the pads open counts as held from
+    // before and not as a new press.
+    poll();
+    poll();
+}
+
+void Joystick::close() {
+    for (SDL_Joystick*& device : devices) {
+        if (device != nullptr) {
+            SDL_JoystickClose(device);
+            device = nullptr;
+        }
+    }
+}
+
+int32_t Joystick::padCount() const {
+    return static_cast<int32_t>(std::count_if(std::begin(devices), std::end(devices),
+                                              [](SDL_Joystick* d) { return d != nullptr; }));
+}
+
 void Joystick::poll() {
-    if (!opened) {
+    if (padCount() == 0) {
         return;
     }
     // SDL refreshes joystick values only while its joystick events are on;
-    // updating here keeps the reading live either way.
+    // updating here keeps the reading live either way. A pad pulled out
+    // reads as centred with nothing pressed.
     SDL_JoystickUpdate();
-    const int32_t count = std::min(SDL_JoystickNumButtons(device), kButtonsRead);
-    uint8_t buttons[kButtonsRead] = {};
-    for (int32_t b = 0; b < count; ++b) {
-        buttons[b] = SDL_JoystickGetButton(device, b);
+    for (int32_t i = 0; i < kMaxPads; ++i) {
+        SDL_Joystick* device = devices[i];
+        if (device == nullptr) {
+            continue;
+        }
+        const int32_t count =
+            std::min<int32_t>(SDL_JoystickNumButtons(device), PadState::kButtonsRead);
+        uint8_t buttons[PadState::kButtonsRead] = {};
+        for (int32_t b = 0; b < count; ++b) {
+            buttons[b] = SDL_JoystickGetButton(device, b);
+        }
+        const uint8_t hat = SDL_JoystickNumHats(device) > 0 ? SDL_JoystickGetHat(device, 0) : 0;
+        pads[i].record(SDL_JoystickGetAxis(device, 0), SDL_JoystickGetAxis(device, 1), count,
+                       buttons, hat);
     }
-    record(SDL_JoystickGetAxis(device, 0), SDL_JoystickGetAxis(device, 1), count, buttons);
 }
 
 bool Joystick::pollIfDue(uint32_t nowMs) {
@@ -61,65 +105,23 @@ bool Joystick::pollIfDue(uint32_t nowMs) {
     return true;
 }
 
-void Joystick::record(int32_t axisX, int32_t axisY, int32_t buttonCount, const uint8_t* buttons) {
-    std::memcpy(previous, state, sizeof state);
-    std::memset(state, 0, sizeof state);
-    if (axisX < xLow) {
-        state[kStickLeft] = 1;
-    } else if (axisX > xHigh) {
-        state[kStickRight] = 1;
-    }
-    if (axisY < yLow) {
-        state[kStickUp] = 1;
-    } else if (axisY > yHigh) {
-        state[kStickDown] = 1;
-    }
-    for (int32_t b = 0; b < buttonCount && b < kButtonsRead; ++b) {
-        if (buttons[b] != 0) {
-            state[kFirstButtonState + b] = 1;
-        }
-    }
+bool Joystick::pollIfDue() {
+    // The screens' own clock: under a test's stepped clock a frame takes its
+    // 50 ms whatever the wall clock says.
+    return pollIfDue(clock != nullptr ? clock->now() : SDL_GetTicks());
 }
 
-bool Joystick::isOn(int32_t i) const {
-    return valid(i) && state[i] != 0;
-}
-
-bool Joystick::pressedNow(int32_t i) const {
-    return valid(i) && state[i] != 0 && previous[i] == 0;
-}
-
-bool Joystick::anyOn() const {
-    return lastOn() >= 0;
+const PadState* Joystick::forDevice(int32_t device) const {
+    const int32_t index = device - Binding::kFirstPad;
+    return index >= 0 && index < kMaxPads ? &pads[index] : nullptr;
 }
 
 bool Joystick::anyButtonOn() const {
-    return lastOn() >= kFirstButtonState;
-}
-
-bool Joystick::anyPressedNow() const {
-    for (int32_t i = 0; i < kStateCount; ++i) {
-        if (pressedNow(i)) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(std::begin(pads), std::end(pads),
+                       [](const PadState& p) { return p.anyButtonOn(); });
 }
 
 bool Joystick::anyButtonPressedNow() const {
-    for (int32_t i = kFirstButtonState; i < kStateCount; ++i) {
-        if (pressedNow(i)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-int32_t Joystick::lastOn() const {
-    for (int32_t i = kStateCount - 1; i >= 0; --i) {
-        if (state[i] != 0) {
-            return i;
-        }
-    }
-    return -1;
+    return std::any_of(std::begin(pads), std::end(pads),
+                       [](const PadState& p) { return p.anyButtonPressedNow(); });
 }

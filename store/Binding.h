@@ -2,11 +2,13 @@
 
 #include <cstdint>
 
-// One action's control: a key code on the keyboard, or a joystick state
-// index on the joystick. Any other device never reads as held.
+// One action's control: a key code on the keyboard, or a pad state index
+// (PadState) on the first or second pad. Any other device never reads as
+// held.
 struct Binding {
     static constexpr int32_t kKeyboard = 0;
-    static constexpr int32_t kJoystick = 1;
+    static constexpr int32_t kFirstPad = 1;
+    static constexpr int32_t kSecondPad = 2;
 
     int32_t key = 0;
     int32_t device = kKeyboard;

@@ -1,21 +1,16 @@
 #include "ui/KeyMenuItem.h"
 
 #include <SDL.h>
-#include <cstring>
 #include <utility>
 
 #include "gfx/Bob.h"
+#include "input/BindingName.h"
 #include "input/Interfaces.h"
 #include "ui/Menu.h"
 
-namespace {
-// What SDL answers for a key it has no name for.
-constexpr const char* kSdlUnknownName = "unknown key";
-} // namespace
-
 KeyMenuItem::KeyMenuItem(Menu& menu, std::string label, std::string fileName, Binding& binding,
                          bool advance)
-    : MenuItem(menu, std::move(label)), binding(binding), keyName(shownNameOf(binding.key)),
+    : MenuItem(menu, std::move(label)), binding(binding), keyName(shownNameOf(binding)),
       fileName(std::move(fileName)), advance(advance) {}
 
 void KeyMenuItem::drawItem(int32_t x, int32_t y) {
@@ -49,8 +44,16 @@ void KeyMenuItem::keyDown(int32_t key) {
     if (key == SDLK_ESCAPE) {
         cancel();
     } else {
-        capture(key);
+        capture(Binding{key, Binding::kKeyboard});
     }
+}
+
+bool KeyMenuItem::capturePad(const Binding& padInput) {
+    if (waiting == 0) {
+        return false;
+    }
+    capture(padInput);
+    return true;
 }
 
 bool KeyMenuItem::giveUpBinding(const Binding& taken, const Binding& given) {
@@ -58,31 +61,18 @@ bool KeyMenuItem::giveUpBinding(const Binding& taken, const Binding& given) {
         return false;
     }
     binding = given;
-    keyName = shownNameOf(binding.key);
+    keyName = shownNameOf(binding);
     return true;
 }
 
-std::string KeyMenuItem::nameOf(int32_t key) {
-    // A code outside SDL's range (from a damaged key file) is no SDLKey at
-    // all; it cannot even be converted to one.
-    if (key < 0 || key >= SDLK_LAST) {
-        return "";
-    }
-    const char* name = SDL_GetKeyName(static_cast<SDLKey>(key));
-    if (name == nullptr || std::strcmp(name, kSdlUnknownName) == 0) {
-        return "";
-    }
-    return name;
-}
-
-std::string KeyMenuItem::shownNameOf(int32_t key) {
-    const std::string name = nameOf(key);
+std::string KeyMenuItem::shownNameOf(const Binding& binding) {
+    const std::string name = BindingName::of(binding);
     return name.empty() ? kUnknownKeyName : name;
 }
 
-void KeyMenuItem::capture(int32_t key) {
-    binding = Binding{key, Binding::kKeyboard};
-    const std::string name = nameOf(key);
+void KeyMenuItem::capture(const Binding& input) {
+    binding = input;
+    const std::string name = BindingName::of(input);
     if (name.empty()) {
         // A key nobody could read on the screen: try another.
         keyName = kUnknownKeyName;

@@ -6,9 +6,9 @@
 #include "store/Binding.h"
 #include "ui/MenuItem.h"
 
-// A menu line showing the key bound to one player action. Choosing it makes
-// it wait for the next key press, which becomes the binding; Escape gives up
-// and keeps the old key.
+// A menu line showing the key or pad input bound to one player action.
+// Choosing it makes it wait for the next key press or pad press, which
+// becomes the binding; Escape gives up and keeps the old one.
 class KeyMenuItem : public MenuItem {
   public:
     // Shown for a key that SDL has no name for.
@@ -27,18 +27,16 @@ class KeyMenuItem : public MenuItem {
     void increase() override;
     // Called by the menu, while this item waits, with the key pressed.
     void keyDown(int32_t key) override;
+    bool capturePad(const Binding& padInput) override;
     bool giveUpBinding(const Binding& taken, const Binding& given) override;
 
     const std::string& getKeyName() const { return keyName; }
     bool isWaiting() const { return waiting != 0; }
     const std::string& getFileName() const { return fileName; }
 
-    // SDL's name for a keyboard key, or an empty text when it has none.
-    static std::string nameOf(int32_t key);
-
   private:
-    static std::string shownNameOf(int32_t key);
-    void capture(int32_t key);
+    static std::string shownNameOf(const Binding& binding);
+    void capture(const Binding& input);
     void cancel();
     void stopWaiting();
 

@@ -9,14 +9,10 @@
 #include "gfx/Font.h"
 #include "gfx/Light.h"
 #include "input/Devices.h"
-#include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "ui/MenuItem.h"
 
 namespace {
-// The joystick states whose rising edge keeps a button press from choosing.
-constexpr int32_t kStickUp = 2;
-constexpr int32_t kStickDown = 3;
 // Items need no kind of their own; nothing sorts or collides them.
 constexpr int32_t kItemKind = 0;
 // The least space between a label and its value.
@@ -85,9 +81,14 @@ void Menu::keyDown(int32_t key) {
     }
 }
 
+bool Menu::padPressed(int32_t device, int32_t state) {
+    MenuItem* item = currentItem();
+    return capturing != 0 && item != nullptr && item->capturePad(Binding{state, device});
+}
+
 void Menu::draw() {
     if (capturing == 0) {
-        readJoystickAndEscape();
+        readEscape();
     }
     const int32_t itemX = x + cursorWidth();
     int32_t lineY = y;
@@ -167,17 +168,7 @@ void Menu::moveUp() {
     playSound(kSoundMove);
 }
 
-void Menu::readJoystickAndEscape() {
-    // A button pressed together with a push of the stick is taken for the
-    // push, which does not move the cursor.
-    if (joystick != nullptr && !joystick->pressedNow(kStickUp) &&
-        !joystick->pressedNow(kStickDown) && joystick->anyButtonPressedNow()) {
-        MenuItem* item = currentItem();
-        if (item != nullptr) {
-            item->increase();
-        }
-        playSound(kSoundChange);
-    }
+void Menu::readEscape() {
     if (keyboard != nullptr && keyboard->consumeEscape()) {
         playSound(kSoundLeave);
         escaped = 1;

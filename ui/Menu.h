@@ -19,7 +19,7 @@ using MenuAction = std::function<void()>;
 enum class ActionPlace { kAfterScreen, kWithinScreen };
 
 // A vertical list of items with a sprite cursor, driven by the arrow keys,
-// Return and Escape while it holds the input focus. Action items do not run
+// Return and Escape (or a pad sending them) while it holds the input focus. Action items do not run
 // their action: the screen takes it out after its loop and runs it.
 class Menu : public LinkedList {
   public:
@@ -46,7 +46,9 @@ class Menu : public LinkedList {
 
     // Called by the event pump while the menu has the focus.
     void keyDown(int32_t key) override;
-    // Reads the joystick and Escape, then draws every item and the cursor.
+    // Takes a pad's press only while a key item captures: it is the binding.
+    bool padPressed(int32_t device, int32_t state) override;
+    // Reads Escape, then draws every item and the cursor.
     void draw();
     // Adds the pulsing glow under the cursor; called once a frame before draw().
     void drawGlow(Light& light);
@@ -94,7 +96,7 @@ class Menu : public LinkedList {
     MenuItem* itemAt(int32_t index) const;
     void moveDown();
     void moveUp();
-    void readJoystickAndEscape();
+    void readEscape();
     int32_t linePitch() const;
     int32_t cursorWidth() const;
     int32_t cursorHeight() const;

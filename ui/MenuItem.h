@@ -20,8 +20,8 @@ class MenuItem : public Linkable {
     // Called by the menu's draw() once a frame for every item, with the text
     // starting at x and y as its bottom line. Base: the label.
     virtual void drawItem(int32_t x, int32_t y);
-    // Called by the menu on the current item for Return and Right, and for a
-    // joystick button. Base: nothing.
+    // Called by the menu on the current item for Return and Right (which a
+    // pad's first button and stick right also send). Base: nothing.
     virtual void increase() {}
     // Called by the menu on the current item for Left. Base: nothing.
     virtual void decrease() {}
@@ -29,6 +29,9 @@ class MenuItem : public Linkable {
     // `taken`: an item bound to it takes `given` instead, so one key never
     // drives two actions. True when it did. Base: nothing to give up.
     virtual bool giveUpBinding(const Binding& taken, const Binding& given);
+    // Called by the menu on the current item, while it captures, with a
+    // pad's new press as a binding. True when the item took it. Base: no.
+    virtual bool capturePad(const Binding&) { return false; }
     // Called by the menu as the item is added: how much the item draws just
     // left of its value, which the label must stay clear of. Base: nothing.
     virtual int32_t roomBeforeValue() const { return 0; }

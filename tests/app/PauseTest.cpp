@@ -30,7 +30,7 @@ Step keyDown(int32_t key) {
 }
 
 void setButton(uint8_t on) {
-    joystick->record(0, 0, 1, &on);
+    joystick->pad(0).record(0, 0, 1, &on);
 }
 
 class PauseScreen : public DisplayTest {
@@ -107,8 +107,8 @@ TEST_F(PauseScreen, KeysFrom256UpAndStickMovesDoNotResumeOtherKeysAndButtonsDo) 
     for (int32_t key : {SDLK_a, SDLK_z, SDLK_0, SDLK_SPACE, SDLK_RETURN, SDLK_ESCAPE}) {
         cases.emplace_back(keyDown(key), true);
     }
-    cases.emplace_back([] { joystick->record(-20000, 0, 0, nullptr); }, false);
-    cases.emplace_back([] { joystick->record(0, 20000, 0, nullptr); }, false);
+    cases.emplace_back([] { joystick->pad(0).record(-20000, 0, 0, nullptr); }, false);
+    cases.emplace_back([] { joystick->pad(0).record(0, 20000, 0, nullptr); }, false);
     cases.emplace_back([] { setButton(1); }, true);
     for (size_t i = 0; i < cases.size(); ++i) {
         SCOPED_TRACE(i);

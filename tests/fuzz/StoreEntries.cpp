@@ -10,6 +10,7 @@
 #include "fuzz/FuzzEntries.h"
 #include "fuzz/FuzzFolder.h"
 #include "input/GuideKeys.h"
+#include "input/BindingName.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "store/EncipheredFile.h"
@@ -87,7 +88,7 @@ void fuzzKeyBindings(const uint8_t* data, size_t size) {
             fuzzCheck(b == wanted, "a whole key file is read as written, a part of one not at all");
             pressedKeys.keyDown(b.key);
             keys.isActionDown(action);
-            KeyMenuItem::nameOf(b.key);
+            BindingName::of(b);
         }
         keyboard = savedKeyboard;
         joystick = savedJoystick;

@@ -1,5 +1,7 @@
 #include "input/Joystick.h"
 
+#include <SDL.h>
+
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
@@ -9,26 +11,30 @@ namespace {
 const uint8_t kNoButtons[8] = {};
 const uint8_t kAllButtons[8] = {1, 1, 1, 1, 1, 1, 1, 1};
 
-TEST(JoystickReading, AxesPastTheThresholdAndTheFirstFourButtonsSetStates) {
+TEST(PadReading, AxesOrTheDpadAndTheFirstFourButtonsSetStates) {
     const uint8_t third[4] = {0, 0, 5, 0}; // any non-zero button reads as pressed
     const struct {
         int32_t x, y, buttonCount;
         const uint8_t* buttons;
+        uint8_t hat;
         std::vector<int32_t> on;
     } cases[] = {
-        {15000, -15000, 0, kNoButtons, {}}, // at the threshold is still centred
-        {-15000, 15000, 0, kNoButtons, {}},
-        {-15001, -15001, 0, kNoButtons, {0, 2}}, // left and up
-        {15001, 15001, 0, kNoButtons, {1, 3}},   // right and down
-        {-32768, 32767, 0, kNoButtons, {0, 3}},
-        {0, 0, 2, kAllButtons, {4, 5}},
-        {0, 0, 8, kAllButtons, {4, 5, 6, 7}},
-        {0, 0, 4, third, {6}},
-        {-20000, -20000, 4, kAllButtons, {0, 2, 4, 5, 6, 7}},
+        {15000, -15000, 0, kNoButtons, 0, {}}, // at the threshold is still centred
+        {-15000, 15000, 0, kNoButtons, 0, {}},
+        {-15001, -15001, 0, kNoButtons, 0, {0, 2}}, // left and up
+        {15001, 15001, 0, kNoButtons, 0, {1, 3}},   // right and down
+        {-32768, 32767, 0, kNoButtons, 0, {0, 3}},
+        {0, 0, 2, kAllButtons, 0, {4, 5}},
+        {0, 0, 8, kAllButtons, 0, {4, 5, 6, 7}},
+        {0, 0, 4, third, 0, {6}},
+        {-20000, -20000, 4, kAllButtons, 0, {0, 2, 4, 5, 6, 7}},
+        {0, 0, 0, kNoButtons, SDL_HAT_RIGHTDOWN, {1, 3}}, // the d-pad pushes as the stick
+        {-20000, 0, 0, kNoButtons, SDL_HAT_RIGHT, {0}},   // left and right at once: left
+        {0, 20000, 0, kNoButtons, SDL_HAT_UP, {2}},
     };
     for (const auto& c : cases) {
-        Joystick stick;
-        stick.record(c.x, c.y, c.buttonCount, c.buttons);
+        PadState stick;
+        stick.record(c.x, c.y, c.buttonCount, c.buttons, c.hat);
         for (int32_t i : {-1, -36, Joystick::kStateCount, INT32_MAX, INT32_MIN}) {
             EXPECT_FALSE(stick.isOn(i) || stick.pressedNow(i)) << "outside the states: " << i;
         }
@@ -42,9 +48,9 @@ TEST(JoystickReading, AxesPastTheThresholdAndTheFirstFourButtonsSetStates) {
     }
 }
 
-TEST(JoystickReading, EdgesCompareWithThePreviousReading) {
+TEST(PadReading, EdgesCompareWithThePreviousReading) {
     const uint8_t fire[4] = {1, 0, 0, 0};
-    Joystick stick;
+    PadState stick;
     stick.record(0, 0, 4, fire);
     EXPECT_TRUE(stick.pressedNow(4));
     EXPECT_TRUE(stick.anyButtonPressedNow());
@@ -65,7 +71,11 @@ TEST(Joystick, WithoutAJoystickNothingIsOnAndSdlsSupportIsLeftAsFound) {
         Joystick stick;
         ASSERT_FALSE(stick.isOpened());
         stick.poll();
-        EXPECT_FALSE(stick.anyOn() || stick.anyPressedNow());
+        stick.reopen();
+        EXPECT_FALSE(stick.pad(0).anyOn() || stick.pad(1).anyOn() || stick.anyButtonPressedNow());
+        for (int32_t device : {-1, 0, 3}) {
+            EXPECT_EQ(stick.forDevice(device), nullptr) << "no pad: " << device;
+        }
         EXPECT_NE(SDL_WasInit(SDL_INIT_JOYSTICK), 0u) << "it starts SDL's joystick support";
     }
     EXPECT_EQ(SDL_WasInit(SDL_INIT_JOYSTICK), 0u) << "started by it, stopped by it";

@@ -83,6 +83,11 @@ rm -rf "$home/rel" "$home/.local/share/kravex2/dat/config.dat"
 (cd "$home" && XDG_DATA_HOME=rel play --bogus >"$work/run4.out") || fail "relative XDG_DATA_HOME: status $?"
 [ ! -e "$home/rel" ] && [ -s "$own/dat/config.dat" ] || fail "a relative XDG_DATA_HOME was used"
 
+# A claimed score is checked from wherever the player keeps the file.
+cp "$(dirname "$0")/../data/replays/one-player.rpl" "$work/claimed.rpl"
+(cd "$work" && HOME="$home" timeout 120 "$prefix/bin/kravex2" --replay claimed.rpl >"$work/proof.out" 2>&1) ||
+  fail "a replay named from the player's own folder: status $?: $(cat "$work/proof.out")"
+
 tree >"$work/tree.after"
 diff "$work/tree.before" "$work/tree.after" || fail "the installed tree changed"
 

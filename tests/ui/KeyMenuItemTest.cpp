@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "input/BindingName.h"
 #include "input/InputDevices.h"
 #include "ui/ExecuteMenuItem.h"
 #include "ui/MenuScreen.h"
@@ -83,7 +84,7 @@ TEST_F(MenuKeys, ReturnWithAdvanceCapturesAPlayersFiveKeysAndStopsOnFire) {
 
 TEST_F(MenuKeys, EscapeWhileWaitingKeepsTheOldKeyAndLeavesOnTheNextDraw) {
     // Key 1 has no name: the item shows that and goes on waiting.
-    ASSERT_EQ(KeyMenuItem::nameOf(1), "");
+    ASSERT_EQ(BindingName::of(keyboardKey(1)), "");
     selectLine(1);
     typeAtOnce({SDLK_RETURN, 1});
     EXPECT_TRUE(items[1]->isWaiting());

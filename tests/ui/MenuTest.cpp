@@ -1,4 +1,4 @@
-// Moving through a menu, choosing and changing items, the joystick, Escape,
+// Moving through a menu, choosing and changing items, Escape,
 // and what a menu draws.
 #include "ui/Menu.h"
 
@@ -80,32 +80,6 @@ TEST_F(MenuScreen, AVolumeItemStepsItsSwitchWithinItsRange) {
         EXPECT_EQ(soundsOf([key = key] { tap(key); }), kChanged);
         EXPECT_EQ(effects.getLevel(), level) << key;
         EXPECT_EQ(sfxVolume, level);
-    }
-}
-
-// A joystick button chooses only on the frame it goes down, and not while the
-// stick is being pushed up or down on the same frame.
-TEST_F(MenuScreen, AJoystickButtonChoosesOnlyAsItGoesDownWithTheStickStill) {
-    const uint8_t up[4] = {0, 0, 0, 0};
-    const uint8_t down[4] = {0, 0, 1, 0};
-    const struct {
-        const char* what;
-        const uint8_t* before;
-        int32_t stickY;
-        bool chooses;
-    } cases[] = {{"button goes down", up, 0, true},
-                 {"button held from the frame before", down, 0, false},
-                 {"button with the stick pushed up", up, -20000, false},
-                 {"button with the stick pushed down", up, 20000, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        Menu& menu = makeMenu(380, 200, 160, 10);
-        menu.add(new ExecuteMenuItem(menu, "One player", [] {}));
-        joystick->record(0, 0, 4, c.before);
-        joystick->record(0, c.stickY, 4, down);
-        EXPECT_EQ(soundsOf([&] { menu.draw(); }), c.chooses ? kChanged : Played{});
-        EXPECT_EQ(menu.hasPendingAction(), c.chooses);
-        EXPECT_EQ(menu.getCurrent(), 1);
     }
 }
 

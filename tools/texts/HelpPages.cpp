@@ -60,12 +60,19 @@ Player 2
 A and D turn, W and S walk,
 Left Ctrl fires.
 
+Pads: the first is player 1's, the second
+player 2's. Stick or d-pad turns and walks,
+the first button fires. In the menus the
+first button chooses, the second goes back.
+
 Escape gives up the game at once.
-F1 pauses it. The aliens will wait.
+F1 pauses it; a letter key or a pad button
+goes on. The aliens will wait.
 They are patient like that.
 
 Fingers in a knot? Setup > Set keys lets
-each player choose their own five keys.
+each player choose their own five keys,
+pad buttons and directions too.
 
 Every game is recorded: Replays in the
 main menu shows the last one and the best.
