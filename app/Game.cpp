@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <unistd.h>
 
 #include "app/Console.h"
 #include "app/GameSession.h"
@@ -107,6 +108,20 @@ void Game::stopMusic() {
     currentMusic = nullptr;
 }
 
+namespace {
+// The process whose exit cleans up; none once it has. A process forked from
+// one that set SDL up inherits its exit handler, but not the duty: it cleans
+// up only after setting SDL up itself.
+pid_t cleanUpOwner = 0;
+
+void queueCleanUp() {
+    if (cleanUpOwner != getpid()) {
+        cleanUpOwner = getpid();
+        std::atexit(cleanUp);
+    }
+}
+} // namespace
+
 bool Game::init(int32_t mode) {
     windowMode = mode;
     createInterfaces();
@@ -126,7 +141,7 @@ bool Game::init(int32_t mode) {
     SDL_InitSubSystem(SDL_INIT_JOYSTICK);
     // After SDL's start, which puts handlers of its own on two of them.
     QuitRequest::catchSignals();
-    std::atexit(cleanUp);
+    queueCleanUp();
     Detector detector;
     detector.probe(kScreenWidth, kScreenHeight);
     Detector::defaultScaling(kScreenWidth, kScreenHeight);
@@ -151,7 +166,12 @@ bool Game::init(int32_t mode) {
     return true;
 }
 
+
 void cleanUp() {
+    if (cleanUpOwner != getpid()) {
+        return;
+    }
+    cleanUpOwner = 0;
     std::printf("Cleaning up..\n");
     // A program told to quit leaves at once rather than fading its music.
     if (audioOpen && Mix_PlayingMusic() && !QuitRequest::isRaised()) {

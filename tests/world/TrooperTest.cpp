@@ -113,6 +113,16 @@ TEST_F(TrooperRules, TheTriggerFiresEveryFrameUntilTheTrooperDies) {
     keyboard = nullptr;
 }
 
+// As letting go of fire does: the gun's sound stops and a cool-down ends.
+TEST_F(TrooperRules, DyingLetsGoOfTheTrigger) {
+    Gun& gun = troopers.addTrooper(nullptr)->getGun();
+    gun.setKind(Gun::kGrenades);
+    gun.fire(0, 0, 0);
+    ASSERT_GT(gun.getCooldown(), 0);
+    troopers.killAll();
+    EXPECT_EQ(gun.getCooldown(), 0);
+}
+
 TEST_F(TrooperRules, APowerUpGoesToTheFirstTrooperToTouchItAndNoMoreLieAboutThanAllowed) {
     std::srand(14);
     PowerUps powerUps(3, false);
