@@ -39,10 +39,11 @@ std::string BindingName::ofPadState(int32_t pad, int32_t state) {
     if (state >= PadState::kStickLeft && state <= PadState::kStickDown) {
         return prefix + kDirections[state];
     }
-    // Only the buttons a pad reading can set have names.
-    const int32_t button = state - PadState::kFirstButtonState;
-    if (button >= 0 && button < PadState::kButtonsRead) {
-        return prefix + "button " + std::to_string(button + 1);
+    // Only the buttons a pad reading can set have names. The state is
+    // checked before any arithmetic: a damaged key file may hold any value.
+    if (state >= PadState::kFirstButtonState &&
+        state < PadState::kFirstButtonState + PadState::kButtonsRead) {
+        return prefix + "button " + std::to_string(state - PadState::kFirstButtonState + 1);
     }
     return "";
 }
