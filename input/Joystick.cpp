@@ -112,8 +112,12 @@ bool Joystick::pollIfDue() {
 }
 
 const PadState* Joystick::forDevice(int32_t device) const {
-    const int32_t index = device - Binding::kFirstPad;
-    return index >= 0 && index < kMaxPads ? &pads[index] : nullptr;
+    // A device read from a damaged key file may hold any value, so it is
+    // checked before any arithmetic.
+    if (device < Binding::kFirstPad || device >= Binding::kFirstPad + kMaxPads) {
+        return nullptr;
+    }
+    return &pads[device - Binding::kFirstPad];
 }
 
 bool Joystick::anyButtonOn() const {
