@@ -14,8 +14,6 @@ class BarGauge {
     void setSprites(Bobs* set) { sprites = set; }
     // Draws every piece with one frame instead of changing along the bar.
     void setFixedFrame(int32_t frame);
-    // Pieces change frame along the bar again.
-    void clearFixedFrame() { fixed = false; }
     void setPosition(int32_t px, int32_t py);
     // The length a full gauge draws, in pixels.
     void setLength(int32_t pixels) { length = pixels; }

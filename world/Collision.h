@@ -34,8 +34,6 @@ class Collision : public GBase {
     void forget(int32_t index) { objects[index] = nullptr; }
 
     int32_t getCount() const { return count; }
-    int32_t getCols() const { return cols; }
-    int32_t getRows() const { return rows; }
     int32_t pixelWidth() const { return cols << shift; }
     int32_t pixelHeight() const { return rows << shift; }
 

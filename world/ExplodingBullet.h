@@ -17,7 +17,6 @@ class ExplodingBullet : public Bullet {
     void addLights(Light& lights) const override;
 
     bool hasExploded() const { return exploded; }
-    int32_t getExplosionFrame() const { return explosionFrame; }
 
   private:
     const TrooperKit& kit;

@@ -22,7 +22,6 @@ class Flame : public Move {
     void draw() const override;
     void addLights(Light& lights) const override;
 
-    int32_t getAge() const { return age; }
 
     static constexpr int32_t kSpeed = 16;
     static constexpr int32_t kFriction = 1;

@@ -21,7 +21,6 @@ class Granade : public Move {
     void addLights(Light& lights) const override;
 
     bool hasExploded() const { return exploded; }
-    int32_t getGeneration() const { return generation; }
 
     static constexpr int32_t kSpeed = 15;
     static constexpr int32_t kFriction = 2;

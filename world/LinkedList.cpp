@@ -12,19 +12,9 @@ LinkedList::~LinkedList() {
 }
 
 void LinkedList::append(Linkable* item, int32_t kind) {
-    insertBefore(tail, item, kind);
-}
-
-void LinkedList::insertBefore(ListNode* node, Linkable* item, int32_t kind) {
-    if (item == nullptr) {
-        return;
+    if (item != nullptr) {
+        link(tail, item, kind);
     }
-    if (node == nullptr) {
-        node = tail;
-    } else if (node == head) {
-        node = head->next;
-    }
-    link(node, item, kind);
 }
 
 bool LinkedList::linkBefore(ListNode* node, Linkable* item, int32_t kind) {
@@ -49,10 +39,6 @@ void LinkedList::link(ListNode* node, Linkable* item, int32_t kind) {
     node->prev = added;
     item->node = added;
     item->kind = kind;
-}
-
-void LinkedList::removeNode(ListNode* node) {
-    unlinkAndDelete(node);
 }
 
 void LinkedList::unlinkAndDelete(ListNode* node) {

@@ -18,12 +18,6 @@ class LinkedList : public Focusable {
 
     // Takes ownership of item and puts it last.
     void append(Linkable* item, int32_t kind);
-    // Takes ownership of item and puts it just before node. A null node
-    // appends; the head sentinel puts the item first.
-    void insertBefore(ListNode* node, Linkable* item, int32_t kind);
-    // Unlinks the node and deletes it with its item. Sentinels and null are
-    // ignored.
-    void removeNode(ListNode* node);
     // Deletes every item, leaving the list empty.
     void clear();
     int32_t count() const;

@@ -13,7 +13,6 @@ class Meter {
     void add(int32_t n);
 
     int32_t getValue() const { return value; }
-    int32_t getMax() const { return max; }
 
   private:
     int32_t max;

@@ -56,10 +56,7 @@ class Move : public LinkablePoint {
 
     // Takes the sprite set (not owned) and the half sizes from its frame 0.
     void setSprites(Bobs* set);
-    Bobs* getSprites() const { return sprites; }
     void setHalfSize(int32_t halfW, int32_t halfH);
-    int32_t getHalfWidth() const { return halfWidth; }
-    int32_t getHalfHeight() const { return halfHeight; }
 
     void step();
     // Pulls the object back inside the screen; true if it had to.
@@ -74,9 +71,6 @@ class Move : public LinkablePoint {
     // Ignores anything but a table direction.
     void setDirection(int32_t d);
     int32_t getDirection() const { return direction; }
-    int32_t getSpeed() const { return speed; }
-    void setSpeed(int32_t s) { speed = s; }
-    bool isHeadingMode() const { return headingMode != 0; }
 
     void setVelocity(int32_t d, int32_t s);
     void copyVelocity(const Move& other);
@@ -85,14 +79,11 @@ class Move : public LinkablePoint {
     bool isStill() const { return vx == 0 && vy == 0; }
     int32_t getVx() const { return vx; }
     int32_t getVy() const { return vy; }
-    int32_t getFriction() const { return friction; }
 
     // The table direction pointing toward target, finest near the vertical.
     int32_t directionTo(const LinkablePoint& target) const;
     // Turns one step toward direction d, the shorter way round.
     void turnToward(int32_t d);
-    void setTarget(Move* aim) { target = aim; }
-    Move* getTarget() const { return target; }
     void steerToTarget();
 
     // Just outside the left or right edge, very rarely the top or bottom.

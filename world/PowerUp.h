@@ -27,8 +27,6 @@ class PowerUp : public Move {
     // The glow or beam, and a flash in the frame it appears.
     void addLights(Light& lights) const override;
 
-    int32_t getPulse() const { return pulse; }
-
     static constexpr int32_t kDrift = 10;
     static constexpr int32_t kFriction = 2;
     static constexpr int32_t kFlashRadius = 128;

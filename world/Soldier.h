@@ -52,7 +52,6 @@ class Soldier : public Move {
     const Gun& getGun() const { return gun; }
     Gun& getGun() { return gun; }
     bool isFiring() const { return fire; }
-    bool isFlashShown() const { return flashShown; }
     int32_t getHurtTimer() const { return hurtTimer; }
     int32_t getDeathCounter() const { return deathCounter; }
     const Tosser& getBlood() const { return blood; }

@@ -24,7 +24,6 @@ class Soldiers : public GLinkedList {
     // Every living trooper dies, as when the players give up.
     void killAll();
 
-    const TrooperKit& getKit() const { return kit; }
 
     static constexpr int32_t kPlayer1X = 160;
     static constexpr int32_t kPlayer2X = 480;

@@ -47,10 +47,6 @@ class Tosser : public LinkedList {
     // and leaves no marks: a burning alien's slime turns to fire.
     void throwInstead(Bobs* set, int32_t newSpread, int32_t newFriction);
 
-    int32_t getFrameCounter() const { return frameCounter; }
-    int32_t getSpread() const { return spread; }
-    bool leavesStains() const { return leavesMarks; }
-
   private:
     // The next frame of the flying set, wrapping round.
     int32_t nextFrame();

@@ -1,16 +1,13 @@
-// Troopers: where they start, what aliens and pick-ups do to them, the
-// trigger, death and the body's debris; and who gets a power-up.
-#include <SDL.h>
+// Troopers: the hurt glow, the death ring's counter, the trigger, and who
+// gets a power-up.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <set>
+#include <vector>
 
-#include "app/Globals.h"
+#include "input/ActionSource.h"
 #include "input/GuideKeys.h"
-#include "input/Keyboard.h"
 #include "world/Collision.h"
-#include "world/GameData.h"
 #include "world/ObjectKinds.h"
 #include "world/PowerUp.h"
 #include "world/PowerUps.h"
@@ -18,6 +15,12 @@
 #include "world/Soldiers.h"
 
 namespace {
+
+// A player who holds fire or not.
+struct Trigger : ActionSource {
+    bool isActionDown(int32_t action) const override { return held && action == GuideKeys::kFire; }
+    bool held = false;
+};
 
 class TrooperRules : public testing::Test {
   protected:
@@ -27,100 +30,66 @@ class TrooperRules : public testing::Test {
         things.append(made, kind);
         return *made;
     }
+    void frame() {
+        troopers.forEachReadControls();
+        troopers.forEachAct(map);
+        troopers.forEachUpdateLights();
+        troopers.forEachUpdate();
+    }
 
     Soldiers troopers{false};
     GLinkedList things;
     Collision map{640, 480, 2};
 };
 
-TEST_F(TrooperRules, AliensWearATrooperDownUntilItDiesAndADeadTrooperTakesNothing) {
+// An alien touching the trooper every frame: the glow counts down its ten
+// frames and starts again only once it has run out.
+TEST_F(TrooperRules, TheHurtGlowCountsDownAndRestartsOnlyOnceItHasFinished) {
     Soldier& t = *troopers.addTrooper(nullptr);
-    EXPECT_EQ(t.x, 160);
-    EXPECT_EQ(t.y, 240);
-    EXPECT_EQ(t.getDirection(), 1);
-    Soldier& two = *troopers.addTrooper(nullptr);
-    EXPECT_EQ(two.x, 480);
-    EXPECT_EQ(two.y, 240);
-    EXPECT_EQ(two.getSide(), 1);
-
-    Move& alien = thing(kKindAlien);
-    t.collide(alien);
-    EXPECT_EQ(t.x, 160 + Move::directions().stepX(8, Soldier::kSpeed)) << "shoved along";
-    EXPECT_EQ(t.getHurtTimer(), Soldier::kHurtFrames);
-    int contacts = 1;
-    for (; t.isAlive() && contacts < 200; ++contacts) {
-        EXPECT_EQ(t.getHealth().getValue(), 100 - contacts * Soldier::kContactDamage);
-        t.collide(alien);
-    }
-    // Fifty contacts empty the meter; the next finds nothing left and kills.
-    EXPECT_EQ(contacts, 100 / Soldier::kContactDamage + 1);
-    for (int32_t kind : {kKindFirstAid, kKindExplodingGunPowerUp, kKindGrenadePowerUp,
-                         kKindFlamePowerUp, kKindAlien}) {
-        t.collide(thing(kind));
-    }
-    t.kill();
-    EXPECT_EQ(t.getHealth().getValue(), 0);
-    EXPECT_EQ(t.getGun().getKind(), Gun::kRifle);
-    EXPECT_EQ(t.getDeathCounter(), 1) << "killed only once";
-    EXPECT_TRUE(two.isAlive());
-}
-
-TEST_F(TrooperRules, FirstAidHealsUpToFullAndAWeaponComesLoadedAndReady) {
-    Soldier& t = *troopers.addTrooper(nullptr);
-    for (int i = 0; i < 35; ++i) {
+    std::vector<int32_t> glow;
+    for (int i = 0; i < 12; ++i) {
+        t.act(map);
         t.collide(thing(kKindAlien));
+        glow.push_back(t.getHurtTimer());
     }
-    for (int32_t healed : {70, 100, 100}) {
-        t.collide(thing(kKindFirstAid));
-        EXPECT_EQ(t.getHealth().getValue(), healed);
-    }
-    const int32_t pickUps[][2] = {{kKindExplodingGunPowerUp, Gun::kExplodingBullets},
-                                  {kKindGrenadePowerUp, Gun::kGrenades},
-                                  {kKindFlamePowerUp, Gun::kFlameThrower}};
-    for (const auto& [pickUp, kind] : pickUps) {
-        SCOPED_TRACE(pickUp);
-        Gun& gun = t.getGun();
-        gun.setKind(Gun::kGrenades);
-        gun.fire(0, 0, 0);
-        t.collide(thing(pickUp));
-        EXPECT_EQ(gun.getKind(), kind);
-        EXPECT_EQ(gun.getAmmunition().getValue(), Gun::kAmmunition);
-        EXPECT_EQ(gun.getCooldown(), 0);
-    }
+    EXPECT_EQ(glow, (std::vector<int32_t>{10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 10, 9}));
 }
 
-TEST_F(TrooperRules, TheTriggerFiresEveryFrameUntilTheTrooperDies) {
-    TempDir dir;
-    keyboard = new Keyboard();
-    GuideKeys keys(dir.file("pl1key").c_str(), 1);
-    Soldier& t = *troopers.addTrooper(&keys);
-    keyboard->keyDown(SDLK_RCTRL);
-    for (int frame = 1; frame <= 3; ++frame) {
-        troopers.forEachReadControls();
-        troopers.forEachAct(map);
-        troopers.forEachUpdate();
-        EXPECT_EQ(t.getGun().count(), 1) << "last frame's bullet has flown";
-        EXPECT_EQ(t.isFlashShown(), frame % 2 == 1) << "the rifle flashes every other frame";
-    }
+// The death ring widens with the counter.
+TEST_F(TrooperRules, TheDeathCounterAdvancesEveryFrameAfterDeath) {
+    Soldier& t = *troopers.addTrooper(nullptr);
+    frame();
+    EXPECT_EQ(t.getDeathCounter(), 0);
     t.kill();
-    EXPECT_FALSE(t.isFiring());
-    EXPECT_FALSE(t.isFlashShown());
-    troopers.forEachReadControls();
-    troopers.forEachAct(map);
-    EXPECT_FALSE(t.isFiring()) << "a body reads no controls";
-    EXPECT_TRUE(t.getGun().isEmpty()) << "its last bullet flew, and no more";
-    delete keyboard;
-    keyboard = nullptr;
+    std::vector<int32_t> counts;
+    for (int i = 0; i < 3; ++i) {
+        frame();
+        counts.push_back(t.getDeathCounter());
+    }
+    EXPECT_EQ(counts, (std::vector<int32_t>{2, 3, 4}));
 }
 
-// As letting go of fire does: the gun's sound stops and a cool-down ends.
-TEST_F(TrooperRules, DyingLetsGoOfTheTrigger) {
-    Gun& gun = troopers.addTrooper(nullptr)->getGun();
+// Letting go ends a special weapon's cool-down, so the next press fires at
+// once; dying lets go as well, and a body reads no controls.
+TEST_F(TrooperRules, LettingGoOfFireOrDyingReleasesTheTrigger) {
+    Trigger player;
+    Soldier& t = *troopers.addTrooper(&player);
+    Gun& gun = t.getGun();
     gun.setKind(Gun::kGrenades);
-    gun.fire(0, 0, 0);
+    player.held = true;
+    frame();
+    ASSERT_GT(gun.getCooldown(), 0);
+    player.held = false;
+    frame();
+    EXPECT_EQ(gun.getCooldown(), 0) << "let go";
+
+    player.held = true;
+    frame();
     ASSERT_GT(gun.getCooldown(), 0);
     troopers.killAll();
-    EXPECT_EQ(gun.getCooldown(), 0);
+    EXPECT_EQ(gun.getCooldown(), 0) << "died";
+    frame();
+    EXPECT_FALSE(t.isFiring()) << "a body reads no controls";
 }
 
 TEST_F(TrooperRules, APowerUpGoesToTheFirstTrooperToTouchItAndNoMoreLieAboutThanAllowed) {
@@ -145,37 +114,6 @@ TEST_F(TrooperRules, APowerUpGoesToTheFirstTrooperToTouchItAndNoMoreLieAboutThan
     EXPECT_EQ(one.getGun().getKind(), Gun::kFlameThrower);
     EXPECT_EQ(two.getGun().getKind(), Gun::kRifle);
     EXPECT_TRUE(powerUps.isEmpty());
-    EXPECT_NE(map.cellAt(320, 240), Collision::kEmpty) << "its box stays painted, yet gives nothing";
-}
-
-class TrooperDebris : public GameData {};
-
-TEST_F(TrooperDebris, ADeadTrooperLeavesWhenItsBloodAndBodyPartsHaveLanded) {
-    std::srand(15);
-    Soldiers troopers;
-    Soldier* both[] = {troopers.addTrooper(nullptr), troopers.addTrooper(nullptr)};
-    troopers.killAll();
-    both[0]->kill();
-    for (Soldier* t : both) {
-        EXPECT_FALSE(t->isAlive());
-        EXPECT_EQ(t->getBlood().count(), 60);
-        EXPECT_EQ(t->getBodyParts().count(), 5);
-    }
-    std::set<const Soldier*> gone;
-    int frames = 0;
-    while (!troopers.isEmpty() && frames < 300) {
-        ++frames;
-        troopers.forEachUpdate();
-        for (Soldier* t : both) {
-            if (gone.count(t) == 0 && t->getBlood().isEmpty() && t->getBodyParts().isEmpty()) {
-                gone.insert(t);
-            }
-        }
-        troopers.forEachAfterAct();
-        ASSERT_EQ(troopers.count(), 2 - int(gone.size())) << frames;
-    }
-    EXPECT_TRUE(troopers.isEmpty());
-    EXPECT_GT(frames, 2);
 }
 
 } // namespace
