@@ -52,10 +52,6 @@ uint32_t WorldFixture::screenAt(int x, int y) {
     return screen->getPixel(x, y);
 }
 
-uint32_t WorldFixture::backgroundAt(int x, int y) {
-    return background->getPixel(x, y);
-}
-
 int WorldFixture::litScreenPixels() {
     return litPixels(*screen);
 }

@@ -29,7 +29,6 @@ class WorldFixture : public DisplayTest {
                   const std::vector<uint32_t>& colours);
 
     static uint32_t screenAt(int x, int y);
-    static uint32_t backgroundAt(int x, int y);
     // Pixels that are not black.
     static int litScreenPixels();
     static int litBackgroundPixels();
