@@ -24,7 +24,7 @@ constexpr double kQuietestRms = 0.01 * kFullScale;
 using GeneratedSounds = AudioFixture;
 
 TEST_F(GeneratedSounds, EverySoundIsThereHeardUnclippedAndTheHeldOnesLoopWithoutASeam) {
-    cwd.reset(); // back where the fixture found us first, so we return there
+    cwd.reset(); // the fixture's folder is left first, so the test ends where it began
     cwd = std::make_unique<WorkingDir>(KRAVEX_DATA_DIR);
     const std::pair<const char*, int> sets[] = {
         {"sounds/general", 1}, {"sounds/menu", 3},  {"sounds/exp", 2},
