@@ -37,7 +37,6 @@ class ModMusic : public GBase, public Switchable {
     bool isLoaded() const { return music != nullptr; }
 
     static void setContinuation(int32_t mode) { continuation = mode; }
-    static int32_t getContinuation() { return continuation; }
     static ModMusic* getNowPlaying() { return nowPlaying; }
     // Called by the event pump on the main thread: carries out what the
     // end-of-music hook asked for since the last call.

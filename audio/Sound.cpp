@@ -108,10 +108,6 @@ void Sound::setVolume(uint8_t v) {
     }
 }
 
-const Sound* Sound::ownerOf(int c) {
-    return isMixerChannel(c) ? owners[c] : nullptr;
-}
-
 void Sound::clearOwners() {
     for (Sound*& owner : owners) {
         owner = nullptr;

@@ -32,9 +32,6 @@ class Sound : public GBase {
 
     bool isLoaded() const { return chunk != nullptr; }
     int8_t getChannel() const { return channel; }
-    uint8_t getVolume() const { return volume; }
-    // The sound last started on a channel, or null.
-    static const Sound* ownerOf(int c);
 
   private:
     static void clearOwners();

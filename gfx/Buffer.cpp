@@ -1,17 +1,15 @@
 #include "gfx/Buffer.h"
 
-#include "gfx/Palette.h"
 #include "gfx/Presentation.h"
 #include "gfx/Surfaces.h"
 
 namespace {
 constexpr Uint32 kWindowFlags = SDL_HWSURFACE | SDL_DOUBLEBUF;
 constexpr Uint32 kFullScreenFlags = SDL_FULLSCREEN | SDL_HWSURFACE | SDL_DOUBLEBUF;
-constexpr int32_t kPaletteDepth = 8;
 } // namespace
 
 Buffer::Buffer(int32_t width, int32_t height, int32_t depth, int32_t windowMode)
-    : SurfaceHolder(width, height), depth(depth) {
+    : SurfaceHolder(width, height) {
     const Uint32 flags = windowMode == kWindowModeFullScreen ? kFullScreenFlags : kWindowFlags;
     Presentation::choose(windowMode);
     surface = SDL_SetVideoMode(width, height, depth, flags);
@@ -24,15 +22,11 @@ Buffer::Buffer(int32_t width, int32_t height, int32_t depth, int32_t windowMode)
     displayWidth = width;
     displayHeight = height;
     fillFormatSummary();
-    if (depth == kPaletteDepth) {
-        palette = new Palette(surface);
-    }
     attachBlitter();
     ready = true;
 }
 
 Buffer::~Buffer() {
-    delete palette;
     // The display surface belongs to SDL; SDL_Quit releases it.
     surface = nullptr;
 }

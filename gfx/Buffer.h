@@ -2,8 +2,6 @@
 
 #include "gfx/SurfaceHolder.h"
 
-class Palette;
-
 // The display surface: opened by its constructor, shown by flip().
 class Buffer : public SurfaceHolder {
   public:
@@ -13,15 +11,10 @@ class Buffer : public SurfaceHolder {
     ~Buffer() override;
 
     bool isReady() const { return ready; }
-    int32_t getDepth() const { return depth; }
-    // The display's palette in 8-bit mode, null otherwise.
-    Palette* getPalette() const { return palette; }
     // Shows the composed frame.
     void flip();
 
   private:
-    int32_t depth;
-    Palette* palette = nullptr;
     int32_t displayWidth = 0;
     int32_t displayHeight = 0;
     bool ready = false;

@@ -37,7 +37,6 @@ class Light : public LockSurfaceHolder, public Switchable {
     void spark(int32_t x, int32_t y, int32_t red, int32_t green, int32_t blue);
     void rebuildFalloff();
 
-    const LightTables& getTables() const { return tables; }
     // The largest radius the tables can draw; larger requests are cut to it.
     int32_t maxRadius() const { return tables.centre() - 1; }
 

@@ -2,14 +2,12 @@
 
 LockSurfaceHolder::LockSurfaceHolder(Surface* target)
     : Surface(target != nullptr ? target->getWidth() : 0,
-                    target != nullptr ? target->getHeight() : 0),
-      target(target), pixels(nullptr) {
+                    target != nullptr ? target->getHeight() : 0) {
     // A view onto nothing holds no surface and so draws nothing.
     if (target == nullptr) {
         return;
     }
     surface = target->getSurface();
-    pixels = surface != nullptr ? surface->pixels : nullptr;
     if (surface != nullptr) {
         fillFormatSummary();
     } else {

@@ -8,11 +8,4 @@ class LockSurfaceHolder : public Surface {
   public:
     explicit LockSurfaceHolder(Surface* target);
     ~LockSurfaceHolder() override;
-
-    Surface* getTarget() const { return target; }
-    void* getPixels() const { return pixels; }
-
-  protected:
-    Surface* target;
-    void* pixels;
 };

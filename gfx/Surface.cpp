@@ -69,31 +69,17 @@ void Surface::fillFormatSummary() {
     const SDL_PixelFormat* format = surface->format;
     if (format->BitsPerPixel == 8) {
         redMask = greenMask = blueMask = kPaletteModeMask;
-        redShift = greenShift = blueShift = 0;
-        redLoss = greenLoss = blueLoss = 0;
         return;
     }
     redMask = format->Rmask;
     greenMask = format->Gmask;
     blueMask = format->Bmask;
-    redShift = format->Rshift;
-    greenShift = format->Gshift;
-    blueShift = format->Bshift;
-    redLoss = format->Rloss;
-    greenLoss = format->Gloss;
-    blueLoss = format->Bloss;
 }
 
 void Surface::copyFormatSummary(const Surface& other) {
     redMask = other.redMask;
     greenMask = other.greenMask;
     blueMask = other.blueMask;
-    redShift = other.redShift;
-    greenShift = other.greenShift;
-    blueShift = other.blueShift;
-    redLoss = other.redLoss;
-    greenLoss = other.greenLoss;
-    blueLoss = other.blueLoss;
 }
 
 void Surface::refreshColorKey() {

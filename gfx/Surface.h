@@ -22,22 +22,13 @@ class Surface : public GBase {
     bool createSurface();
     // Frees the surface; the holder then draws nothing and is drawn as nothing.
     virtual void dropSurface();
-    // Copies masks, shifts and losses of the surface's format into the holder.
+    // Copies the masks of the surface's format into the holder, for the white test.
     void fillFormatSummary();
 
     SDL_Surface* getSurface() const { return surface; }
     int32_t getWidth() const { return width; }
     int32_t getHeight() const { return height; }
     uint32_t getColorKey() const { return colorKey; }
-    uint32_t getRedMask() const { return redMask; }
-    uint32_t getGreenMask() const { return greenMask; }
-    uint32_t getBlueMask() const { return blueMask; }
-    uint8_t getRedShift() const { return redShift; }
-    uint8_t getGreenShift() const { return greenShift; }
-    uint8_t getBlueShift() const { return blueShift; }
-    uint8_t getRedLoss() const { return redLoss; }
-    uint8_t getGreenLoss() const { return greenLoss; }
-    uint8_t getBlueLoss() const { return blueLoss; }
 
     // Makes the given colour, mapped into the surface's format, transparent.
     void keyFromColor(uint8_t r, uint8_t g, uint8_t b);
@@ -54,10 +45,4 @@ class Surface : public GBase {
     uint32_t redMask = 0;
     uint32_t greenMask = 0;
     uint32_t blueMask = 0;
-    uint8_t redShift = 0;
-    uint8_t greenShift = 0;
-    uint8_t blueShift = 0;
-    uint8_t redLoss = 0;
-    uint8_t greenLoss = 0;
-    uint8_t blueLoss = 0;
 };

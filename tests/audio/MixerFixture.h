@@ -1,28 +1,5 @@
 #pragma once
+// Moved: the audio fixture lives with the other test support.
+#include "support/AudioFixture.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <vector>
-
-#include "support/TempDir.h"
-
-// Opens the mixer as the game does (under the dummy audio driver in tests),
-// sets the audio globals as start-up leaves them and works in a fresh folder,
-// as the game works in its data folder, so names stay as short as the game's.
-// Restores all of it after.
-class MixerFixture : public ::testing::Test {
-  protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    // Wait until the mixer has finished the channel or the music; false on timeout.
-    static bool waitUntilChannelIdle(int channel);
-    static bool waitUntilMusicIdle();
-
-    TempDir dir;
-    std::unique_ptr<WorkingDir> cwd;
-};
-
-// A RIFF WAV sine tone, 16-bit mono 44100 Hz, `ms` milliseconds long.
-std::vector<unsigned char> toneWav(int ms);
+using MixerFixture = AudioFixture;

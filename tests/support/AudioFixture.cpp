@@ -1,4 +1,4 @@
-#include "audio/MixerFixture.h"
+#include "support/AudioFixture.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -38,7 +38,7 @@ void putText(std::vector<unsigned char>& out, const char* text) {
 
 } // namespace
 
-void MixerFixture::SetUp() {
+void AudioFixture::SetUp() {
     ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
     ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048), 0) << Mix_GetError();
     Mix_AllocateChannels(Sound::kChannels);
@@ -52,7 +52,7 @@ void MixerFixture::SetUp() {
     cwd = std::make_unique<WorkingDir>(dir.path());
 }
 
-void MixerFixture::TearDown() {
+void AudioFixture::TearDown() {
     cwd.reset();
     Mix_HookMusicFinished(nullptr);
     Mix_CloseAudio();
@@ -64,11 +64,11 @@ void MixerFixture::TearDown() {
     ModMusic::setContinuation(ModMusic::kContinueNothing);
 }
 
-bool MixerFixture::waitUntilChannelIdle(int channel) {
+bool AudioFixture::waitUntilChannelIdle(int channel) {
     return waitWhile([channel] { return Mix_Playing(channel) != 0; });
 }
 
-bool MixerFixture::waitUntilMusicIdle() {
+bool AudioFixture::waitUntilMusicIdle() {
     return waitWhile([] { return Mix_PlayingMusic() != 0; });
 }
 

@@ -1,4 +1,4 @@
-#include "gfx/TestPictures.h"
+#include "support/GfxFixture.h"
 
 #include <SDL.h>
 
@@ -223,4 +223,11 @@ void DisplayTest::TearDown() {
     delete screen;
     screen = nullptr;
     SDL_Quit();
+}
+
+std::vector<uint8_t> screenBytes(const std::function<void()>& draw) {
+    draw();
+    const SDL_Surface* shown = screen->getSurface();
+    const auto* bytes = static_cast<const uint8_t*>(shown->pixels);
+    return std::vector<uint8_t>(bytes, bytes + size_t(shown->pitch) * size_t(shown->h));
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "support/TempDir.h"
+
+// The audio tests' fixture: opens the mixer as the game does (the dummy
+// driver in tests), sets the audio globals as start-up leaves them and works
+// in a fresh folder, as the game works in its data folder. Restores it after.
+class AudioFixture : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Wait until the mixer has finished the channel or the music; false on timeout.
+    static bool waitUntilChannelIdle(int channel);
+    static bool waitUntilMusicIdle();
+
+    TempDir dir;
+    std::unique_ptr<WorkingDir> cwd;
+};
+
+// A RIFF WAV sine tone, 16-bit mono 44100 Hz, `ms` milliseconds long.
+std::vector<unsigned char> toneWav(int ms);
