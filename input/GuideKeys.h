@@ -33,7 +33,6 @@ class GuideKeys : public GBase, public ActionSource {
     Binding* binding(int32_t action);
     const Binding* binding(int32_t action) const;
 
-    const char* getName() const { return name.c_str(); }
     std::string fileName() const;
     // True when the file was whole and read.
     bool load();

@@ -33,7 +33,6 @@ class Joystick : public GBase {
     // that pads are never renumbered during a game.
     void reopen();
 
-    bool isOpened() const { return padCount() > 0; }
     int32_t padCount() const;
 
     // Where pollIfDue() reads the time; SDL's clock until one is given. The

@@ -35,12 +35,6 @@ bool Keyboard::anyPressed() const {
     return std::any_of(pressed, pressed + kScanCount, [](uint8_t p) { return p != 0; });
 }
 
-void Keyboard::setPressed(int32_t key) {
-    if (inTable(key)) {
-        pressed[key] = 1;
-    }
-}
-
 void Keyboard::clearPressed(int32_t key) {
     if (inTable(key)) {
         pressed[key] = 0;

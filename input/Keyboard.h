@@ -27,7 +27,6 @@ class Keyboard : public Focusable {
     // The scan looks at codes 0 to 255 only: arrows, function keys and
     // modifiers never count.
     bool anyPressed() const;
-    void setPressed(int32_t key);
     void clearPressed(int32_t key);
     // Clears every latch, held keys staying held: what is pressed from now
     // on is told apart from what was pressed before.

@@ -33,21 +33,8 @@ bool PadState::pressedNow(int32_t i) const {
     return valid(i) && state[i] != 0 && previous[i] == 0;
 }
 
-bool PadState::anyOn() const {
-    return lastOn() >= 0;
-}
-
 bool PadState::anyButtonOn() const {
     return lastOn() >= kFirstButtonState;
-}
-
-bool PadState::anyPressedNow() const {
-    for (int32_t i = 0; i < kStateCount; ++i) {
-        if (pressedNow(i)) {
-            return true;
-        }
-    }
-    return false;
 }
 
 bool PadState::anyButtonPressedNow() const {

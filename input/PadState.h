@@ -23,9 +23,7 @@ class PadState {
 
     bool isOn(int32_t i) const;
     bool pressedNow(int32_t i) const;
-    bool anyOn() const;
     bool anyButtonOn() const;
-    bool anyPressedNow() const;
     bool anyButtonPressedNow() const;
     int32_t lastOn() const;
 

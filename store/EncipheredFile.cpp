@@ -12,22 +12,18 @@ namespace {
 
 constexpr mode_t kFileMode = 0664;
 
-// Opens a file for binary writing with the game's permissions, made as the
-// open flags say.
-std::FILE* openForWriting(const std::string& fileName, int flags) {
-    const int fd = ::open(fileName.c_str(), O_WRONLY | O_CREAT | flags, kFileMode);
-    if (fd < 0) {
-        return nullptr;
-    }
-    std::FILE* file = fdopen(fd, "wb");
-    if (file == nullptr) {
+// A stream writing to the open file, or null (and the file closed).
+std::FILE* streamOf(int fd) {
+    std::FILE* file = fd >= 0 ? fdopen(fd, "wb") : nullptr;
+    if (file == nullptr && fd >= 0) {
         ::close(fd);
     }
     return file;
 }
 
+// The enciphered copy on its way to the data file's place.
 std::FILE* createFile(const std::string& fileName) {
-    return openForWriting(fileName, O_TRUNC);
+    return streamOf(GameFile::openTemporary(fileName));
 }
 
 // The plain copy holds the very text the cipher hides, so it is made afresh
@@ -35,7 +31,8 @@ std::FILE* createFile(const std::string& fileName) {
 // first, and anything that appears there meanwhile makes the creation fail.
 std::FILE* createPlainCopy(const std::string& fileName) {
     std::remove(fileName.c_str());
-    return openForWriting(fileName, O_EXCL | O_NOFOLLOW | O_CLOEXEC);
+    return streamOf(
+        ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kFileMode));
 }
 
 // Copies in to out, changing each byte by its position; false on any error.
@@ -110,6 +107,8 @@ bool EncipheredFile::encipherFile() const {
     const std::string fresh = name + ".new";
     std::FILE* out = createFile(fresh);
     if (out == nullptr) {
+        // Whatever stood in the way goes, so the next save can succeed.
+        std::remove(fresh.c_str());
         std::fclose(in);
         return false;
     }

@@ -61,11 +61,24 @@ std::FILE* GameFile::openForReading(const char* path, std::string* why) {
     return file;
 }
 
+int GameFile::openTemporary(const std::string& path) {
+    // Truncated, so a longer file a crash left at the name cannot lend its
+    // tail to this one. Not blocking, so a FIFO without a reader fails at
+    // once instead of holding the game for ever.
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+               kFileMode);
+    struct stat info {};
+    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 bool GameFile::replace(const std::string& path, const unsigned char* bytes, size_t size) {
-    // Truncated, so a longer file a crash left at the temporary name cannot
-    // lend its tail to this one.
     const std::string temporary = path + ".new";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, kFileMode);
+    const int fd = openTemporary(temporary);
     const bool written = fd >= 0 && ::write(fd, bytes, size) == ssize_t(size);
     const bool closed = fd >= 0 && ::close(fd) == 0;
     if (written && closed && std::rename(temporary.c_str(), path.c_str()) == 0) {

@@ -17,6 +17,10 @@ class GameFile {
     // path; false, with the old file whole and no temporary left, when any
     // step fails.
     static bool replace(const std::string& path, const unsigned char* bytes, size_t size);
+    // Opens the temporary file a save is written to, created or emptied;
+    // -1 when a link, a FIFO or anything but a regular file stands at the
+    // name, so a save never writes through what someone planted there.
+    static int openTemporary(const std::string& path);
     // The size of an open file in bytes, or -1 when the system cannot tell.
     static long long sizeOf(std::FILE* file);
 };

@@ -5,10 +5,10 @@
 
 const std::vector<FuzzEntry>& fuzzEntries() {
     static const std::vector<FuzzEntry> entries = {
-        {"tga", fuzzTgaPicture},       {"sprites", fuzzSpriteLibrary},
-        {"font", fuzzFontSheet},       {"keys", fuzzKeyBindings},
-        {"settings", fuzzSettings},    {"scrambled", fuzzScrambledTexts},
-        {"help", fuzzHelpPage},        {"replay", fuzzReplay},
+        {"tga", fuzzTgaPicture},    {"sprites", fuzzSpriteLibrary},
+        {"font", fuzzFontSheet},    {"keys", fuzzKeyBindings},
+        {"settings", fuzzSettings}, {"scrambled", fuzzScrambledTexts},
+        {"help", fuzzHelpPage},     {"replay", fuzzReplay},
     };
     return entries;
 }

@@ -1,6 +1,5 @@
 #include "fuzz/FuzzFolder.h"
 
-#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -8,6 +7,15 @@
 #include "support/TempDir.h"
 
 namespace {
+
+constexpr uint8_t kTgaRaw = 2;
+constexpr uint8_t kTgaDepth = 24;
+constexpr uint8_t kTgaTopRowFirst = 0x20;
+constexpr int32_t kBandRows = 8;
+constexpr int32_t kMarkerRow = 6;
+constexpr int32_t kGlyphStep = 3;
+constexpr uint8_t kWhite = 255;
+constexpr uint8_t kGlyphGrey = 128;
 
 const TempDir& folder() {
     static const std::unique_ptr<TempDir> made = std::make_unique<TempDir>();
@@ -36,8 +44,47 @@ std::string writeScrambled(const std::string& name, const uint8_t* data, size_t 
     return path(name);
 }
 
-void remove(const std::string& name) {
-    std::remove(path(name).c_str());
+std::string writeGreyTga(const std::string& name, int32_t width, int32_t height,
+                         const uint8_t* grey, size_t count) {
+    std::vector<unsigned char> file = {0,
+                                       0,
+                                       kTgaRaw,
+                                       0,
+                                       0,
+                                       0,
+                                       0,
+                                       0,
+                                       0,
+                                       0,
+                                       0,
+                                       0,
+                                       uint8_t(width),
+                                       uint8_t(width >> 8),
+                                       uint8_t(height),
+                                       uint8_t(height >> 8),
+                                       kTgaDepth,
+                                       kTgaTopRowFirst};
+    const size_t pixels = size_t(width) * size_t(height);
+    for (size_t i = 0; i < pixels; ++i) {
+        const uint8_t level = i < count ? grey[i] : 0;
+        file.insert(file.end(), {level, level, level});
+    }
+    folder().write(name, file);
+    return path(name);
+}
+
+std::vector<uint8_t> fontSheet(int32_t width, int32_t height) {
+    std::vector<uint8_t> levels;
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            const int32_t row = y % kBandRows;
+            const bool white =
+                (row == kMarkerRow && x % kGlyphStep == 0) || (row == 0 && y > 0 && x == 0);
+            const bool glyph = row > 0 && row < kMarkerRow && x % kGlyphStep != 0;
+            levels.push_back(white ? kWhite : glyph ? kGlyphGrey : 0);
+        }
+    }
+    return levels;
 }
 
 } // namespace fuzzfolder

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,8 +53,7 @@ TEST_P(FuzzRegressionTest, KeptInputsRunThroughTheirEntries) {
     openDisplay(GetParam());
     const Bytes garbage = {0xFF, 0x00, 0x7F, 0x80, '|', 'P', '|', '\n', 0x01};
     for (const FuzzEntry& entry : fuzzEntries()) {
-        std::vector<std::pair<std::string, Bytes>> inputs = {{"empty", {}},
-                                                             {"garbage", garbage}};
+        std::vector<std::pair<std::string, Bytes>> inputs = {{"empty", {}}, {"garbage", garbage}};
         for (const fs::path& input : keptInputs(entry.name)) {
             inputs.emplace_back(input.string(), contents(input));
         }

@@ -11,16 +11,8 @@
 
 namespace {
 
-// The font sheet: five bands, each a top marker, glyph rows and a marker row
-// whose white pixels bracket glyphs kGlyphStep apart.
 constexpr int kSheetWidth = 80;
-constexpr int kBandHeight = 8;
-constexpr int kBands = 5;
-constexpr int kSheetHeight = kBandHeight * kBands;
-constexpr int kMarkerRowInBand = 6;
-constexpr int kGlyphStep = 3;
-constexpr uint8_t kWhite = 255;
-constexpr uint8_t kGlyphGrey = 128;
+constexpr int kSheetHeight = 40;
 // The picture a page may name as |P|box|8|6|.
 constexpr int kBoxWidth = 8;
 constexpr int kBoxHeight = 6;
@@ -29,44 +21,10 @@ constexpr int32_t kSpeed = 40;
 // brings the page's top onto it and the second draws it, fading.
 constexpr int32_t kRollSpeed = 480;
 
-void appendTgaHeader(std::vector<uint8_t>& file, int width, int height) {
-    const uint8_t header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                uint8_t(width), uint8_t(width >> 8), uint8_t(height),
-                                uint8_t(height >> 8), 24, 0x20};
-    file.insert(file.end(), header, header + sizeof header);
-}
-
-uint8_t sheetLevel(int x, int y) {
-    const int band = y / kBandHeight;
-    const int inBand = y % kBandHeight;
-    if (x == 0 && (inBand == kMarkerRowInBand || (inBand == 0 && band > 0))) {
-        return kWhite;
-    }
-    if (inBand == kMarkerRowInBand) {
-        return x % kGlyphStep == 0 ? kWhite : 0;
-    }
-    return inBand > 0 && x % kGlyphStep != 0 ? kGlyphGrey : 0;
-}
-
-void writeFontSheet() {
-    std::vector<uint8_t> file;
-    appendTgaHeader(file, kSheetWidth, kSheetHeight);
-    for (int y = 0; y < kSheetHeight; ++y) {
-        for (int x = 0; x < kSheetWidth; ++x) {
-            const uint8_t level = sheetLevel(x, y);
-            file.insert(file.end(), {level, level, level});
-        }
-    }
-    fuzzfolder::write("helpfont.pl", file.data(), file.size());
-}
-
-void writeBox() {
-    std::vector<uint8_t> file;
-    appendTgaHeader(file, kBoxWidth, kBoxHeight);
-    for (int i = 0; i < kBoxWidth * kBoxHeight; ++i) {
-        file.insert(file.end(), {40, uint8_t(i * 5), 200});
-    }
-    fuzzfolder::write("box.bl", file.data(), file.size());
+void writePictures() {
+    const std::vector<uint8_t> sheet = fuzzfolder::fontSheet(kSheetWidth, kSheetHeight);
+    fuzzfolder::writeGreyTga("helpfont.pl", kSheetWidth, kSheetHeight, sheet.data(), sheet.size());
+    fuzzfolder::writeGreyTga("box.bl", kBoxWidth, kBoxHeight, sheet.data(), sheet.size());
 }
 
 // One frame with the key held. Frames are few: each draws every line in
@@ -82,8 +40,7 @@ void press(Help& help, int32_t key) {
 void fuzzHelpPage(const uint8_t* data, size_t size) {
     // Pages name their pictures relative to the game's folder.
     WorkingDir here(fuzzfolder::path("."));
-    writeFontSheet();
-    writeBox();
+    writePictures();
     // The input is the page as written, before it is scrambled.
     fuzzfolder::writeScrambled("page01.dat", data, size);
     Font font("helpfont", kSheetWidth, kSheetHeight);

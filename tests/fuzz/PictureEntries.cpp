@@ -34,8 +34,6 @@ constexpr size_t kFontHeaderBytes = 3;
 // the picture.
 constexpr int32_t kMaxFontWidth = 128;
 constexpr int32_t kMaxFontHeight = 48;
-constexpr uint8_t kTgaTypeRaw = 2;
-constexpr uint8_t kTgaTopRowFirst = 0x20;
 constexpr int kScreenWidth = 640;
 constexpr int kScreenHeight = 480;
 
@@ -48,26 +46,6 @@ template <typename Drawable> void drawAround(Drawable& picture) {
     picture.drawAt(0, 0);
     picture.drawAt(-7, kScreenHeight - 5);
     picture.drawAt(kScreenWidth - 3, -11);
-}
-
-// A grey picture as an uncompressed 24-bit TGA file, top row first.
-std::vector<uint8_t> greyTga(int32_t width, int32_t height, const uint8_t* grey, size_t count) {
-    std::vector<uint8_t> file(kTgaHeaderBytes, 0);
-    file[2] = kTgaTypeRaw;
-    file[kTgaWidthAt] = uint8_t(width);
-    file[kTgaWidthAt + 1] = uint8_t(width >> 8);
-    file[kTgaHeightAt] = uint8_t(height);
-    file[kTgaHeightAt + 1] = uint8_t(height >> 8);
-    file[16] = 24;
-    file[17] = kTgaTopRowFirst;
-    const size_t pixels = size_t(width) * size_t(height);
-    file.reserve(file.size() + pixels * 3);
-    for (size_t i = 0; i < pixels; ++i) {
-        // Past the input's end the picture is black.
-        const uint8_t level = i < count ? grey[i] : 0;
-        file.insert(file.end(), {level, level, level});
-    }
-    return file;
 }
 
 } // namespace
@@ -112,9 +90,8 @@ void fuzzFontSheet(const uint8_t* data, size_t size) {
     const int32_t height = data[2] % (kMaxFontHeight + 1);
     // The picture is always whole: a font picture that cannot be read ends
     // the program by design, which is not what this entry looks for.
-    const std::vector<uint8_t> file =
-        greyTga(width, height, data + kFontHeaderBytes, size - kFontHeaderBytes);
-    fuzzfolder::write("font.pl", file.data(), file.size());
+    fuzzfolder::writeGreyTga("font.pl", width, height, data + kFontHeaderBytes,
+                             size - kFontHeaderBytes);
     Font font(fuzzfolder::path("font").c_str(), width, height);
     for (int i = 0; i < Font::kGlyphCount; ++i) {
         const Glyph& g = font.glyph(i);

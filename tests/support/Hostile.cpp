@@ -1,12 +1,13 @@
 #include "support/Hostile.h"
 
 #include <algorithm>
+#include <csignal>
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <fstream>
 #include <linux/capability.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -23,8 +24,8 @@ bool changeOverrides(bool on) {
     if (syscall(SYS_capget, &header, data) != 0) {
         return false;
     }
-    data[0].effective = on ? data[0].effective | (data[0].permitted & kOverrides)
-                           : data[0].effective & ~kOverrides;
+    data[0].effective =
+        on ? data[0].effective | (data[0].permitted & kOverrides) : data[0].effective & ~kOverrides;
     return syscall(SYS_capset, &header, data) == 0;
 }
 
@@ -55,6 +56,18 @@ NoFreeDescriptors::~NoFreeDescriptors() {
         ::close(fd);
     }
     setrlimit(RLIMIT_NOFILE, &saved);
+}
+
+FileSizeCap::FileSizeCap(rlim_t bytes) : oldHandler(std::signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit capped = saved;
+    capped.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &capped);
+}
+
+FileSizeCap::~FileSizeCap() {
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
 }
 
 void makeFifo(const std::string& path) {

@@ -37,6 +37,20 @@ class NoFreeDescriptors {
     rlimit saved{};
 };
 
+// While it lives, no file of the process may grow past the given size: a
+// write then stops part of the way through, as on a disk that fills up.
+class FileSizeCap {
+  public:
+    explicit FileSizeCap(rlim_t bytes);
+    ~FileSizeCap();
+    FileSizeCap(const FileSizeCap&) = delete;
+    FileSizeCap& operator=(const FileSizeCap&) = delete;
+
+  private:
+    rlimit saved{};
+    void (*oldHandler)(int);
+};
+
 // Makes path a FIFO; opening it for reading the ordinary way would wait for
 // a writer for ever.
 void makeFifo(const std::string& path);
