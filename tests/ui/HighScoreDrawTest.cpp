@@ -28,7 +28,7 @@ class HighScoreDrawing : public DisplayTest {
     void SetUp() override {
         openDisplay(16);
         font = std::make_unique<Font>("pics/font_babylon_deco", 610, 122);
-        levels.addRow(0, 0, 100); // a level every 100 points, without end
+        levels.addRow(0, 0, 100);
     }
     void TearDown() override {
         font.reset();
@@ -62,8 +62,7 @@ class HighScoreDrawing : public DisplayTest {
 };
 
 // A name from the file wider than its column is cut a space's width before
-// the score, which stays whole; the name itself is kept. A score far past
-// the last level shows the last tag.
+// the score, which stays whole; the name itself is kept.
 TEST_F(HighScoreDrawing, ANameTooLongForItsRowIsCutBeforeTheScore) {
     HighScoreTable table(20, "dat/hiscore.dat", font.get(), "pics/tagsm", kTagCount, levels);
     const std::string wide(63, 'W');
