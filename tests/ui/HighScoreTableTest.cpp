@@ -125,24 +125,6 @@ TEST_F(HighScores, EqualScoreDoesNotQualifyOneMoreGoesBelowTheEqualOnes) {
 
 }
 
-TEST_F(HighScores, ASavedTableReadsBackAsItWasWithTheLastRowDropped) {
-    ASSERT_TRUE(loadText(descending()));
-    ASSERT_TRUE(table.insert(201, "Mister X"));
-    EXPECT_EQ(table.getNewIndex(), 0);
-    typeName("zed");
-    ASSERT_TRUE(table.save());
-    const std::string saved = readEnciphered(dir, "hiscore_1.dat");
-    EXPECT_EQ(saved.substr(0, 22), "201\nzed       \n200\nn0\n");
-    EXPECT_EQ(saved.find("n19"), std::string::npos);
-    LevelTable otherLevels(1);
-    HighScoreTable other(20, "dat/hiscore.dat", nullptr, nullptr, 0, otherLevels);
-    ASSERT_TRUE(other.loadFrom(path("hiscore_1.dat").c_str()));
-    for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ(other.entry(i).scoreText, table.entry(i).scoreText) << i;
-        EXPECT_EQ(other.entry(i).name, table.entry(i).name) << i;
-    }
-}
-
 TEST_F(HighScores, TheTypedNameIsStoredOnReturnAndABlankOneAsUnknownTrooper) {
     const struct {
         const char* typed;
