@@ -103,7 +103,15 @@ uint64_t screenHash() {
     return hash ^ (hash >> 33);
 }
 
-LoadedGame::LoadedGame() : here((linkGameData(work.path()), work.path())), game(new Game()) {
+namespace {
+// The folder, once it holds the game's data: the game starts working in it.
+const fs::path& withGameData(const TempDir& work) {
+    linkGameData(work.path());
+    return work.path();
+}
+} // namespace
+
+LoadedGame::LoadedGame() : here(withGameData(work)), game(new Game()) {
     game->clock = &clock;
     ready = game->init(kWindowModeWindow) && game->load(16);
 }
