@@ -34,9 +34,7 @@ class Console : public GBase, public ReportSink {
     // Draws the picture and the lines onto the screen and flips it.
     void redraw();
 
-    int32_t getRows() const { return rows; }
     int32_t getCount() const { return int32_t(lines.size()); }
-    bool isVisible() const { return visible; }
     const std::string& line(int32_t i) const { return lines[size_t(i)]; }
     // Alpha of row i: 64 for the top row, 6 more per row, never above 255.
     static uint8_t rowAlpha(int32_t i);

@@ -60,10 +60,6 @@ CommandLine commandLineFrom(int argc, const char* const* argv) {
     return line;
 }
 
-int32_t windowModeFromArguments(int argc, const char* const* argv) {
-    return commandLineFrom(argc, argv).windowMode;
-}
-
 int kravexMain(int argc, const char* const* argv, FrameClock* clock) {
     std::printf("Kravex II for Linux, Version 1.1L\n");
     std::srand(static_cast<unsigned>(std::time(nullptr)));

@@ -12,7 +12,6 @@ struct CommandLine {
     std::string replayFile;
 };
 CommandLine commandLineFrom(int argc, const char* const* argv);
-int32_t windowModeFromArguments(int argc, const char* const* argv);
 
 class FrameClock;
 

@@ -24,7 +24,6 @@ class EventScheduler {
 
     // The event at index, or null.
     const ScheduledEvent* event(int32_t index) const;
-    int32_t getTick() const { return ticks; }
     int32_t getCount() const { return static_cast<int32_t>(events.size()); }
 
   private:

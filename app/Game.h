@@ -65,7 +65,6 @@ class Game : public GBase {
     // viewer leaves; answers the frames it ran. The score is the playback's
     // after; the play statistics leave it out.
     uint32_t watchReplay(const Replay& replay, ReplayViewer& viewer);
-    bool isWatching() const { return viewer != nullptr; }
     // The kept replays' list; Return watches one (the main menu's action).
     void replaysScreen();
     // The menu's own piece, from its start.

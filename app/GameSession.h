@@ -48,8 +48,6 @@ class GameSession {
     const PowerUps& powerUps() const { return *powerUpList; }
     // Null between games.
     const EventScheduler* scheduler() const { return arrivals ? &*arrivals : nullptr; }
-    // The score at which the aliens last came sooner.
-    int32_t levelMark() const { return mark; }
 
   private:
     void stepDifficulty();

@@ -54,14 +54,6 @@ std::vector<std::string> ReplayListScreen::columnsFor(const ReplayStore::Entry& 
             entry.last ? "last game" : ""};
 }
 
-std::string ReplayListScreen::lineFor(const ReplayStore::Entry& entry) {
-    std::string line;
-    for (const std::string& column : columnsFor(entry)) {
-        line += line.empty() || column.empty() ? column : "  " + column;
-    }
-    return line;
-}
-
 void ReplayListScreen::run() {
     FrameTimer timer(Game::kFrameMs, *game.clock);
     pumpEvents();

@@ -20,11 +20,8 @@ class ReplayListScreen {
     // Until Escape or a request to quit.
     void run();
 
-    // What is shown for one kept replay, column by column, and as one line.
+    // What is shown for one kept replay, column by column.
     static std::vector<std::string> columnsFor(const ReplayStore::Entry& entry);
-    static std::string lineFor(const ReplayStore::Entry& entry);
-    int32_t getChosen() const { return chosen; }
-    int32_t getTop() const { return top; }
 
   private:
     void readKeys();

@@ -62,11 +62,9 @@ class HighScoreTable {
     void draw(int32_t x, int32_t y, int32_t scoreOffset);
     // Where the names start, relative to the tags' column.
     int32_t textIndent() const { return tags != nullptr ? tagWidth : 0; }
-    bool hasTags() const { return tags != nullptr; }
 
     int32_t getCount() const { return int32_t(entries.size()); }
     const HighScoreEntry& entry(int32_t row) const { return entries[size_t(row)]; }
-    const std::string& getFileName() const { return fileName; }
     int32_t getNewIndex() const { return newIndex; }
     bool isEntering() const { return entering != 0; }
     // The field the focus goes to while a name is entered, or null.

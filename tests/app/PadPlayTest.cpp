@@ -7,16 +7,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <sys/wait.h>
 
 #include "app/Game.h"
 #include "app/GameSession.h"
 #include "app/Globals.h"
-#include "app/WholeRun.h"
 #include "gfx/SteppedClock.h"
 #include "input/GuideKeys.h"
-#include "ui/HighScoreTable.h"
+#include "store/CipherFiles.h"
+#include "support/AppFixture.h"
 #include "support/VirtualPads.h"
+#include "ui/HighScoreTable.h"
 
 namespace {
 
@@ -67,12 +67,6 @@ bool inPlay() {
     return currentGame->session().scheduler() != nullptr;
 }
 
-void note(const char* file, const std::string& text) {
-    std::FILE* out = std::fopen(file, "w");
-    std::fputs(text.c_str(), out);
-    std::fclose(out);
-}
-
 int32_t readLe32(const std::vector<unsigned char>& bytes, size_t at) {
     return int32_t(uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 |
                    uint32_t(bytes[at + 2]) << 16 | uint32_t(bytes[at + 3]) << 24);
@@ -112,8 +106,8 @@ std::vector<Step> script() {
                      pads->button(1, 0, true);
                  }});
     tapButton(s, 8000, 0, 1); // Escape in the menus, nothing in play
-    s.push_back({9000, [] { push(SDLK_F1, true); }});
-    s.push_back({9100, [] { push(SDLK_F1, false); }});
+    s.push_back({9000, [] { keyEvent(SDLK_F1, true); }});
+    s.push_back({9100, [] { keyEvent(SDLK_F1, false); }});
     tapButton(s, 9600, 1, 2); // ends the pause
     s.push_back({10500, [] {
                      note("before.txt", actionsHeld(*currentGame->player2Keys));
@@ -151,12 +145,10 @@ TEST_F(WholeRun, TwoPadsAloneSetTheKeysPlayAGameAndLeave) {
             std::exit(1);
         }
     });
-    const std::vector<unsigned char> padErrors = work.read("pads.txt");
-    ASSERT_TRUE(padErrors.empty()) << std::string(padErrors.begin(), padErrors.end());
+    ASSERT_EQ(text("pads.txt"), "");
     ASSERT_NE(output.find("You played for "), std::string::npos) << output << errors();
-    EXPECT_EQ(work.read("before.txt"), (std::vector<unsigned char>{'1', '0', '0', '0', '1'}));
-    const std::vector<unsigned char> after = work.read("after.txt");
-    EXPECT_EQ(std::string(after.begin(), after.end()), "01001 00000 on")
+    EXPECT_EQ(text("before.txt"), "10001");
+    EXPECT_EQ(text("after.txt"), "01001 00000 on")
         << "player 1 turns right and fires; player 2, pulled out, stands; the game goes on";
     const std::vector<unsigned char> one = work.read("dat/pl1key_sdl.dat");
     const std::vector<unsigned char> two = work.read("dat/pl2key_sdl.dat");
@@ -168,19 +160,12 @@ TEST_F(WholeRun, TwoPadsAloneSetTheKeysPlayAGameAndLeave) {
     EXPECT_EQ(readLe32(one, fireDevice), 0);
     EXPECT_EQ(readLe32(two, fireKey), 7) << "button 4 is pad state 7";
     EXPECT_EQ(readLe32(two, fireDevice), 1) << "of the first pad";
-    const std::string table = deciphered("dat/hiscore_2.dat");
+    const std::string table = readEnciphered(work, "dat/hiscore_2.dat");
     EXPECT_NE(table.rfind("0\n", 0), 0u) << "the pads scored: " << table;
-    EXPECT_EQ(work.read("watching.txt"), (std::vector<unsigned char>{'y', 'e', 's'}));
-    EXPECT_EQ(work.read("watched.txt"), (std::vector<unsigned char>{'n', 'o'}));
-
+    EXPECT_EQ(text("watching.txt") + " " + text("watched.txt"), "yes no");
     // The replay, played back without any pad, reaches the same end.
-    const std::string command = "cd " + work.path().string() +
-                                " && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " + KRAVEX_BINARY +
-                                " --replay dat/replays/last.rpl > proof.txt";
-    const int status = std::system(command.c_str());
-    const std::vector<unsigned char> said = work.read("proof.txt");
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        << std::string(said.begin(), said.end());
+    const auto [status, said] = prove("dat/replays/last.rpl");
+    EXPECT_EQ(status, 0) << said;
 }
 
 } // namespace

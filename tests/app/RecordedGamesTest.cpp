@@ -33,9 +33,12 @@
 #include "bench/AutoPlayer.h"
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
-#include "support/LoadedGame.h"
+#include "support/AppFixture.h"
 
 namespace {
+
+// Where the run started, before the suite's game moved into a folder of its own.
+const std::filesystem::path startedIn = std::filesystem::current_path();
 
 struct RecordedGame {
     const char* name;
@@ -68,25 +71,6 @@ constexpr int kFramesPerLine = 64;
 
 uint64_t fnvStep(uint64_t hash, uint64_t value) {
     return (hash ^ value) * kFnvPrime;
-}
-
-// FNV-1a's steps over the screen's rows eight bytes at a time, honouring the
-// pitch, then mixed so that the top byte depends on every pixel.
-uint64_t screenHash() {
-    const SDL_Surface* shown = screen->getSurface();
-    const size_t rowBytes = size_t(shown->w) * shown->format->BytesPerPixel;
-    uint64_t hash = kFnvOffset;
-    for (int y = 0; y < shown->h; ++y) {
-        const auto* row = static_cast<const uint8_t*>(shown->pixels) + size_t(y) * shown->pitch;
-        for (size_t at = 0; at < rowBytes; at += sizeof(uint64_t)) {
-            uint64_t word = 0;
-            std::memcpy(&word, row + at, std::min(sizeof word, rowBytes - at));
-            hash = fnvStep(hash, word);
-        }
-    }
-    hash ^= hash >> 33;
-    hash *= 0xff51afd7ed558ccdULL;
-    return hash ^ (hash >> 33);
 }
 
 // Diagonal stripes, so the fader's falling columns show in the first frames.
@@ -164,19 +148,10 @@ void writeRecord(const std::string& path, const std::vector<std::pair<std::strin
     }
 }
 
-class RecordedGamesTest : public testing::Test {
+class RecordedGamesTest : public GameTest {
   protected:
-    static void SetUpTestSuite() {
-        startedIn = new std::filesystem::path(std::filesystem::current_path());
-        loaded = new LoadedGame();
-        game = &loaded->get();
-    }
-    static void TearDownTestSuite() {
-        delete loaded;
-        delete startedIn;
-    }
     void SetUp() override {
-        ASSERT_TRUE(loaded->isReady());
+        GameTest::SetUp();
         ASSERT_NE(audioOpen, 0) << "the recorded games drew a random number for their music";
     }
 
@@ -203,10 +178,6 @@ class RecordedGamesTest : public testing::Test {
         p.score = score;
         return p;
     }
-
-    static inline std::filesystem::path* startedIn = nullptr;
-    static inline LoadedGame* loaded = nullptr;
-    static inline Game* game = nullptr;
 };
 
 // The frame number, from 1, of the first frame whose byte differs; 0 if none.
@@ -221,7 +192,7 @@ size_t firstDifference(const std::string& seen, const std::string& recorded) {
 
 TEST_F(RecordedGamesTest, EveryFrameOfTheRecordedGamesIsAsRecorded) {
     const char* recordInto = std::getenv("KRAVEX_RECORD_GAMES");
-    const std::string recordTo = recordInto != nullptr ? (*startedIn / recordInto).string() : "";
+    const std::string recordTo = recordInto != nullptr ? (startedIn / recordInto).string() : "";
     const std::map<std::string, Played> record = readRecord(std::string(KRAVEX_TEST_DATA) + "/recorded-games.txt");
     std::vector<std::pair<std::string, Played>> played;
     for (const RecordedGame& g : kGames) {

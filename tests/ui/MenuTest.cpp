@@ -1,25 +1,22 @@
-// Moving through a menu, choosing and changing items, Escape,
-// and what a menu draws.
+// Moving through a menu, choosing and changing items, and capturing key
+// bindings on the key screen: the walk through a player's keys, Escape, keys
+// without a name, and two actions wanting one key.
 #include "ui/Menu.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <utility>
+#include <array>
+#include <string>
 #include <vector>
 
 #include "audio/SFXVolume.h"
 #include "audio/Switchable.h"
-#include "gfx/Bobs.h"
-#include "gfx/Light.h"
-#include "gfx/TestPictures.h"
-#include "input/InputDevices.h"
+#include "input/BindingName.h"
+#include "support/AppFixture.h"
 #include "ui/BooleanMenuItem.h"
 #include "ui/ExecuteMenuItem.h"
 #include "ui/KeyMenuItem.h"
-#include "ui/MenuScreen.h"
 #include "ui/ValueMenuItem.h"
-#include "world/BarGauge.h"
 
 namespace {
 
@@ -61,21 +58,20 @@ TEST_F(MenuScreen, AnActionIsOnlyHandedOverByRightOrReturnAndRunsOnce) {
     }
 }
 
-TEST_F(MenuScreen, RightAndLeftBothToggleASwitch) {
+// Every change key flips a switch; a volume steps up with Right and Return
+// and down with Left, never past its ends.
+TEST_F(MenuScreen, ChangeKeysFlipASwitchAndStepAVolumeWithinItsRange) {
     Menu& menu = makeMenu(30, 200, 230, 5);
     Switchable detail(1, 0);
+    SFXVolume effects;
     menu.add(new BooleanMenuItem(menu, "High detail", detail));
+    menu.add(new ValueMenuItem(menu, "Sound-Effects Volume", "pics/volume", 8, 16, effects));
     for (int32_t key : {SDLK_RIGHT, SDLK_LEFT, SDLK_LEFT, SDLK_RETURN}) {
         const uint8_t before = detail.isOn();
         EXPECT_EQ(soundsOf([key] { tap(key); }), kChanged);
         EXPECT_NE(detail.isOn(), before) << key;
     }
-}
-
-TEST_F(MenuScreen, AVolumeItemStepsItsSwitchWithinItsRange) {
-    Menu& menu = makeMenu(30, 200, 230, 5);
-    SFXVolume effects;
-    menu.add(new ValueMenuItem(menu, "Sound-Effects Volume", "pics/volume", 8, 16, effects));
+    tap(SDLK_DOWN);
     for (auto [key, level] : {std::pair{SDLK_RIGHT, 255}, {SDLK_LEFT, 239}, {SDLK_RETURN, 255}}) {
         EXPECT_EQ(soundsOf([key = key] { tap(key); }), kChanged);
         EXPECT_EQ(effects.getLevel(), level) << key;
@@ -83,80 +79,133 @@ TEST_F(MenuScreen, AVolumeItemStepsItsSwitchWithinItsRange) {
     }
 }
 
-// Every line's value sits valueColumn right of its text, the text one cursor
-// width right of the menu's edge, and lines are a font line plus the spacing
-// apart. The cursor marks the current line, or the value of a waiting key.
-TEST_F(MenuScreen, DrawLaysOutLabelsValuesAndTheCursorLineByLine) {
-    constexpr int32_t kX = 30, kY = 100, kColumn = 230, kSpacing = 5;
-    const int32_t textX = kX + cursor->getWidth();
-    const int32_t pitch = font->lineHeight() + kSpacing;
-    Switchable detail(0, 0);
-    Switchable volume(1, 128);
-    Binding fire{SDLK_SPACE, Binding::kKeyboard};
-    Bobs bar(3);
-    ASSERT_TRUE(bar.load("pics/volume", 8, 16));
-    bar.keyFromCorner();
+constexpr int kKeyItems = 10;
+// The fire keys end a player's walk.
+constexpr int kPlayer1Fire = 4;
+constexpr int kPlayer2Fire = 9;
 
-    const auto expected = [&](int32_t cursorX, int32_t cursorY) {
-        clearScreen();
-        font->drawString("OFF", textX + kColumn, kY);
-        font->drawString("High detail", textX, kY);
-        BarGauge gauge(textX + kColumn, kY + pitch - 8 - font->lineHeight() / 2, 270, 255);
-        gauge.setSprites(&bar);
-        gauge.draw(128);
-        font->drawString("Volume", textX, kY + pitch);
-        font->drawString("space", textX + kColumn, kY + 2 * pitch);
-        font->drawString("Fire", textX, kY + 2 * pitch);
-        cursor->drawAt(cursorX, cursorY);
-        return screenPixels();
-    };
-    Menu& menu = makeMenu(kX, kY, kColumn, kSpacing);
-    menu.add(new BooleanMenuItem(menu, "High detail", detail));
-    menu.add(new ValueMenuItem(menu, "Volume", "pics/volume", 8, 16, volume));
-    menu.add(new KeyMenuItem(menu, "Fire", "dat/keys", fire, false));
+// The key menu: both players' left, right, forward, backward and fire, then
+// the way out. Player 1 starts on a to e, player 2 on f to j.
+class MenuKeys : public MenuScreen {
+  protected:
+    void SetUp() override {
+        MenuScreen::SetUp();
+        buildKeyMenu();
+    }
 
-    const std::vector<uint32_t> onFirstLine = expected(kX, kY - cursor->getHeight());
-    EXPECT_GT(std::count_if(onFirstLine.begin(), onFirstLine.end(), [](uint32_t p) { return p; }),
-              2000);
-    clearScreen();
-    menu.draw();
-    EXPECT_TRUE(screenPixels() == onFirstLine);
+    void buildKeyMenu() {
+        Menu& keys = makeMenu(40, 125, 280, 2);
+        for (int i = 0; i < kKeyItems; ++i) {
+            bindings[size_t(i)] = Binding{SDLK_a + i, Binding::kKeyboard};
+            const std::string label =
+                "Player " + std::to_string(i / 5 + 1) + " key " + std::to_string(i % 5);
+            items[size_t(i)] = new KeyMenuItem(keys, label, "dat/keys", bindings[size_t(i)],
+                                               i != kPlayer1Fire && i != kPlayer2Fire);
+            keys.add(items[size_t(i)]);
+        }
+        keys.add(new ExecuteMenuItem(keys, "Exit to main menu", [] {}));
+    }
 
-    menu.keyDown(SDLK_UP);
-    menu.keyDown(SDLK_RETURN);
-    ASSERT_TRUE(menu.isCapturing());
-    const std::vector<uint32_t> besideTheKey =
-        expected(textX + kColumn - cursor->getWidth(), kY + 2 * pitch - cursor->getHeight());
-    clearScreen();
-    menu.draw();
-    EXPECT_TRUE(screenPixels() == besideTheKey);
+    void selectLine(int index) {
+        while (menu->getCurrent() != index + 1) {
+            tap(SDLK_DOWN);
+        }
+    }
+
+    // Presses and releases each key, all queued before one pump, the way
+    // keys typed quickly after Return arrive.
+    static void typeAtOnce(std::initializer_list<int32_t> keys) {
+        for (int32_t key : keys) {
+            pushKey(SDL_KEYDOWN, key);
+            pushKey(SDL_KEYUP, key);
+        }
+        pumpEvents();
+    }
+
+    static Binding keyboardKey(int32_t key) { return Binding{key, Binding::kKeyboard}; }
+
+    std::array<Binding, kKeyItems> bindings;
+    std::array<KeyMenuItem*, kKeyItems> items{};
+};
+
+TEST_F(MenuKeys, ReturnWithAdvanceCapturesAPlayersFiveKeysAndStopsOnFire) {
+    // Arrow keys are bindings while a key item waits, not cursor moves.
+    const std::array<int32_t, 5> keys = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN, SDLK_SPACE};
+    typeAtOnce({SDLK_RETURN, keys[0], keys[1], keys[2], keys[3], keys[4]});
+    for (int i = 0; i < kKeyItems; ++i) {
+        SCOPED_TRACE(i);
+        const Binding want = keyboardKey(i < 5 ? keys[size_t(i)] : SDLK_a + i);
+        EXPECT_TRUE(bindings[size_t(i)] == want);
+        EXPECT_EQ(items[size_t(i)]->getKeyName(), SDL_GetKeyName(SDLKey(want.key)));
+        EXPECT_FALSE(items[size_t(i)]->isWaiting());
+    }
+    EXPECT_EQ(menu->getCurrent(), kPlayer1Fire + 1);
+    EXPECT_FALSE(menu->isCapturing());
+    tap(SDLK_DOWN);
+    EXPECT_EQ(menu->getCurrent(), kPlayer1Fire + 2) << "the cursor moves again";
 }
 
-// The glow is centred under the cursor of the current line and swells from 9
-// to 16 light cells and back to 8 over 17 frames, only while the light is on.
-TEST_F(MenuScreen, TheGlowPulsesUnderTheCursorWhileTheLightIsOn) {
-    Menu& menu = makeMenu(30, 100, 230, 5);
-    menu.add(new ExecuteMenuItem(menu, "One", [] {}));
-    menu.add(new ExecuteMenuItem(menu, "Two", [] {}));
-    tap(SDLK_DOWN);
-    Light light(screen, Light::kGameSize);
-    const int32_t cellX = (30 + cursor->getWidth() / 2) / 2;
-    const int32_t cellY = (font->lineHeight() + 5 + 100 - cursor->getHeight() / 2) / 2;
-    const int32_t radii[] = {9, 10, 11, 12, 13, 14, 15, 16, 15, 14, 13, 12, 11, 10, 9, 8, 8, 9};
-    for (int32_t radius : radii) {
-        clearScreen();
-        menu.drawGlow(light);
-        // The glow's middle row lights 2 * radius - 1 cells of two pixels.
-        const int lit = countPixels(0, 2 * cellY, 640, 1,
-                                    [](int x, int y) { return screen->getPixel(x, y) != 0; });
-        EXPECT_EQ(lit, 2 * (2 * radius - 1));
-        EXPECT_NE(screen->getPixel(2 * (cellX - radius + 1), 2 * cellY), 0u) << radius;
+TEST_F(MenuKeys, EscapeWhileWaitingKeepsTheOldKeyAndLeavesOnTheNextDraw) {
+    // Key 1 has no name: the item shows that and goes on waiting.
+    ASSERT_EQ(BindingName::of(keyboardKey(1)), "");
+    selectLine(1);
+    typeAtOnce({SDLK_RETURN, 1});
+    EXPECT_TRUE(items[1]->isWaiting());
+    EXPECT_EQ(items[1]->getKeyName(), KeyMenuItem::kUnknownKeyName);
+    EXPECT_TRUE(bindings[1] == keyboardKey(1));
+    EXPECT_EQ(soundsOf([this] { menu->draw(); }), std::vector<int>{}) << "no escape yet";
+
+    tap(SDLK_ESCAPE);
+    EXPECT_TRUE(bindings[1] == keyboardKey(SDLK_b));
+    EXPECT_EQ(items[1]->getKeyName(), "b");
+    EXPECT_FALSE(items[1]->isWaiting());
+    EXPECT_FALSE(menu->isCapturing());
+    EXPECT_EQ(menu->getCurrent(), 2);
+    EXPECT_FALSE(menu->isEscaped());
+    EXPECT_EQ(soundsOf([this] { menu->draw(); }), std::vector<int>{Menu::kSoundLeave});
+    EXPECT_TRUE(menu->isEscaped());
+}
+
+// Bindings read from a damaged file, or never set, are kept and shown so.
+TEST_F(MenuKeys, ABindingWithoutAKeyNameShowsUnknownKey) {
+    for (int32_t key : {-5, 0, int32_t{SDLK_LAST}, 100000}) {
+        Binding odd{key, Binding::kKeyboard};
+        EXPECT_EQ(KeyMenuItem(*menu, "odd", "dat/keys", odd, false).getKeyName(),
+                  KeyMenuItem::kUnknownKeyName)
+            << key;
+        EXPECT_EQ(odd.key, key);
     }
-    light.setOn(0);
-    clearScreen();
-    menu.drawGlow(light);
-    EXPECT_EQ(countPixels(0, 0, 640, 480, [](int x, int y) { return screen->getPixel(x, y) != 0; }),
-              0);
+}
+
+// A key another action holds, of either player, moves: that action takes the
+// key the capturing one had, and shows it at once.
+TEST_F(MenuKeys, CapturingAKeyInUseSwapsItWithTheActionThatHadIt) {
+    const struct {
+        int taker;
+        int32_t key;
+        int loser;
+    } cases[] = {{0, SDLK_f, 5},            // player 1 takes player 2's
+                 {1, SDLK_e, kPlayer1Fire}, // within one player
+                 {kPlayer2Fire, SDLK_a, 0}, // player 2 takes player 1's
+                 {7, SDLK_h, -1},           // its own key again
+                 {3, SDLK_z, -1}};          // a free key
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.taker);
+        buildKeyMenu();
+        const std::array<Binding, kKeyItems> before = bindings;
+        selectLine(c.taker);
+        // Escape ends the walk an advancing item would start.
+        typeAtOnce({SDLK_RETURN, c.key, SDLK_ESCAPE});
+        for (int i = 0; i < kKeyItems; ++i) {
+            Binding want = before[size_t(i)];
+            want = i == c.taker   ? keyboardKey(c.key)
+                   : i == c.loser ? before[size_t(c.taker)]
+                                  : want;
+            EXPECT_TRUE(bindings[size_t(i)] == want) << i;
+            EXPECT_EQ(items[size_t(i)]->getKeyName(), SDL_GetKeyName(SDLKey(want.key))) << i;
+        }
+        EXPECT_FALSE(menu->isCapturing());
+    }
 }
 
 } // namespace

@@ -1,0 +1,136 @@
+#pragma once
+
+// The application's fixtures: a loaded game shared by a suite, the whole
+// program run in a child process, and a menu as the game runs it.
+#include <SDL.h>
+#include <cstdint>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <sys/resource.h>
+#include <vector>
+
+#include "app/Game.h"
+#include "audio/Sounds.h"
+#include "gfx/Bob.h"
+#include "gfx/Font.h"
+#include "gfx/SteppedClock.h"
+#include "input/InputDevices.h"
+#include "support/TempDir.h"
+#include "ui/Menu.h"
+
+// A frame lasts strictly more than 50 ms on the stepped clock.
+constexpr uint32_t kFrameMs = 51;
+// Less than any file the game saves.
+constexpr rlim_t kWritableBytes = 16;
+
+// Links the generated pictures, sounds and music into the folder and gives it
+// an empty dat/; with the texts, dat/ gets the shipped ones too.
+void linkGameData(const std::filesystem::path& folder, bool texts = false);
+
+// A key going down or up, as an SDL event the game's pump reads.
+void keyEvent(SDLKey key, bool down);
+// A press and release of the key, to run later.
+std::function<void()> keyPress(SDLKey key);
+// What the window's close button sends.
+void pushQuit();
+// Adds the text to the file: how a step in a child tells the test what it saw.
+void note(const char* file, const std::string& text);
+// How often the part occurs in the text.
+size_t countOf(const std::string& text, const std::string& part);
+// A hash of the picture shown, over every pixel: the recorded games keep its
+// top byte.
+uint64_t screenHash();
+
+// A whole game, initialised and loaded in a folder of its own with the
+// default settings and keys; what it writes stays there. Its frames never
+// wait. Loading takes a second, so a suite shares one: see GameTest.
+class LoadedGame {
+  public:
+    LoadedGame();
+    // Deletes the game, then closes the audio and SDL.
+    ~LoadedGame();
+    LoadedGame(const LoadedGame&) = delete;
+    LoadedGame& operator=(const LoadedGame&) = delete;
+
+    Game& get() { return *game; }
+    SteppedClock& frameClock() { return clock; }
+    bool isReady() const { return ready; }
+
+  private:
+    TempDir work;
+    WorkingDir here;
+    SteppedClock clock;
+    Game* game = nullptr;
+    bool ready = false;
+};
+
+// A suite that shares one loaded game.
+class GameTest : public testing::Test {
+  protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override { ASSERT_TRUE(loaded->isReady()); }
+    static SteppedClock& clock() { return loaded->frameClock(); }
+
+    static inline LoadedGame* loaded = nullptr;
+    static inline Game* game = nullptr;
+};
+
+struct Step {
+    uint32_t at;
+    std::function<void()> act;
+};
+
+// Plays the whole program through real SDL events in a child process, with a
+// clock of its own that runs the steps, and reads back what it printed and
+// stored.
+class WholeRun : public testing::Test {
+  protected:
+    void SetUp() override { linkGameData(work.path(), true); }
+
+    // Runs the program with the steps and the audio driver given, checks it
+    // ends well, and answers what it printed on standard output.
+    std::string run(const std::vector<const char*>& args, std::vector<Step> steps,
+                    const char* audio = "dummy", const std::function<void()>& inChild = {});
+    // The clock's time when the last run's program returned.
+    uint32_t endedAt() const;
+    // What the last run printed on standard error.
+    const std::string& errors() const { return stderrText; }
+    // The file's text, or "" when there is none.
+    std::string text(const std::string& name) const;
+    // The six stored settings, little-endian.
+    std::vector<int32_t> settings() const;
+    // Runs the built program on the replay from the work folder: its status
+    // and what it printed.
+    std::pair<int, std::string> prove(const std::string& replay) const;
+
+    TempDir work;
+    // Whether the run got as far as setting SDL up, and so cleans up at exit.
+    bool cleanEnd = true;
+    std::string stderrText;
+};
+
+// A menu as the game runs it: the generated gold font, cursor and menu
+// sounds, a 16-bit dummy display, the mixer under the dummy audio driver,
+// and the input devices in their globals with the menu holding the focus.
+class MenuScreen : public testing::Test {
+  protected:
+    static constexpr int kMenuSounds = 3;
+
+    void SetUp() override;
+    void TearDown() override;
+    // A menu holding the focus, told the sounds after it was made, as the
+    // game must.
+    Menu& makeMenu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing);
+    // The menu sounds started while f ran, by index.
+    std::vector<int> soundsOf(const std::function<void()>& f);
+
+    WorkingDir dataDir{KRAVEX_DATA_DIR};
+    InputDevices devices;
+    std::unique_ptr<Font> font;
+    std::unique_ptr<Bob> cursor;
+    std::unique_ptr<Sounds> sounds;
+    std::unique_ptr<Menu> menu;
+};
