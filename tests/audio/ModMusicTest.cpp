@@ -71,7 +71,6 @@ TEST_F(MusicRules, TheSwitchTellsTheTruthAfterThePieceIsReplaced) {
     EXPECT_EQ(stderrOf([&] { musicSwitch.toggle(); }), "Stopping modmusic\n");
     EXPECT_EQ(Mix_PlayingMusic(), 0);
     delete currentMusic;
-    currentMusic = nullptr;
 }
 
 // The end-of-music hook runs on the mixer's thread and only raises a flag;
