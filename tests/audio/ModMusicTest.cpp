@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "app/Globals.h"
 #include "support/AudioFixture.h"
@@ -58,18 +59,16 @@ TEST_F(MusicRules, TheSwitchTellsTheTruthAfterThePieceIsReplaced) {
     fs::copy_file(std::string(KRAVEX_DATA_DIR) + "/sounds/menu.ogg", "long.ogg");
     musicEnabled = 0;
     ModMusic musicSwitch;
-    currentMusic = new ModMusic("long");
-    currentMusic->play();
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-    EXPECT_EQ(stderrOf([&] { musicSwitch.toggle(); }), "Starting modmusic\n");
-    EXPECT_NE(Mix_PlayingMusic(), 0) << "the screen's piece starts at once";
-    delete currentMusic;
-    currentMusic = new ModMusic("long");
-    currentMusic->play();
-    EXPECT_NE(Mix_PlayingMusic(), 0);
-    EXPECT_EQ(musicSwitch.isOn(), 1);
-    EXPECT_EQ(stderrOf([&] { musicSwitch.toggle(); }), "Stopping modmusic\n");
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    const std::pair<const char*, bool> toggles[] = {{"Starting modmusic\n", true},
+                                                    {"Stopping modmusic\n", false}};
+    for (const auto& [said, on] : toggles) {
+        delete currentMusic;
+        currentMusic = new ModMusic("long");
+        currentMusic->play();
+        EXPECT_TRUE((Mix_PlayingMusic() != 0) == !on && (musicSwitch.isOn() == 1) == !on) << said;
+        EXPECT_EQ(stderrOf([&] { musicSwitch.toggle(); }), said);
+        EXPECT_EQ(Mix_PlayingMusic() != 0, on) << "the screen's piece starts and stops at once";
+    }
     delete currentMusic;
 }
 

@@ -44,8 +44,7 @@ TEST_F(SoundRules, OnlyAWholeSampleLoadsAndASoundWithoutOneDoesNothing) {
 TEST_F(SoundRules, ASoundPlaysOnceAtATimeAndFinishesWhenItsChannelIsTakenOver) {
     dir.write("sounds/long.sl", toneWav(kLongMs));
     dir.write("sounds/other.sl", toneWav(kLongMs));
-    Sound first("sounds/long");
-    Sound second("sounds/other");
+    Sound first("sounds/long"), second("sounds/other");
     first.play();
     first.play();
     EXPECT_EQ(Mix_Playing(-1), 1);

@@ -1,7 +1,6 @@
 // Sprite sets from libraries and numbered files: hostile libraries are
 // refused without making what their headers ask for, frames come out as they
-// went in, in 8 bits as the nearest palette colour. Sets read from numbered
-// files are the generated data's tests.
+// went in. Sets read from numbered files are the generated data's tests.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -74,21 +73,6 @@ TEST_F(SpriteSets, AbsurdOrMissingLibrariesAreRefusedAndMakeNoFrame) {
     folder.write("long.lib", libraryFile(2048, 1, {Picture(2048, 1, kWhite)}));
     ASSERT_TRUE(loadLibrary(set, "long"));
     EXPECT_EQ(set.frameAt(0)->getPixel(2047, 0), 0xFFFFu);
-}
-
-TEST_F(SpriteSets, EightBitFramesUseTheNearestPaletteColour) {
-    openDisplay(8);
-    const Picture frame = patternPicture(6, 4);
-    folder.write("eight.lib", libraryFile(6, 4, {frame}));
-    Bobs set(1);
-    ASSERT_TRUE(loadLibrary(set, "eight"));
-    const SDL_Surface* got = set.frameAt(0)->getSurface();
-    for (int p = 0; p < 24; ++p) {
-        const uint32_t rgb = frame.rgb[size_t(p)];
-        EXPECT_EQ(static_cast<const Uint8*>(got->pixels)[p / 6 * got->pitch + p % 6],
-                  SDL_MapRGB(SDL_GetVideoSurface()->format, Uint8(rgb >> 16), Uint8(rgb >> 8),
-                             Uint8(rgb)));
-    }
 }
 
 // Frames read one file each run on past the largest 32-bit number instead of

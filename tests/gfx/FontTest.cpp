@@ -10,10 +10,9 @@
 
 namespace {
 
-void expectInside(const Glyph& g, int width, int height) {
-    EXPECT_TRUE(g.x >= 0 && g.y >= 0 && g.w >= 0 && g.h >= 0 && g.x + g.w <= width &&
-                g.y + g.h <= height)
-        << g.x << "," << g.y << " " << g.w << "x" << g.h;
+bool inside(const Glyph& g, const Picture& p) {
+    return g.x >= 0 && g.y >= 0 && g.w >= 0 && g.h >= 0 && g.x + g.w <= p.width &&
+           g.y + g.h <= p.height;
 }
 
 class Fonts : public FolderTest {
@@ -64,14 +63,13 @@ TEST_F(Fonts, DamagedPicturesStillGiveBoxesInsideThePicture) {
             }
         }
     }
-    const int sizes[][2] = {{1, 1}, {50, 3}, {3, 50}};
-    for (const auto& [w, h] : sizes) {
+    for (const auto& [w, h] : {std::pair{1, 1}, {50, 3}, {3, 50}}) {
         damaged.push_back(FontSheet{Picture(w, h, kWhite), {}});
     }
     for (const FontSheet& bad : damaged) {
         const auto font = makeFont(bad);
         for (int i = 0; i < Font::kGlyphCount; ++i) {
-            expectInside(font->glyph(i), bad.picture.width, bad.picture.height);
+            EXPECT_TRUE(inside(font->glyph(i), bad.picture)) << i;
         }
         font->drawString("The quick brown fox: 0123456789 !?@", 5, 470);
     }
@@ -80,7 +78,7 @@ TEST_F(Fonts, DamagedPicturesStillGiveBoxesInsideThePicture) {
     noMarkers.picture.fillBox(0, 12, noMarkers.picture.width, 1, 0x203040);
     const auto digits = makeDigits(noMarkers);
     for (int i = 0; i < DigitFont::kDigitCount; ++i) {
-        expectInside(digits->digit(i), noMarkers.picture.width, noMarkers.picture.height);
+        EXPECT_TRUE(inside(digits->digit(i), noMarkers.picture)) << i;
     }
     digits->drawString("0123456789", 0, 100);
 }

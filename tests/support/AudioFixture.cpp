@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "app/Globals.h"
 #include "audio/ModMusic.h"
@@ -13,26 +15,9 @@ namespace {
 constexpr Uint32 kTimeoutMs = 3000;
 constexpr uint32_t kRate = 44100;
 
-template <typename Busy> bool waitWhile(Busy busy) {
-    const Uint32 start = SDL_GetTicks();
-    while (busy()) {
-        if (SDL_GetTicks() - start > kTimeoutMs) {
-            return false;
-        }
-        SDL_Delay(5);
-    }
-    return true;
-}
-
 void putLittleEndian(std::vector<unsigned char>& out, uint32_t v, int bytes) {
     for (int b = 0; b < bytes; b++) {
         out.push_back(static_cast<unsigned char>(v >> (8 * b)));
-    }
-}
-
-void putText(std::vector<unsigned char>& out, const char* text) {
-    for (int i = 0; i < 4; ++i) {
-        out.push_back(static_cast<unsigned char>(text[i]));
     }
 }
 
@@ -64,33 +49,39 @@ void AudioFixture::TearDown() {
     ModMusic::setContinuation(ModMusic::kContinueNothing);
 }
 
-bool AudioFixture::waitUntilChannelIdle(int channel) {
-    return waitWhile([channel] { return Mix_Playing(channel) != 0; });
-}
-
 bool AudioFixture::waitUntilMusicIdle() {
-    return waitWhile([] { return Mix_PlayingMusic() != 0; });
+    const Uint32 start = SDL_GetTicks();
+    while (Mix_PlayingMusic() != 0) {
+        if (SDL_GetTicks() - start > kTimeoutMs) {
+            return false;
+        }
+        SDL_Delay(5);
+    }
+    return true;
 }
 
 std::vector<unsigned char> toneWav(int ms) {
     const uint32_t count = kRate / 1000 * static_cast<uint32_t>(ms);
-    std::vector<unsigned char> out;
-    putText(out, "RIFF");
-    putLittleEndian(out, 36 + count * 2, 4);
-    putText(out, "WAVE");
-    putText(out, "fmt ");
-    putLittleEndian(out, 16, 4); // format block size
-    putLittleEndian(out, 1, 2);  // PCM
-    putLittleEndian(out, 1, 2);  // mono
-    putLittleEndian(out, kRate, 4);
-    putLittleEndian(out, kRate * 2, 4);
-    putLittleEndian(out, 2, 2); // bytes per frame
-    putLittleEndian(out, 16, 2);
-    putText(out, "data");
+    // The RIFF header (its size filled in last), then a format block: PCM,
+    // mono, the rate, bytes a second and a frame, bits a sample.
+    const std::string text = "RIFF....WAVEfmt ";
+    std::vector<unsigned char> out(text.begin(), text.end());
+    const std::pair<uint32_t, int> fields[] = {{16, 4},        {1, 2}, {1, 2}, {kRate, 4},
+                                               {kRate * 2, 4}, {2, 2}, {16, 2}};
+    for (const auto& [value, bytes] : fields) {
+        putLittleEndian(out, value, bytes);
+    }
+    for (char c : {'d', 'a', 't', 'a'}) {
+        out.push_back(static_cast<unsigned char>(c));
+    }
     putLittleEndian(out, count * 2, 4);
     for (uint32_t i = 0; i < count; i++) {
         const double s = std::sin(2.0 * 3.14159265 * 440.0 * i / kRate) * 8000.0;
         putLittleEndian(out, static_cast<uint16_t>(static_cast<int16_t>(s)), 2);
+    }
+    const uint32_t riffSize = uint32_t(out.size()) - 8;
+    for (int b = 0; b < 4; ++b) {
+        out[size_t(4 + b)] = static_cast<unsigned char>(riffSize >> (8 * b));
     }
     return out;
 }

@@ -15,8 +15,7 @@ class AudioFixture : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    // Wait until the mixer has finished the channel or the music; false on timeout.
-    static bool waitUntilChannelIdle(int channel);
+    // Waits until the mixer has finished the music; false on timeout.
     static bool waitUntilMusicIdle();
 
     TempDir dir;

@@ -1,6 +1,7 @@
 #include "support/GfxFixture.h"
 
 #include <SDL.h>
+#include <algorithm>
 
 #include "app/Globals.h"
 #include "gfx/Buffer.h"
@@ -30,44 +31,16 @@ uint32_t colourOf16(uint16_t value) {
     return (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
 }
 
-// Length of the run of equal pixels starting at x, within the row.
-int runLength(const Picture& picture, int x, int y) {
-    int n = 1;
-    while (x + n < picture.width && n < kMaxPacket && picture.at(x + n, y) == picture.at(x, y)) {
-        ++n;
-    }
-    return n;
-}
-
-// Runs of two or more become repeat packets, the pixels between literal ones.
+// Runs of two or more become repeat packets, single pixels literal ones.
 void encodeRow(Bytes& out, const Picture& picture, int y, int depth) {
-    for (int x = 0; x < picture.width;) {
-        const int run = runLength(picture, x, y);
-        int literal = 1;
-        while (run < 2 && x + literal < picture.width && literal < kMaxPacket &&
-               runLength(picture, x + literal, y) < 2) {
-            ++literal;
+    for (int x = 0, run = 1; x < picture.width; x += run, run = 1) {
+        while (x + run < picture.width && run < kMaxPacket &&
+               picture.at(x + run, y) == picture.at(x, y)) {
+            ++run;
         }
-        out.push_back(static_cast<unsigned char>(run >= 2 ? 0x80 | (run - 1) : literal - 1));
-        for (int i = 0; i < (run >= 2 ? 1 : literal); ++i) {
-            appendPixel(out, picture.at(x + i, y), depth);
-        }
-        x += run >= 2 ? run : literal;
+        out.push_back(static_cast<unsigned char>(run >= 2 ? 0x80 | (run - 1) : 0));
+        appendPixel(out, picture.at(x, y), depth);
     }
-}
-
-Bytes tgaFile(const Picture& picture, int depth, int descriptor, bool packed) {
-    Bytes out = tgaHeader(picture.width, picture.height, depth, packed ? 10 : 2, descriptor);
-    for (int row = 0; row < picture.height; ++row) {
-        const int y = descriptor == kBottomRowFirst ? picture.height - 1 - row : row;
-        if (packed) {
-            encodeRow(out, picture, y, depth);
-        }
-        for (int x = 0; x < picture.width && !packed; ++x) {
-            appendPixel(out, picture.at(x, y), depth);
-        }
-    }
-    return out;
 }
 
 // Rows of glyphs, widths[r][i] wide and heights[r] high, with a free column
@@ -106,19 +79,16 @@ Picture::Picture(int width, int height, uint32_t fill)
 
 void Picture::fillBox(int x, int y, int w, int h, uint32_t colour) {
     for (int row = y; row < y + h; ++row) {
-        for (int column = x; column < x + w; ++column) {
-            at(column, row) = colour;
-        }
+        std::fill_n(&at(x, row), w, colour);
     }
 }
 
 Picture patternPicture(int width, int height) {
     Picture picture(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            picture.at(x, y) = uint32_t((x * 37 + 11) & 0xFF) << 16 |
-                               uint32_t((y * 53 + 7) & 0xFF) << 8 | uint32_t((x * y + 101) & 0xFF);
-        }
+    for (size_t p = 0; p < picture.rgb.size(); ++p) {
+        const uint32_t x = uint32_t(p) % uint32_t(width), y = uint32_t(p) / uint32_t(width);
+        picture.rgb[p] =
+            ((x * 37 + 11) & 0xFF) << 16 | ((y * 53 + 7) & 0xFF) << 8 | ((x * y + 101) & 0xFF);
     }
     return picture;
 }
@@ -144,12 +114,18 @@ void appendPixel(Bytes& out, uint32_t rgb, int depth) {
     }
 }
 
-Bytes rawTga(const Picture& picture, int depth, int descriptor) {
-    return tgaFile(picture, depth, descriptor, false);
-}
-
-Bytes runLengthTga(const Picture& picture, int depth, int descriptor) {
-    return tgaFile(picture, depth, descriptor, true);
+Bytes tgaFile(const Picture& picture, int depth, int descriptor, bool packed) {
+    Bytes out = tgaHeader(picture.width, picture.height, depth, packed ? 10 : 2, descriptor);
+    for (int row = 0; row < picture.height; ++row) {
+        const int y = descriptor == kBottomRowFirst ? picture.height - 1 - row : row;
+        for (int x = 0; x < picture.width && !packed; ++x) {
+            appendPixel(out, picture.at(x, y), depth);
+        }
+        if (packed) {
+            encodeRow(out, picture, y, depth);
+        }
+    }
+    return out;
 }
 
 Bytes libraryFile(int width, int height, const std::vector<Picture>& frames) {
@@ -191,22 +167,15 @@ std::unique_ptr<SurfaceHolder> madeHolder(int width, int height) {
 }
 
 void expectPicture(SurfaceHolder& holder, const Picture& picture, int fileDepth) {
-    ASSERT_NE(holder.getSurface(), nullptr);
-    ASSERT_EQ(holder.getSurface()->w, picture.width);
-    ASSERT_EQ(holder.getSurface()->h, picture.height);
-    int wrong = 0;
-    for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) {
-            uint32_t rgb = picture.at(x, y);
-            rgb = fileDepth == 16 ? colourOf16(fileValue16(rgb)) : rgb;
-            const uint32_t want =
-                holder.mapColor(uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb));
-            if (holder.getPixel(x, y) != want && ++wrong < 5) {
-                ADD_FAILURE() << "pixel " << x << "," << y;
-            }
-        }
-    }
-    EXPECT_EQ(wrong, 0);
+    const SDL_Surface* surface = holder.getSurface();
+    ASSERT_TRUE(surface && surface->w == picture.width && surface->h == picture.height);
+    const int wrong = countPixels(0, 0, picture.width, picture.height, [&](int x, int y) {
+        const uint32_t rgb =
+            fileDepth == 16 ? colourOf16(fileValue16(picture.at(x, y))) : picture.at(x, y);
+        return holder.getPixel(x, y) !=
+               holder.mapColor(uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb));
+    });
+    EXPECT_EQ(wrong, 0) << "pixels unlike the picture's";
 }
 
 void DisplayTest::openDisplay(int depth) {

@@ -42,11 +42,16 @@ void appendPixel(Bytes& out, uint32_t rgb, int depth);
 constexpr int kTopRowFirst = 0x20;
 constexpr int kBottomRowFirst = 0;
 
-// Uncompressed (type 2) file of the picture.
-Bytes rawTga(const Picture& picture, int depth, int descriptor = kTopRowFirst);
-// Run-length (type 10) file: runs become repeat packets, the rest literal
-// packets, none longer than 128 pixels or past the end of a row.
-Bytes runLengthTga(const Picture& picture, int depth, int descriptor = kTopRowFirst);
+// A TGA file of the picture, uncompressed (type 2) or run-length (type 10).
+// Run-length runs become repeat packets and single pixels literal ones, none
+// longer than 128 pixels or past the end of a row.
+Bytes tgaFile(const Picture& picture, int depth, int descriptor, bool packed);
+inline Bytes rawTga(const Picture& picture, int depth, int descriptor = kTopRowFirst) {
+    return tgaFile(picture, depth, descriptor, false);
+}
+inline Bytes runLengthTga(const Picture& picture, int depth, int descriptor = kTopRowFirst) {
+    return tgaFile(picture, depth, descriptor, true);
+}
 
 // A library file: width, height, then the frames' pixels blue green red.
 Bytes libraryFile(int width, int height, const std::vector<Picture>& frames);
@@ -80,10 +85,7 @@ class ProgressLog : public ReportSink {
     ~ProgressLog() override { GBase::detach(this); }
     void addLine(const char* text) override { lines.emplace_back(text); }
     void appendToLast(const char* text) override {
-        if (lines.empty()) {
-            lines.emplace_back();
-        }
-        lines.back() += text;
+        (lines.empty() ? lines.emplace_back() : lines.back()) += text;
     }
 
     std::vector<std::string> lines;

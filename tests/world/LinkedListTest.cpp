@@ -25,15 +25,8 @@ class Item : public Move {
     }
     ~Item() override { --alive; }
 
-    void act(Collision&) override { perform(); }
-    void afterAct() override { perform(); }
-
-    const std::string name;
-    std::string fragment; // put ahead at the next visit, if not empty
-    bool leave = false;
-
-  private:
-    void perform() {
+    void act(Collision&) override { afterAct(); }
+    void afterAct() override {
         log.push_back(name);
         if (!fragment.empty()) {
             LinkedList::linkBefore(getNode(), new Item(fragment, log, alive), kKindGrenade);
@@ -44,6 +37,9 @@ class Item : public Move {
         }
     }
 
+    const std::string name;
+    std::string fragment; // put ahead at the next visit, if not empty
+    bool leave = false;
     Names& log;
     int& alive;
 };
@@ -93,11 +89,7 @@ TEST(Lists, PassesWhereItemsLeaveAndPutFragmentsAheadKeepTheListWhole) {
             }
         });
         log.clear();
-        if (pass % 2 == 0) {
-            list.forEachAct(map);
-        } else {
-            list.forEachAfterAct();
-        }
+        pass % 2 == 0 ? list.forEachAct(map) : list.forEachAfterAct();
         EXPECT_EQ(log, expectedVisits) << "pass " << pass << ": fragments wait a pass";
         ASSERT_EQ(list.checkedNames(), expectedAfter) << "pass " << pass;
         EXPECT_EQ(alive, int(expectedAfter.size()));

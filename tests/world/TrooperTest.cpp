@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <vector>
 
 #include "input/ActionSource.h"
 #include "input/GuideKeys.h"
@@ -46,13 +45,11 @@ class TrooperRules : public testing::Test {
 // frames and starts again only once it has run out.
 TEST_F(TrooperRules, TheHurtGlowCountsDownAndRestartsOnlyOnceItHasFinished) {
     Soldier& t = *troopers.addTrooper(nullptr);
-    std::vector<int32_t> glow;
-    for (int i = 0; i < 12; ++i) {
+    for (int32_t glow : {10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 10, 9}) {
         t.act(map);
         t.collide(thing(kKindAlien));
-        glow.push_back(t.getHurtTimer());
+        EXPECT_EQ(t.getHurtTimer(), glow);
     }
-    EXPECT_EQ(glow, (std::vector<int32_t>{10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 10, 9}));
 }
 
 // The death ring widens with the counter.
@@ -61,12 +58,10 @@ TEST_F(TrooperRules, TheDeathCounterAdvancesEveryFrameAfterDeath) {
     frame();
     EXPECT_EQ(t.getDeathCounter(), 0);
     t.kill();
-    std::vector<int32_t> counts;
-    for (int i = 0; i < 3; ++i) {
+    for (int32_t count : {2, 3, 4}) {
         frame();
-        counts.push_back(t.getDeathCounter());
+        EXPECT_EQ(t.getDeathCounter(), count);
     }
-    EXPECT_EQ(counts, (std::vector<int32_t>{2, 3, 4}));
 }
 
 // Letting go ends a special weapon's cool-down, so the next press fires at
