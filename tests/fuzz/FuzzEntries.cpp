@@ -1,25 +1,23 @@
 #include "fuzz/FuzzEntries.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 const std::vector<FuzzEntry>& fuzzEntries() {
     static const std::vector<FuzzEntry> entries = {
-        {"tga", fuzzTgaPicture},    {"sprites", fuzzSpriteLibrary},
-        {"font", fuzzFontSheet},    {"keys", fuzzKeyBindings},
-        {"settings", fuzzSettings}, {"scrambled", fuzzScrambledTexts},
-        {"help", fuzzHelpPage},     {"replay", fuzzReplay},
+        {"tga", fuzzTgaPicture},   {"sprites", fuzzSpriteLibrary},    {"font", fuzzFontSheet},
+        {"keys", fuzzKeyBindings}, {"scrambled", fuzzScrambledTexts}, {"help", fuzzHelpPage},
+        {"replay", fuzzReplay},
     };
     return entries;
 }
 
 const FuzzEntry* findFuzzEntry(const std::string& name) {
-    for (const FuzzEntry& entry : fuzzEntries()) {
-        if (name == entry.name) {
-            return &entry;
-        }
-    }
-    return nullptr;
+    const auto& all = fuzzEntries();
+    const auto found =
+        std::find_if(all.begin(), all.end(), [&](auto& e) { return name == e.name; });
+    return found == all.end() ? nullptr : &*found;
 }
 
 void fuzzCheck(bool fact, const char* what) {

@@ -27,7 +27,6 @@ void fuzzTgaPicture(const uint8_t* data, size_t size);
 void fuzzSpriteLibrary(const uint8_t* data, size_t size);
 void fuzzFontSheet(const uint8_t* data, size_t size);
 void fuzzKeyBindings(const uint8_t* data, size_t size);
-void fuzzSettings(const uint8_t* data, size_t size);
 void fuzzScrambledTexts(const uint8_t* data, size_t size);
 void fuzzHelpPage(const uint8_t* data, size_t size);
 void fuzzReplay(const uint8_t* data, size_t size);

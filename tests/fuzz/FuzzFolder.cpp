@@ -8,6 +8,7 @@
 
 namespace {
 
+constexpr size_t kTgaHeaderBytes = 18;
 constexpr uint8_t kTgaRaw = 2;
 constexpr uint8_t kTgaDepth = 24;
 constexpr uint8_t kTgaTopRowFirst = 0x20;
@@ -46,24 +47,14 @@ std::string writeScrambled(const std::string& name, const uint8_t* data, size_t 
 
 std::string writeGreyTga(const std::string& name, int32_t width, int32_t height,
                          const uint8_t* grey, size_t count) {
-    std::vector<unsigned char> file = {0,
-                                       0,
-                                       kTgaRaw,
-                                       0,
-                                       0,
-                                       0,
-                                       0,
-                                       0,
-                                       0,
-                                       0,
-                                       0,
-                                       0,
-                                       uint8_t(width),
-                                       uint8_t(width >> 8),
-                                       uint8_t(height),
-                                       uint8_t(height >> 8),
-                                       kTgaDepth,
-                                       kTgaTopRowFirst};
+    std::vector<unsigned char> file(kTgaHeaderBytes, 0);
+    file[2] = kTgaRaw;
+    file[12] = uint8_t(width);
+    file[13] = uint8_t(width >> 8);
+    file[14] = uint8_t(height);
+    file[15] = uint8_t(height >> 8);
+    file[16] = kTgaDepth;
+    file[17] = kTgaTopRowFirst;
     const size_t pixels = size_t(width) * size_t(height);
     for (size_t i = 0; i < pixels; ++i) {
         const uint8_t level = i < count ? grey[i] : 0;

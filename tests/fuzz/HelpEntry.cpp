@@ -21,12 +21,6 @@ constexpr int32_t kSpeed = 40;
 // brings the page's top onto it and the second draws it, fading.
 constexpr int32_t kRollSpeed = 480;
 
-void writePictures() {
-    const std::vector<uint8_t> sheet = fuzzfolder::fontSheet(kSheetWidth, kSheetHeight);
-    fuzzfolder::writeGreyTga("helpfont.pl", kSheetWidth, kSheetHeight, sheet.data(), sheet.size());
-    fuzzfolder::writeGreyTga("box.bl", kBoxWidth, kBoxHeight, sheet.data(), sheet.size());
-}
-
 // One frame with the key held. Frames are few: each draws every line in
 // sight, and that drawing is most of a run's time.
 void press(Help& help, int32_t key) {
@@ -40,7 +34,9 @@ void press(Help& help, int32_t key) {
 void fuzzHelpPage(const uint8_t* data, size_t size) {
     // Pages name their pictures relative to the game's folder.
     WorkingDir here(fuzzfolder::path("."));
-    writePictures();
+    const std::vector<uint8_t> sheet = fuzzfolder::fontSheet(kSheetWidth, kSheetHeight);
+    fuzzfolder::writeGreyTga("helpfont.pl", kSheetWidth, kSheetHeight, sheet.data(), sheet.size());
+    fuzzfolder::writeGreyTga("box.bl", kBoxWidth, kBoxHeight, sheet.data(), sheet.size());
     // The input is the page as written, before it is scrambled.
     fuzzfolder::writeScrambled("page01.dat", data, size);
     Font font("helpfont", kSheetWidth, kSheetHeight);

@@ -1,10 +1,8 @@
-// Key bindings, settings, the scrambled text files and replays as fuzz inputs.
+// Key bindings, the scrambled text files and replays as fuzz inputs.
 #include <string>
 #include <vector>
 
 #include "app/Globals.h"
-#include "app/SettingsFile.h"
-#include "audio/SFXVolume.h"
 #include "fuzz/FuzzEntries.h"
 #include "fuzz/FuzzFolder.h"
 #include "input/BindingName.h"
@@ -21,9 +19,6 @@
 namespace {
 
 constexpr size_t kEntryBytes = 4;
-// The game's settings file holds six entries.
-constexpr int32_t kSettingsCount = 6;
-constexpr int32_t kChangedSetting = 2;
 constexpr int32_t kTableRows = 10;
 constexpr int32_t kPointsPerComment = 50;
 // A comment is looked up for a line near the start, the line of the highest
@@ -34,12 +29,6 @@ constexpr int32_t kCommentScores[] = {250, INT32_MAX, -5};
 int32_t readLe32(const uint8_t* at) {
     return int32_t(uint32_t(at[0]) | uint32_t(at[1]) << 8 | uint32_t(at[2]) << 16 |
                    uint32_t(at[3]) << 24);
-}
-
-// What entry i of a settings file holding these bytes must read as.
-int32_t expectedSetting(const uint8_t* data, size_t size, int32_t i) {
-    const size_t end = (size_t(i) + 1) * kEntryBytes;
-    return end <= size ? readLe32(data + end - kEntryBytes) : SettingsFile::kUnset;
 }
 
 // The devices a binding can name, made once: opening the joystick subsystem
@@ -86,32 +75,6 @@ void fuzzKeyBindings(const uint8_t* data, size_t size) {
         }
         keyboard = savedKeyboard;
         joystick = savedJoystick;
-    }
-}
-
-void fuzzSettings(const uint8_t* data, size_t size) {
-    const std::string fileName = fuzzfolder::write("config.dat", data, size);
-    const SettingsFile settings(fileName.c_str(), kSettingsCount);
-    fuzzCheck(settings.get(-1) == SettingsFile::kUnset &&
-                  settings.get(kSettingsCount) == SettingsFile::kUnset,
-              "an entry outside the file reads as unset");
-    std::vector<int32_t> before(kSettingsCount);
-    for (int32_t i = 0; i < kSettingsCount; ++i) {
-        before[size_t(i)] = settings.get(i);
-        fuzzCheck(before[size_t(i)] == expectedSetting(data, size, i),
-                  "each entry reads as stored, or unset past the end");
-    }
-    // The game turns stored volumes into switch levels and steps them.
-    SFXVolume volume;
-    volume.setLevel(before[kSettingsCount - 1]);
-    volume.increase();
-    volume.decrease();
-
-    const int32_t changed = size > 0 ? int32_t(data[0]) - 128 : 7;
-    settings.set(kChangedSetting, changed);
-    for (int32_t i = 0; i < kSettingsCount; ++i) {
-        const int32_t wanted = i == kChangedSetting ? changed : before[size_t(i)];
-        fuzzCheck(settings.get(i) == wanted, "changing one entry keeps every other");
     }
 }
 

@@ -1,6 +1,5 @@
 #include "input/GuideKeys.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -9,15 +8,6 @@
 #include "support/TempDir.h"
 
 namespace {
-
-// Writes a key file as the game saves one: eight keys, then their devices.
-void writeKeys(const std::string& path, const int32_t (&keys)[8], const int32_t (&devices)[8]) {
-    Binding bindings[8];
-    for (int i = 0; i < 8; ++i) {
-        bindings[i] = Binding{keys[i], devices[i]};
-    }
-    KeyBindingFile(path).write(bindings);
-}
 
 // What the player's left, right, forward, backward and fire read: 1 held.
 std::string held(const GuideKeys& keys) {
@@ -31,8 +21,7 @@ std::string held(const GuideKeys& keys) {
 // A file one byte short is as good as none: nothing of it is taken.
 TEST(GuideKeys, AMissingOrShortFileGivesArrowsToPlayerOneAndWasdToPlayerTwo) {
     TempDir dir;
-    writeKeys(dir.file("pl2key_sdl.dat"), {97, 98, 99, 100, 101, 0, 0, 0}, {});
-    std::filesystem::resize_file(dir.file("pl2key_sdl.dat"), KeyBindingFile::kFileBytes - 1);
+    dir.write("pl2key_sdl.dat", std::vector<unsigned char>(KeyBindingFile::kFileBytes - 1, 'a'));
     const GuideKeys one(dir.file("pl1key").c_str(), 1);
     const GuideKeys two(dir.file("pl2key").c_str(), 2);
     const int32_t keysOfOne[] = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN, SDLK_RCTRL, 0, 0, 0};
@@ -49,9 +38,11 @@ TEST(GuideKeys, AMissingOrShortFileGivesArrowsToPlayerOneAndWasdToPlayerTwo) {
 // that do not exist, never read as held, with every key and pad state on.
 TEST(GuideKeysHeld, BindingsOutOfRangeOrWithoutDevicesNeverReadAsHeld) {
     TempDir dir;
-    writeKeys(dir.file("outside_sdl.dat"), {-1, 512, 100000, INT32_MIN, 36, -1, 4, 7},
-              {0, 0, 0, 1, 1, INT32_MIN, 3, -1});
-    writeKeys(dir.file("edges_sdl.dat"), {0, 511, 35, 0, 4, 0, 0, 0}, {0, 0, 1, 1, 1, 0, 0, 0});
+    const Binding outside[8] = {{-1, 0}, {512, 0},        {100000, 0}, {INT32_MIN, 1},
+                                {36, 1}, {-1, INT32_MIN}, {4, 3},      {7, -1}};
+    const Binding edges[8] = {{0, 0}, {511, 0}, {35, 1}, {0, 1}, {4, 1}};
+    KeyBindingFile(dir.file("outside_sdl.dat")).write(outside);
+    KeyBindingFile(dir.file("edges_sdl.dat")).write(edges);
     const auto load = [&](const char* name) { return GuideKeys(dir.file(name).c_str(), 2); };
     ASSERT_EQ(keyboard, nullptr);
     EXPECT_EQ(held(load("edges")), "00000") << "no devices at all";

@@ -8,11 +8,10 @@
 
 namespace {
 
-const uint8_t kNoButtons[8] = {};
-const uint8_t kAllButtons[8] = {1, 1, 1, 1, 1, 1, 1, 1};
-
 // States 0-3 are left, right, up, down; 4-7 the first four buttons.
 TEST(PadReading, AxesPastTheDeadZoneTheDpadAndTheFirstFourButtonsSetStates) {
+    const uint8_t none[8] = {};
+    const uint8_t all[8] = {1, 1, 1, 1, 1, 1, 1, 1};
     const uint8_t third[4] = {0, 0, 5, 0}; // any non-zero button reads as pressed
     const struct {
         int32_t x, y, buttonCount;
@@ -20,21 +19,18 @@ TEST(PadReading, AxesPastTheDeadZoneTheDpadAndTheFirstFourButtonsSetStates) {
         uint8_t hat;
         std::vector<int32_t> on;
     } cases[] = {
-        {15000, -15000, 0, kNoButtons, 0, {}}, // at the threshold is still centred
-        {-15001, -15001, 0, kNoButtons, 0, {0, 2}},
-        {-32768, 32767, 0, kNoButtons, 0, {0, 3}},
-        {0, 0, 2, kAllButtons, 0, {4, 5}},
-        {0, 0, 8, kAllButtons, 0, {4, 5, 6, 7}},
+        {15000, -15000, 0, none, 0, {}}, // at the threshold is still centred
+        {-15001, -15001, 0, none, 0, {0, 2}},
+        {-32768, 32767, 0, none, 0, {0, 3}},
+        {0, 0, 2, all, 0, {4, 5}},
+        {0, 0, 8, all, 0, {4, 5, 6, 7}},
         {0, 0, 4, third, 0, {6}},
-        {0, 0, 0, kNoButtons, SDL_HAT_RIGHTDOWN, {1, 3}},
-        {-20000, 0, 0, kNoButtons, SDL_HAT_RIGHT, {0}}, // left and right at once: left
+        {0, 0, 0, none, SDL_HAT_RIGHTDOWN, {1, 3}},
+        {-20000, 0, 0, none, SDL_HAT_RIGHT, {0}}, // left and right at once: left
     };
     for (const auto& c : cases) {
         PadState stick;
         stick.record(c.x, c.y, c.buttonCount, c.buttons, c.hat);
-        for (int32_t i : {-1, Joystick::kStateCount, INT32_MIN}) {
-            EXPECT_FALSE(stick.isOn(i) || stick.pressedNow(i)) << "outside the states: " << i;
-        }
         for (int32_t i = 0; i < Joystick::kStateCount; ++i) {
             const bool on = std::count(c.on.begin(), c.on.end(), i) != 0;
             EXPECT_EQ(stick.isOn(i), on) << c.x << "," << c.y << " state " << i;
@@ -43,15 +39,14 @@ TEST(PadReading, AxesPastTheDeadZoneTheDpadAndTheFirstFourButtonsSetStates) {
     }
 }
 
+// Shutting down a subsystem someone else started would take it from them.
 TEST(Joystick, WithoutAPadNothingIsOnAndSdlsSupportIsLeftAsFound) {
     {
         Joystick stick;
         stick.poll();
         stick.reopen();
         EXPECT_EQ(stick.pad(0).lastOn(), -1);
-        for (int32_t device : {-1, 0, 3, INT32_MIN}) {
-            EXPECT_EQ(stick.forDevice(device), nullptr) << device;
-        }
+        EXPECT_EQ(stick.forDevice(0), nullptr);
         EXPECT_NE(SDL_WasInit(SDL_INIT_JOYSTICK), 0u) << "it starts SDL's joystick support";
     }
     EXPECT_EQ(SDL_WasInit(SDL_INIT_JOYSTICK), 0u) << "started by it, stopped by it";

@@ -1,6 +1,7 @@
 #include "store/EncipheredFile.h"
 
 #include <gtest/gtest.h>
+#include <numeric>
 #include <sys/stat.h>
 
 #include "support/StoreFixture.h"
@@ -8,6 +9,7 @@
 namespace {
 
 using Bytes = std::vector<unsigned char>;
+namespace fs = std::filesystem;
 
 // Goes through the plain copy the way the game does: writes plain into the
 // file, or reads the file's plain bytes back into plain.
@@ -33,9 +35,7 @@ TEST(EncipheredFile, ThePlainCopyIsMadeAfreshNeverThroughALinkAndNeverLeftBehind
     dir.write("victim", {'v'});
     for (size_t length : {0u, 33u, 35u, 1000u}) {
         Bytes plain(length);
-        for (size_t i = 0; i < length; ++i) {
-            plain[i] = static_cast<unsigned char>(i * 37 + 11);
-        }
+        std::iota(plain.begin(), plain.end(), 11);
         ASSERT_TRUE(through(dir.file("f.dat"), true, plain)) << length;
         EXPECT_TRUE(length == 0 || dir.read("f.dat") != plain) << "scrambled on disk";
         if (length == 33) {
@@ -53,11 +53,10 @@ TEST(EncipheredFile, ThePlainCopyIsMadeAfreshNeverThroughALinkAndNeverLeftBehind
     EXPECT_FALSE(through(dir.file("missing.dat"), false, none));
     { EncipheredFile(/* forgotten */).open(dir.file("f.dat").c_str()); }
     EXPECT_EQ(filesIn(dir), (std::vector<std::string>{"f.dat", "victim"}));
-    struct stat info {};
-    ASSERT_EQ(stat(dir.file("f.dat").c_str(), &info), 0);
     const mode_t mask = umask(0);
     umask(mask);
-    EXPECT_EQ(info.st_mode & 0777, 0664 & ~mask) << "the game's permissions";
+    EXPECT_EQ(fs::status(dir.file("f.dat")).permissions(), fs::perms(0664 & ~mask))
+        << "the game's permissions";
 }
 
 } // namespace

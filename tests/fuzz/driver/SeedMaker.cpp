@@ -38,10 +38,6 @@ void put(const std::string& target, const std::string& name, const Bytes& bytes)
     ++written;
 }
 
-Bytes text(const std::string& s) {
-    return Bytes(s.begin(), s.end());
-}
-
 Bytes readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), {});
@@ -70,10 +66,9 @@ void handMade() {
         appendLe(keys, v, 4);
     }
     put("keys", "whole", keys);
-    put("settings", "whole", Bytes(keys.begin(), keys.begin() + 24));
-    put("help", "pictures",
-        text("|P|box|8|6|\nNext to it\n|P|box|9999|6|\n|P||8|6|\n"
-             "|P|box|8|\n| a note\n|Pbox|8|6|\n"));
+    const std::string page = "|P|box|8|6|\nNext to it\n|P|box|9999|6|\n|P||8|6|\n"
+                             "|P|box|8|\n| a note\n|Pbox|8|6|\n";
+    put("help", "pictures", Bytes(page.begin(), page.end()));
     put("replay", "one", plausibleGame(1, 400).encode());
     put("replay", "two", plausibleGame(2, 200, 1234, "").encode());
 }
