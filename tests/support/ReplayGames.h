@@ -29,10 +29,9 @@ inline Replay plausibleGame(int32_t players, uint32_t frames, int32_t score = 10
                 held ^= Replay::actionBit(player, int32_t(random() % Replay::kActionsPerPlayer));
             }
         }
-        const bool paused = frame == frames / 2;
-        const bool givenUp = frame + 1 == frames;
-        game.inputs.push_back(held | (paused ? Replay::kF1Bit : 0) |
-                              (givenUp ? Replay::kEscapeBit : 0));
+        // Paused halfway, given up on the last frame.
+        game.inputs.push_back(held | (frame == frames / 2 ? Replay::kF1Bit : 0) |
+                              (frame + 1 == frames ? Replay::kEscapeBit : 0));
     }
     return game;
 }

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <dlfcn.h>
-#include <string>
 
 namespace {
 // SDL 2's values, which SDL 1.2's headers do not have.
@@ -13,56 +12,25 @@ constexpr int kButtons = 4;
 constexpr int kHats = 1;
 } // namespace
 
-struct VirtualPads::Api {
-    void* library = nullptr;
-    int (*initSubSystem)(uint32_t) = nullptr;
-    void (*quitSubSystem)(uint32_t) = nullptr;
-    int (*attach)(int, int, int, int) = nullptr;
-    int (*detach)(int) = nullptr;
-    int (*numJoysticks)() = nullptr;
-    int32_t (*deviceId)(int) = nullptr;
-    int32_t (*instanceId)(void*) = nullptr;
-    void* (*open)(int) = nullptr;
-    void (*close)(void*) = nullptr;
-    int (*setAxis)(void*, int, int16_t) = nullptr;
-    int (*setButton)(void*, int, uint8_t) = nullptr;
-    int (*setHat)(void*, int, uint8_t) = nullptr;
-    const char* (*getError)() = nullptr;
-
-    template <typename F> bool find(F& f, const char* name) {
-        f = reinterpret_cast<F>(dlsym(library, name));
-        return f != nullptr;
+template <typename R, typename... A> R VirtualPads::call(const char* name, A... args) {
+    // Never a null handle: dlsym would then find SDL 1.2's function.
+    void* function = library != nullptr ? dlsym(library, name) : nullptr;
+    if (function == nullptr) {
+        why = why.empty() ? std::string("SDL 2 lacks ") + name : why;
+        return R();
     }
-    bool load() {
-        return find(initSubSystem, "SDL_InitSubSystem") &&
-               find(quitSubSystem, "SDL_QuitSubSystem") &&
-               find(attach, "SDL_JoystickAttachVirtual") &&
-               find(detach, "SDL_JoystickDetachVirtual") &&
-               find(numJoysticks, "SDL_NumJoysticks") &&
-               find(deviceId, "SDL_JoystickGetDeviceInstanceID") &&
-               find(instanceId, "SDL_JoystickInstanceID") && find(open, "SDL_JoystickOpen") &&
-               find(close, "SDL_JoystickClose") && find(setAxis, "SDL_JoystickSetVirtualAxis") &&
-               find(setButton, "SDL_JoystickSetVirtualButton") &&
-               find(setHat, "SDL_JoystickSetVirtualHat") && find(getError, "SDL_GetError");
-    }
-};
+    return reinterpret_cast<R (*)(A...)>(function)(args...);
+}
 
-VirtualPads::VirtualPads(int count) : api(new Api) {
+VirtualPads::VirtualPads(int count) {
     // SDL 2 drops pad input while none of its windows has the focus, and a
     // window of the dummy video driver never gets it.
     setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
-    api->library = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
-    if (api->library == nullptr) {
+    library = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) {
         why = std::string("cannot load SDL 2: ") + dlerror();
-        return;
-    }
-    if (!api->load()) {
-        why = "SDL 2 lacks virtual joysticks";
-        return;
-    }
-    if (api->initSubSystem(kSdl2InitJoystick) != 0) {
-        why = std::string("SDL 2 joysticks: ") + api->getError();
-        return;
+    } else if (call("SDL_InitSubSystem", kSdl2InitJoystick) != 0) {
+        fail("SDL 2 joysticks");
     }
     for (int i = 0; i < count && ok(); ++i) {
         plugIn();
@@ -70,60 +38,60 @@ VirtualPads::VirtualPads(int count) : api(new Api) {
 }
 
 VirtualPads::~VirtualPads() {
-    if (api->quitSubSystem != nullptr) {
-        for (size_t i = 0; i < pads.size(); ++i) {
-            if (pads[i] != nullptr) {
-                pullOut(int(i));
-            }
+    if (library == nullptr) {
+        return;
+    }
+    for (size_t i = 0; i < pads.size(); ++i) {
+        if (pads[i] != nullptr) {
+            pullOut(int(i));
         }
-        api->quitSubSystem(kSdl2InitJoystick);
     }
-    if (api->library != nullptr) {
-        dlclose(api->library);
-    }
-    delete api;
+    call<void>("SDL_QuitSubSystem", kSdl2InitJoystick);
+    dlclose(library);
 }
 
 void VirtualPads::plugIn() {
-    const int index = api->attach(kJoystickTypeGamecontroller, kAxes, kButtons, kHats);
-    void* pad = index >= 0 ? api->open(index) : nullptr;
-    if (pad == nullptr) {
-        why = std::string("no virtual pad: ") + api->getError();
+    const int index =
+        call("SDL_JoystickAttachVirtual", kJoystickTypeGamecontroller, kAxes, kButtons, kHats);
+    pads.push_back(index >= 0 ? call<void*>("SDL_JoystickOpen", index) : nullptr);
+    if (pads.back() == nullptr) {
+        fail("no virtual pad");
     }
-    pads.push_back(pad);
 }
 
 void VirtualPads::pullOut(int pad) {
-    if (!valid(pad)) {
+    void* const joystick = this->joystick(pad);
+    if (joystick == nullptr) {
         return;
     }
-    const int32_t id = api->instanceId(pads[size_t(pad)]);
-    for (int i = 0; i < api->numJoysticks(); ++i) {
-        if (api->deviceId(i) == id) {
-            api->detach(i);
+    // SDL 2 detaches by the place in its list, which changes as pads go.
+    const int32_t id = call<int32_t>("SDL_JoystickInstanceID", joystick);
+    for (int i = 0; i < call("SDL_NumJoysticks"); ++i) {
+        if (call<int32_t>("SDL_JoystickGetDeviceInstanceID", i) == id) {
+            check(call("SDL_JoystickDetachVirtual", i));
             break;
         }
     }
-    api->close(pads[size_t(pad)]);
+    call<void>("SDL_JoystickClose", joystick);
     pads[size_t(pad)] = nullptr;
 }
 
 void VirtualPads::stick(int pad, int16_t x, int16_t y) {
-    if (valid(pad)) {
-        check(api->setAxis(pads[size_t(pad)], 0, x));
-        check(api->setAxis(pads[size_t(pad)], 1, y));
+    if (void* const joystick = this->joystick(pad)) {
+        check(call("SDL_JoystickSetVirtualAxis", joystick, 0, x));
+        check(call("SDL_JoystickSetVirtualAxis", joystick, 1, y));
     }
 }
 
 void VirtualPads::button(int pad, int button, bool down) {
-    if (valid(pad)) {
-        check(api->setButton(pads[size_t(pad)], button, down ? 1 : 0));
+    if (void* const joystick = this->joystick(pad)) {
+        check(call("SDL_JoystickSetVirtualButton", joystick, button, uint8_t(down ? 1 : 0)));
     }
 }
 
 void VirtualPads::dpad(int pad, uint8_t hatBits) {
-    if (valid(pad)) {
-        check(api->setHat(pads[size_t(pad)], 0, hatBits));
+    if (void* const joystick = this->joystick(pad)) {
+        check(call("SDL_JoystickSetVirtualHat", joystick, 0, hatBits));
     }
 }
 
@@ -135,18 +103,15 @@ void VirtualPads::release(int pad) {
     }
 }
 
-void VirtualPads::check(int result) {
-    if (result != 0 && why.empty()) {
-        why = std::string("virtual pad: ") + api->getError();
+void* VirtualPads::joystick(int pad) {
+    if (pad >= 0 && size_t(pad) < pads.size() && pads[size_t(pad)] != nullptr) {
+        return pads[size_t(pad)];
     }
+    why = why.empty() ? "pad " + std::to_string(pad) + " is not plugged in" : why;
+    return nullptr;
 }
 
-bool VirtualPads::valid(int pad) {
-    if (pad >= 0 && size_t(pad) < pads.size() && pads[size_t(pad)] != nullptr) {
-        return true;
-    }
-    if (why.empty()) {
-        why = "pad " + std::to_string(pad) + " is not plugged in";
-    }
-    return false;
+void VirtualPads::fail(const std::string& what) {
+    const char* reason = call<const char*>("SDL_GetError");
+    why = why.empty() ? what + ": " + (reason != nullptr ? reason : "") : why;
 }

@@ -34,13 +34,21 @@ class VirtualPads {
     void release(int pad);
 
   private:
-    struct Api;
-    // Moving a pad that is not plugged in is a fault of the test.
-    bool valid(int pad);
-    // Keeps the first failure.
-    void check(int result);
+    // Calls SDL 2's function by name; SDL 1.2's headers do not declare them,
+    // and its library has functions of the same names.
+    template <typename R = int, typename... A> R call(const char* name, A... args);
+    // The pad's joystick; moving a pad that is not plugged in is a fault of
+    // the test.
+    void* joystick(int pad);
+    // Keeps the first failure, with SDL 2's reason.
+    void fail(const std::string& what);
+    void check(int result) {
+        if (result != 0) {
+            fail("virtual pad");
+        }
+    }
 
-    Api* api = nullptr;
+    void* library = nullptr;
     std::vector<void*> pads;
     std::string why;
 };
