@@ -60,8 +60,9 @@ TEST_F(ConsoleTest, AFullConsoleDropsItsOldestLinesAndALowOneKeepsOne) {
     EXPECT_EQ(last(), "line 99 end");
 }
 
-// A text of any length, or none, is kept to 255 characters a line.
-TEST_F(ConsoleTest, AppendingJoinsWithoutASeparatorAndTextsAreCutAt255) {
+// Appending joins without a separator, and a text of any length, or none, is
+// kept to 255 characters a line.
+TEST_F(ConsoleTest, AppendingToAnEmptyConsoleAddsALineAndNoLinePasses255) {
     makeConsole();
     console->appendToLast("alone");
     EXPECT_EQ(console->line(0), "alone") << "appending to an empty console adds a line";

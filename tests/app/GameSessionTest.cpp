@@ -8,7 +8,6 @@
 #include "app/Game.h"
 #include "app/GameSession.h"
 #include "app/Globals.h"
-#include "gfx/FlowFader.h"
 #include "gfx/Font.h"
 #include "input/Keyboard.h"
 #include "support/AppFixture.h"
@@ -22,10 +21,6 @@ namespace {
 // A game that has not ended by then has ignored Escape.
 constexpr int kFrameLimit = 600;
 
-void pressEscape() {
-    keyPress(SDLK_ESCAPE)();
-}
-
 class GameSessionTest : public GameTest {
   protected:
     static void TearDownTestSuite() {
@@ -34,22 +29,20 @@ class GameSessionTest : public GameTest {
         EXPECT_EQ(background, nullptr);
     }
 
-    // Plays one game. onFrame sees the number of the frame about to run and
-    // answers whether to press Escape in it; returns how many frames ran.
-    static int play(int players, const std::function<bool(int)>& onFrame) {
+    // Plays a one-player game. onFrame sees the number of the frame about to
+    // run and answers whether to press Escape in it.
+    static void play(const std::function<bool(int)>& onFrame) {
         int frame = 0;
         game->frameHook = [&] {
             ++frame;
             if (onFrame(frame) || frame == kFrameLimit) {
                 EXPECT_LT(frame, kFrameLimit) << "the game did not end";
-                pressEscape();
+                keyPress(SDLK_ESCAPE)();
             }
         };
-        game->startGame(players);
+        game->startGame(1);
         game->frameHook = nullptr;
-        return frame;
     }
-
 };
 
 TEST_F(GameSessionTest, KeysLatchedInTheFrontEndNeitherPauseNorEndTheNextGame) {
@@ -57,7 +50,7 @@ TEST_F(GameSessionTest, KeysLatchedInTheFrontEndNeitherPauseNorEndTheNextGame) {
         keyboard->keyDown(key);
         keyboard->keyUp(key);
     }
-    play(1, [&](int frame) {
+    play([&](int frame) {
         if (frame == 1 && keyboard->wasPressed(SDLK_F1)) {
             ADD_FAILURE() << "F1 would pause the first frame";
             // Left latched, the pause would wait for a key that never comes.
@@ -73,29 +66,18 @@ TEST_F(GameSessionTest, KeysLatchedInTheFrontEndNeitherPauseNorEndTheNextGame) {
     });
 }
 
-TEST_F(GameSessionTest, TheMainMenuLetsTheLastGamePictureFlowOff) {
-    play(1, [](int frame) { return frame == 1; });
-    ASSERT_FALSE(game->fader->isFinished()) << "a game's end starts the flow";
-    // Three seconds of menu, far more than the picture needs to fall.
-    clock().at(clock().now() + 3000, pressEscape);
-    game->mainMenuPass();
-    clock().clearSteps();
-    EXPECT_TRUE(game->fader->isFinished());
-    game->quit = 0;
-}
-
 // An Escape that comes after the last frame of a game has read its keys is
 // no Escape for the main menu that follows.
 TEST_F(GameSessionTest, AnEscapeAsTheGameEndsDoesNotLeaveTheMainMenu) {
     game->phaseHook = [](int32_t phase) {
         if (phase == Game::kPhaseFlipped) {
-            pressEscape();
+            keyPress(SDLK_ESCAPE)();
         }
     };
-    play(1, [](int frame) { return frame == 1; });
+    play([](int frame) { return frame == 1; });
     game->phaseHook = nullptr;
     const uint32_t shown = clock().now();
-    clock().at(shown + 500, pressEscape);
+    clock().at(shown + 500, keyPress(SDLK_ESCAPE));
     game->mainMenuPass();
     clock().clearSteps();
     EXPECT_GE(clock().now(), shown + 500) << "the menu left before Escape was pressed in it";
@@ -108,7 +90,8 @@ TEST_F(GameSessionTest, TheKeyScreensLastLineLeadsToTheMainMenu) {
     constexpr int kKeyItems = 11;
     uint32_t at = clock().now() + 100;
     const auto pressAt = [&](SDLKey key) { clock().at(at += 100, keyPress(key)); };
-    for (int i = (kSetKeys - game->setupMenu->getCurrent() + kSetupItems) % kSetupItems; i > 0; --i) {
+    for (int i = (kSetKeys - game->setupMenu->getCurrent() + kSetupItems) % kSetupItems; i > 0;
+         --i) {
         pressAt(SDLK_DOWN);
     }
     pressAt(SDLK_RETURN);
@@ -117,8 +100,8 @@ TEST_F(GameSessionTest, TheKeyScreensLastLineLeadsToTheMainMenu) {
     }
     pressAt(SDLK_RETURN);
     const uint32_t late = at + 3000;
-    clock().at(late, pressEscape);
-    clock().at(late + 500, pressEscape);
+    clock().at(late, keyPress(SDLK_ESCAPE));
+    clock().at(late + 500, keyPress(SDLK_ESCAPE));
     game->setupScreen();
     clock().clearSteps();
     EXPECT_LT(clock().now(), late) << "the setup screen came back";
@@ -133,7 +116,8 @@ TEST_F(GameSessionTest, EveryMenuLabelEndsBeforeItsValue) {
     for (Menu* menu : {game->mainMenu.get(), game->setupMenu.get(), game->keysMenu.get()}) {
         menu->forEachItem([&](Linkable& item) {
             const MenuItem& m = static_cast<MenuItem&>(item);
-            EXPECT_LT(font->width(m.getLabel().c_str()) + m.roomBeforeValue(), menu->getValueColumn())
+            EXPECT_LT(font->width(m.getLabel().c_str()) + m.roomBeforeValue(),
+                      menu->getValueColumn())
                 << m.getLabel();
         });
     }

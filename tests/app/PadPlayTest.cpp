@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "app/Game.h"
@@ -26,10 +27,6 @@ VirtualPads* pads = nullptr;
 constexpr uint32_t kHold = 3 * kFrameMs;
 constexpr int16_t kFull = 32767;
 
-SteppedClock& gameClock() {
-    return *static_cast<SteppedClock*>(currentGame->clock);
-}
-
 // Held for three frames, then let go.
 void tapButton(std::vector<Step>& steps, uint32_t at, int pad, int button) {
     steps.push_back({at, [=] { pads->button(pad, button, true); }});
@@ -44,12 +41,13 @@ void tapStick(std::vector<Step>& steps, uint32_t at, int pad, int16_t x, int16_t
 // steps, their times counted from then.
 std::function<void()> once(std::function<bool()> condition, std::vector<Step> steps) {
     return [=] {
+        auto& clock = *static_cast<SteppedClock*>(currentGame->clock);
         if (!condition()) {
-            gameClock().at(gameClock().now() + kFrameMs, once(condition, steps));
+            clock.at(clock.now() + kFrameMs, once(condition, steps));
             return;
         }
         for (const Step& step : steps) {
-            gameClock().at(gameClock().now() + step.at, step.act);
+            clock.at(clock.now() + step.at, step.act);
         }
     };
 }
@@ -67,9 +65,11 @@ bool inPlay() {
     return currentGame->session().scheduler() != nullptr;
 }
 
-int32_t readLe32(const std::vector<unsigned char>& bytes, size_t at) {
-    return int32_t(uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 |
-                   uint32_t(bytes[at + 2]) << 16 | uint32_t(bytes[at + 3]) << 24);
+// The entry of a key file, little-endian as the game's own machines are.
+int32_t entry(const std::vector<unsigned char>& bytes, size_t index) {
+    int32_t value = 0;
+    std::memcpy(&value, bytes.data() + 4 * index, sizeof value);
+    return value;
 }
 
 std::vector<Step> script() {
@@ -106,8 +106,8 @@ std::vector<Step> script() {
                      pads->button(1, 0, true);
                  }});
     tapButton(s, 8000, 0, 1); // Escape in the menus, nothing in play
-    s.push_back({9000, [] { keyEvent(SDLK_F1, true); }});
-    s.push_back({9100, [] { keyEvent(SDLK_F1, false); }});
+    s.push_back({9000, [] { pushKey(SDL_KEYDOWN, SDLK_F1); }});
+    s.push_back({9100, [] { pushKey(SDL_KEYUP, SDLK_F1); }});
     tapButton(s, 9600, 1, 2); // ends the pause
     s.push_back({10500, [] {
                      note("before.txt", actionsHeld(*currentGame->player2Keys));
@@ -154,12 +154,11 @@ TEST_F(WholeRun, TwoPadsAloneSetTheKeysPlayAGameAndLeave) {
     const std::vector<unsigned char> two = work.read("dat/pl2key_sdl.dat");
     ASSERT_EQ(one.size(), 64u);
     ASSERT_EQ(two.size(), 64u);
-    const size_t fireKey = 4 * GuideKeys::kFire;
-    const size_t fireDevice = 32 + fireKey;
-    EXPECT_EQ(readLe32(one, fireKey), SDLK_LCTRL);
-    EXPECT_EQ(readLe32(one, fireDevice), 0);
-    EXPECT_EQ(readLe32(two, fireKey), 7) << "button 4 is pad state 7";
-    EXPECT_EQ(readLe32(two, fireDevice), 1) << "of the first pad";
+    // Eight keys, then the devices they are on.
+    EXPECT_EQ(entry(one, GuideKeys::kFire), SDLK_LCTRL);
+    EXPECT_EQ(entry(one, 8 + GuideKeys::kFire), 0);
+    EXPECT_EQ(entry(two, GuideKeys::kFire), 7) << "button 4 is pad state 7";
+    EXPECT_EQ(entry(two, 8 + GuideKeys::kFire), 1) << "of the first pad";
     const std::string table = readEnciphered(work, "dat/hiscore_2.dat");
     EXPECT_NE(table.rfind("0\n", 0), 0u) << "the pads scored: " << table;
     EXPECT_EQ(text("watching.txt") + " " + text("watched.txt"), "yes no");

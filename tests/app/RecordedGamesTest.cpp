@@ -18,6 +18,7 @@
 #include <SDL.h>
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -42,24 +43,22 @@ const std::filesystem::path startedIn = std::filesystem::current_path();
 
 struct RecordedGame {
     const char* name;
-    int32_t players;
-    bool aim;
-    bool armed;
+    // Players, aim, fetch, armed and the frame limit: the aiming bot would
+    // play on for thousands of frames.
+    AutoPlayer::Setup setup;
     bool lights;
     unsigned seed;
-    // The aiming bot would play on for thousands of frames.
-    int32_t frameLimit;
 };
 
 // Both player counts, both bots, the special weapons, lights on and off.
-constexpr RecordedGame kGames[] = {
-    {"idle-1p-lit", 1, false, false, true, 11, 6000},
-    {"idle-2p-dark", 2, false, false, false, 12, 6000},
-    {"aim-1p-dark", 1, true, false, false, 13, 500},
-    {"aim-2p-lit", 2, true, false, true, 14, 500},
-    {"armed-1p-lit", 1, true, true, true, 15, 500},
-    {"armed-2p-dark", 2, true, true, false, 16, 500},
-    {"armed-2p-lit", 2, true, true, true, 17, 600},
+const RecordedGame kGames[] = {
+    {"idle-1p-lit", {1, false, false, false, 6000}, true, 11},
+    {"idle-2p-dark", {2, false, false, false, 6000}, false, 12},
+    {"aim-1p-dark", {1, true, false, false, 500}, false, 13},
+    {"aim-2p-lit", {2, true, false, false, 500}, true, 14},
+    {"armed-1p-lit", {1, true, false, true, 500}, true, 15},
+    {"armed-2p-dark", {2, true, false, true, 500}, false, 16},
+    {"armed-2p-lit", {2, true, false, true, 600}, true, 17},
 };
 
 constexpr uint64_t kFnvOffset = 0xcbf29ce484222325ULL;
@@ -96,34 +95,28 @@ struct Played {
 };
 
 std::string hex(uint64_t value, int digits) {
-    std::ostringstream out;
-    out << std::hex;
-    out.fill('0');
-    out.width(digits);
-    out << value;
-    return out.str();
+    char text[17];
+    std::snprintf(text, sizeof text, "%0*llx", digits, static_cast<unsigned long long>(value));
+    return text;
 }
 
 // The record: for each game its frames, score and hash, then the frames'
 // bytes. Lines starting with '#' are comments.
 std::map<std::string, Played> readRecord(const std::string& path) {
     std::ifstream in(path);
-    std::stringstream text;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] != '#') {
-            text << line << '\n';
-        }
-    }
     std::map<std::string, Played> record;
-    std::string word;
     Played* current = nullptr;
-    while (text >> word) {
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        std::string word;
+        if (line.empty() || line[0] == '#' || !(words >> word)) {
+            continue;
+        }
         if (word == "game") {
             std::string name;
             std::string gameHash;
             Played p;
-            text >> name >> p.frames >> p.score >> gameHash;
+            words >> name >> p.frames >> p.score >> gameHash;
             p.gameHash = std::strtoull(gameHash.c_str(), nullptr, 16);
             current = &(record[name] = p);
         } else if (current != nullptr) {
@@ -133,7 +126,8 @@ std::map<std::string, Played> readRecord(const std::string& path) {
     return record;
 }
 
-void writeRecord(const std::string& path, const std::vector<std::pair<std::string, Played>>& games) {
+void writeRecord(const std::string& path,
+                 const std::vector<std::pair<std::string, Played>>& games) {
     std::ofstream out(path);
     out << "# Written by tests/app/RecordedGamesTest.cpp, which says how to record again.\n"
            "# Each game: its name, frames, final score and the hash of all its frames;\n"
@@ -150,18 +144,8 @@ void writeRecord(const std::string& path, const std::vector<std::pair<std::strin
 
 class RecordedGamesTest : public GameTest {
   protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        ASSERT_NE(audioOpen, 0) << "the recorded games drew a random number for their music";
-    }
-
     static Played play(const RecordedGame& g) {
-        AutoPlayer::Setup setup;
-        setup.players = g.players;
-        setup.aim = g.aim;
-        setup.armed = g.armed;
-        setup.frameLimit = g.frameLimit;
-        AutoPlayer player(*game, setup);
+        AutoPlayer player(*game, g.setup);
         Played p;
         game->light->setOn(g.lights);
         game->phaseHook = [&p](int32_t phase) {
@@ -191,9 +175,11 @@ size_t firstDifference(const std::string& seen, const std::string& recorded) {
 }
 
 TEST_F(RecordedGamesTest, EveryFrameOfTheRecordedGamesIsAsRecorded) {
+    ASSERT_NE(audioOpen, 0) << "the recorded games drew a random number for their music";
     const char* recordInto = std::getenv("KRAVEX_RECORD_GAMES");
     const std::string recordTo = recordInto != nullptr ? (startedIn / recordInto).string() : "";
-    const std::map<std::string, Played> record = readRecord(std::string(KRAVEX_TEST_DATA) + "/recorded-games.txt");
+    const std::map<std::string, Played> record =
+        readRecord(std::string(KRAVEX_TEST_DATA) + "/recorded-games.txt");
     std::vector<std::pair<std::string, Played>> played;
     for (const RecordedGame& g : kGames) {
         SCOPED_TRACE(g.name);

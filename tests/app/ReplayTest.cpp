@@ -4,8 +4,11 @@
 // answer their keys. Time passes only when a frame timer sleeps.
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
+#include <tuple>
 
 #include "app/GameSession.h"
 #include "app/Globals.h"
@@ -27,19 +30,8 @@ std::string golden(const char* name) {
     return std::string(KRAVEX_TEST_DATA) + "/replays/" + name;
 }
 
-struct Ending {
-    int32_t score;
-    uint32_t frames;
-    uint64_t hash;
-    bool operator==(const Ending& o) const {
-        return score == o.score && frames == o.frames && hash == o.hash;
-    }
-};
-
-std::ostream& operator<<(std::ostream& out, const Ending& e) {
-    return out << "score " << e.score << ", frames " << e.frames << ", hash 0x" << std::hex
-               << e.hash << std::dec;
-}
+// A game's score, frames and the hash of its last picture.
+using Ending = std::tuple<int32_t, uint32_t, uint64_t>;
 
 class ReplayTest : public GameTest {
   protected:
@@ -91,19 +83,14 @@ TEST_F(ReplayTest, ALiveGamePlaysBackToTheSameEndWhateverItsPauseLasted) {
     constexpr int kPauseFrame = 40;
     constexpr int kEscapeFrame = 120;
     int frame = 0;
-    game->frameHook = [&frame] {
-        ++frame;
-        // Player 1 fires and turns; player 2 walks for a while.
-        const struct {
-            int at;
-            SDLKey key;
-            bool down;
-        } holds[] = {{2, SDLK_RCTRL, true}, {5, SDLK_LEFT, true},  {9, SDLK_w, true},
-                     {30, SDLK_w, false},   {60, SDLK_LEFT, false}, {100, SDLK_RCTRL, false}};
-        for (const auto& h : holds) {
-            if (h.at == frame) {
-                keyEvent(h.key, h.down);
-            }
+    // Player 1 fires and turns; player 2 walks for a while.
+    const std::map<int, std::pair<uint8_t, SDLKey>> holds{
+        {2, {SDL_KEYDOWN, SDLK_RCTRL}}, {5, {SDL_KEYDOWN, SDLK_LEFT}},
+        {9, {SDL_KEYDOWN, SDLK_w}},     {30, {SDL_KEYUP, SDLK_w}},
+        {60, {SDL_KEYUP, SDLK_LEFT}},   {100, {SDL_KEYUP, SDLK_RCTRL}}};
+    game->frameHook = [&] {
+        if (const auto hold = holds.find(++frame); hold != holds.end()) {
+            pushKey(hold->second.first, hold->second.second);
         }
         if (frame == kPauseFrame) {
             keyPress(SDLK_F1)();
@@ -136,10 +123,10 @@ TEST_F(ReplayTest, PlaybackPastTheRecordedFramesEndsTheGameAsEscapeWould) {
     constexpr size_t kKept = 200;
     replay.inputs.resize(kKept);
     const Ending cut = playBack(replay);
-    EXPECT_GT(cut.frames, kKept + 1);
-    EXPECT_LT(cut.frames, kKept + 100);
+    EXPECT_GT(std::get<1>(cut), kKept + 1);
+    EXPECT_LT(std::get<1>(cut), kKept + 100);
     EXPECT_TRUE(game->session().troopers().isEmpty());
-    EXPECT_LT(cut.score, replay.header.score);
+    EXPECT_LT(std::get<0>(cut), replay.header.score);
 }
 
 // Up and Down choose within the list, a file that is no replay cannot be
@@ -147,9 +134,7 @@ TEST_F(ReplayTest, PlaybackPastTheRecordedFramesEndsTheGameAsEscapeWould) {
 // Escape goes back to the list and then out.
 TEST_F(ReplayTest, TheListScreensKeysChooseWatchSpeedUpPauseAndLeave) {
     keepGoldens();
-    std::FILE* junk = std::fopen("dat/replays/junk.rpl", "w");
-    std::fputs("not a replay", junk);
-    std::fclose(junk);
+    std::ofstream("dat/replays/junk.rpl") << "not a replay";
     ReplayListScreen list(*game);
     uint32_t at = clock().now();
     int framesAt = 0;
@@ -157,7 +142,11 @@ TEST_F(ReplayTest, TheListScreensKeysChooseWatchSpeedUpPauseAndLeave) {
     const auto step = [&](uint32_t after, std::function<void()> act) {
         clock().at(at += after, std::move(act));
     };
-    const auto press = [&](uint32_t after, SDLKey key) { step(after, keyPress(key)); };
+    const auto press = [&](uint32_t after, const std::vector<SDLKey>& keys) {
+        for (SDLKey key : keys) {
+            step(after, keyPress(key));
+        }
+    };
     const auto rebase = [&](uint32_t after) { step(after, [&] { framesAt = framesPlayed; }); };
     const auto look = [&](uint32_t after) {
         step(after, [&] {
@@ -167,27 +156,23 @@ TEST_F(ReplayTest, TheListScreensKeysChooseWatchSpeedUpPauseAndLeave) {
             framesAt = framesPlayed;
         });
     };
-    press(200, SDLK_DOWN);
-    press(200, SDLK_DOWN);
-    press(200, SDLK_DOWN);   // the list ends at the unplayable file
-    press(200, SDLK_RETURN); // which cannot be watched
+    // The list ends at the unplayable file, which cannot be watched.
+    press(200, {SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN});
     rebase(100);
     look(100);
-    press(200, SDLK_UP);
-    press(200, SDLK_UP);
-    press(200, SDLK_RETURN); // the best: two players
+    press(200, {SDLK_UP, SDLK_UP, SDLK_RETURN}); // the best: two players
     rebase(1000);
     look(1000); // at the game's pace
-    press(10, SDLK_SPACE);
+    press(10, {SDLK_SPACE});
     look(990); // four times as many
-    press(10, SDLK_F1);
+    press(10, {SDLK_F1});
     rebase(100);
     look(900); // none while paused
-    press(10, SDLK_x);
-    press(500, SDLK_ESCAPE);
+    press(10, {SDLK_x});
+    press(500, {SDLK_ESCAPE});
     rebase(10);
     look(490); // back in the list
-    press(10, SDLK_ESCAPE);
+    press(10, {SDLK_ESCAPE});
     list.run();
     clock().clearSteps();
     EXPECT_EQ(seen, (std::vector<int>{0, 0, 2, 1, 2, 4, 2, 0, 0, 0}));
@@ -200,7 +185,9 @@ TEST_F(ReplayTest, TheMenuLeftAloneFor30SecondsPlaysTheBestReplayUntilAKey) {
     fs::remove_all("dat/replays");
     const uint32_t start = clock().now();
     std::vector<int> seen;
-    const auto look = [&](uint32_t at) { clock().at(start + at, [&] { seen.push_back(watched()); }); };
+    const auto look = [&](uint32_t at) {
+        clock().at(start + at, [&] { seen.push_back(watched()); });
+    };
     look(29500);
     look(30500); // nothing kept
     clock().at(start + 31000, [] { keepGoldens(); });

@@ -35,33 +35,32 @@ std::string drain(int fd) {
 }
 } // namespace
 
-void linkGameData(const fs::path& folder, bool texts) {
+const fs::path& linkGameData(const fs::path& folder, bool texts) {
     for (const char* dir : {"pics", "sounds", "music"}) {
         fs::create_directory_symlink(fs::path(KRAVEX_DATA_DIR) / dir, folder / dir);
     }
     fs::create_directory(folder / "dat");
-    if (!texts) {
-        return;
+    if (texts) {
+        for (const char* text : kShippedTexts) {
+            const std::string name = std::string("dat/") + text + ".dat";
+            fs::copy_file(fs::path(KRAVEX_DATA_DIR) / name, folder / name);
+        }
     }
-    for (const char* text : kShippedTexts) {
-        const std::string name = std::string("dat/") + text + ".dat";
-        fs::copy_file(fs::path(KRAVEX_DATA_DIR) / name, folder / name);
-    }
-}
-
-void keyEvent(SDLKey key, bool down) {
-    SDL_Event event{};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = key;
-    SDL_PushEvent(&event);
+    return folder;
 }
 
 std::function<void()> keyPress(SDLKey key) {
     return [key] {
-        keyEvent(key, true);
-        keyEvent(key, false);
+        pushKey(SDL_KEYDOWN, key);
+        pushKey(SDL_KEYUP, key);
     };
+}
+
+void addPresses(std::vector<Step>& steps, uint32_t at, const std::vector<SDLKey>& keys) {
+    for (SDLKey key : keys) {
+        steps.push_back({at, keyPress(key)});
+        at += kKeyGapMs;
+    }
 }
 
 void pushQuit() {
@@ -103,37 +102,26 @@ uint64_t screenHash() {
     return hash ^ (hash >> 33);
 }
 
-namespace {
-// The folder, once it holds the game's data: the game starts working in it.
-const fs::path& withGameData(const TempDir& work) {
-    linkGameData(work.path());
-    return work.path();
-}
-} // namespace
-
-LoadedGame::LoadedGame() : here(withGameData(work)), game(new Game()) {
-    game->clock = &clock;
+void GameTest::SetUpTestSuite() {
+    work = std::make_unique<TempDir>();
+    here = std::make_unique<WorkingDir>(linkGameData(work->path()));
+    frameClock = std::make_unique<SteppedClock>();
+    game = new Game();
+    game->clock = frameClock.get();
     ready = game->init(kWindowModeWindow) && game->load(16);
 }
 
-LoadedGame::~LoadedGame() {
+void GameTest::TearDownTestSuite() {
     delete game;
+    game = nullptr;
     if (audioOpen != 0) {
         Mix_CloseAudio();
         audioOpen = 0;
     }
     SDL_Quit();
-}
-
-void GameTest::SetUpTestSuite() {
-    loaded = new LoadedGame();
-    game = &loaded->get();
-}
-
-void GameTest::TearDownTestSuite() {
-    delete loaded;
-    loaded = nullptr;
-    game = nullptr;
+    frameClock.reset();
+    here.reset();
+    work.reset();
 }
 
 std::string WholeRun::run(const std::vector<const char*>& args, std::vector<Step> steps,

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
-#include <sys/resource.h>
 #include <vector>
 
 #include "app/Game.h"
@@ -16,23 +15,29 @@
 #include "gfx/Bob.h"
 #include "gfx/Font.h"
 #include "gfx/SteppedClock.h"
-#include "input/InputDevices.h"
+#include "support/InputFixture.h"
 #include "support/TempDir.h"
 #include "ui/Menu.h"
 
 // A frame lasts strictly more than 50 ms on the stepped clock.
 constexpr uint32_t kFrameMs = 51;
-// Less than any file the game saves.
-constexpr rlim_t kWritableBytes = 16;
+// Time enough between two presses for any screen to come up.
+constexpr uint32_t kKeyGapMs = 600;
 
 // Links the generated pictures, sounds and music into the folder and gives it
-// an empty dat/; with the texts, dat/ gets the shipped ones too.
-void linkGameData(const std::filesystem::path& folder, bool texts = false);
+// an empty dat/; with the texts, dat/ gets the shipped ones too. Answers the
+// folder.
+const std::filesystem::path& linkGameData(const std::filesystem::path& folder, bool texts = false);
 
-// A key going down or up, as an SDL event the game's pump reads.
-void keyEvent(SDLKey key, bool down);
+struct Step {
+    uint32_t at;
+    std::function<void()> act;
+};
+
 // A press and release of the key, to run later.
 std::function<void()> keyPress(SDLKey key);
+// Adds presses of the keys to the steps, one every kKeyGapMs from `at` on.
+void addPresses(std::vector<Step>& steps, uint32_t at, const std::vector<SDLKey>& keys);
 // What the window's close button sends.
 void pushQuit();
 // Adds the text to the file: how a step in a child tells the test what it saw.
@@ -43,44 +48,24 @@ size_t countOf(const std::string& text, const std::string& part);
 // top byte.
 uint64_t screenHash();
 
-// A whole game, initialised and loaded in a folder of its own with the
-// default settings and keys; what it writes stays there. Its frames never
-// wait. Loading takes a second, so a suite shares one: see GameTest.
-class LoadedGame {
-  public:
-    LoadedGame();
-    // Deletes the game, then closes the audio and SDL.
-    ~LoadedGame();
-    LoadedGame(const LoadedGame&) = delete;
-    LoadedGame& operator=(const LoadedGame&) = delete;
-
-    Game& get() { return *game; }
-    SteppedClock& frameClock() { return clock; }
-    bool isReady() const { return ready; }
-
-  private:
-    TempDir work;
-    WorkingDir here;
-    SteppedClock clock;
-    Game* game = nullptr;
-    bool ready = false;
-};
-
-// A suite that shares one loaded game.
+// A suite that shares one whole game, initialised and loaded in a folder of
+// its own with the default settings and keys; what it writes stays there. Its
+// frames never wait. Loading takes a second, hence one game a suite.
 class GameTest : public testing::Test {
   protected:
     static void SetUpTestSuite();
+    // Deletes the game, closes the audio and SDL, and leaves the folder.
     static void TearDownTestSuite();
-    void SetUp() override { ASSERT_TRUE(loaded->isReady()); }
-    static SteppedClock& clock() { return loaded->frameClock(); }
+    void SetUp() override { ASSERT_TRUE(ready); }
+    static SteppedClock& clock() { return *frameClock; }
 
-    static inline LoadedGame* loaded = nullptr;
     static inline Game* game = nullptr;
-};
 
-struct Step {
-    uint32_t at;
-    std::function<void()> act;
+  private:
+    static inline std::unique_ptr<TempDir> work;
+    static inline std::unique_ptr<WorkingDir> here;
+    static inline std::unique_ptr<SteppedClock> frameClock;
+    static inline bool ready = false;
 };
 
 // Plays the whole program through real SDL events in a child process, with a
