@@ -1,5 +1,5 @@
-// The help viewer with a test font whose glyphs are solid boxes: how keys
-// scroll and turn pages, how the screen ends, and what hostile page files do.
+// The help viewer with a test font whose glyphs are solid boxes: how the
+// screen ends, and what hostile page files do.
 #include <SDL.h>
 #include <cstring>
 #include <filesystem>
@@ -81,53 +81,6 @@ class HelpTest : public FolderTest {
     std::unique_ptr<Font> font;
     std::unique_ptr<Help> help;
 };
-
-// Up and Down move by the speed, Page Up and Page Down by four times it; a
-// long step up stops at the top, and however long the page its last line
-// can be reached and no more.
-TEST_F(HelpTest, KeysScrollNeverAboveTheTopNorPastTheLastLine) {
-    const struct {
-        std::vector<std::pair<int32_t, int>> steps;
-        int32_t scroll;
-    } cases[] = {
-        {{{SDLK_DOWN, 1}}, -6},
-        {{{SDLK_PAGEDOWN, 3}, {SDLK_UP, 2}}, -60},
-        {{{SDLK_PAGEDOWN, 3}, {SDLK_PAGEUP, 1}}, -48},
-        {{{SDLK_DOWN, 1}, {SDLK_PAGEUP, 1}}, 0},
-        {{{SDLK_LEFT, 1}, {SDLK_RIGHT, 1}, {SDLK_a, 1}}, 0},
-    };
-    for (const auto& c : cases) {
-        makeHelp({lines(60)});
-        hold(c.steps);
-        EXPECT_EQ(help->getScroll(), c.scroll) << "after " << c.steps.size() << " steps";
-    }
-    makeHelp({lines(3)});
-    hold({{SDLK_PAGEDOWN, 5}});
-    EXPECT_EQ(help->getScroll(), 0) << "a page that fits does not move";
-    makeHelp({lines(3000)}, 40);
-    hold({{SDLK_PAGEDOWN, 400}});
-    EXPECT_EQ(help->getContentBottom(), 480);
-}
-
-// Left and Right turn pages within the range only, and a turned page starts
-// at its top with its own lines.
-TEST_F(HelpTest, PagesTurnWithinTheRangeAndStartAtTheirTop) {
-    makeHelp({lines(60), lines(61), lines(62)});
-    const struct {
-        int32_t key;
-        int32_t page;
-    } turns[] = {{SDLK_LEFT, 0}, {SDLK_RIGHT, 1}, {SDLK_RIGHT, 2}, {SDLK_RIGHT, 2}, {SDLK_LEFT, 1}};
-    int32_t shown = 0;
-    for (const auto& turn : turns) {
-        hold({{SDLK_DOWN, 2}});
-        const int32_t scrolled = help->getScroll();
-        help->keyDown(turn.key);
-        EXPECT_EQ(help->getPage(), turn.page);
-        EXPECT_EQ(countKind(Help::kTextKind), 60 + turn.page) << "the page's own lines";
-        EXPECT_EQ(help->getScroll(), turn.page != shown ? 0 : scrolled);
-        shown = turn.page;
-    }
-}
 
 // The help ends on an Escape pressed while it shows, not one left over from
 // the screen before; the credits end by themselves. Either lets go of the
