@@ -1,32 +1,20 @@
-// Writes the seed corpora of the fuzz targets: a few hand-made files of the
-// kinds the generated data lacks, and, from the generated game data when a
-// folder of it is given, its smallest pictures, libraries and texts.
-//   fuzz_seeds SEEDS_DIR [DATA_DIR]
-#include <algorithm>
+// Writes the seed corpora of the fuzz targets: a few hand-made files of every
+// kind the loaders know. The generated game data joins them as a corpus of
+// its own when the targets run.
+//   fuzz_seeds SEEDS_DIR
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "fuzz/FuzzFolder.h"
-#include "store/EncipheredFile.h"
 #include "support/ReplayGames.h"
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
 
 namespace {
-
-// Real files are taken smallest first, this many of a kind, so the search
-// starts from varied but quick inputs.
-constexpr size_t kRealFilesPerKind = 12;
-constexpr uintmax_t kMaxRealPicture = 8 * 1024;
-// Only the frames a fuzzed library is read as are kept of a real one.
-constexpr size_t kLibraryFrames = 3;
-constexpr size_t kLibraryHeaderBytes = 8;
-constexpr size_t kMaxLibraryFramePixels = 128 * 128;
 
 fs::path seedsRoot;
 int written = 0;
@@ -36,11 +24,6 @@ void put(const std::string& target, const std::string& name, const Bytes& bytes)
     std::ofstream out(seedsRoot / target / name, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     ++written;
-}
-
-Bytes readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
 void appendLe(Bytes& out, uint32_t value, int bytes) {
@@ -73,61 +56,15 @@ void handMade() {
     put("replay", "two", plausibleGame(2, 200, 1234, "").encode());
 }
 
-// The smallest files of the folder with the extension.
-std::vector<fs::path> smallest(const fs::path& dir, const std::string& extension,
-                               uintmax_t maxSize) {
-    std::vector<fs::path> found;
-    std::error_code ignored;
-    for (const auto& entry : fs::directory_iterator(dir, ignored)) {
-        if (entry.path().extension() == extension && entry.file_size() <= maxSize) {
-            found.push_back(entry.path());
-        }
-    }
-    std::sort(found.begin(), found.end(), [](const fs::path& a, const fs::path& b) {
-        return fs::file_size(a) < fs::file_size(b);
-    });
-    found.resize(std::min(found.size(), kRealFilesPerKind));
-    return found;
-}
-
-void realData(const fs::path& data) {
-    for (const fs::path& file : smallest(data / "pics", ".bl", kMaxRealPicture)) {
-        put("tga", file.filename().string(), readFile(file));
-    }
-    for (const fs::path& file : smallest(data / "pics", ".lib", UINTMAX_MAX)) {
-        Bytes lib = readFile(file);
-        if (lib.size() < kLibraryHeaderBytes) {
-            continue;
-        }
-        const size_t pixels = size_t(lib[0] | lib[1] << 8) * size_t(lib[4] | lib[5] << 8);
-        if (pixels <= kMaxLibraryFramePixels) {
-            lib.resize(std::min(lib.size(), kLibraryHeaderBytes + kLibraryFrames * pixels * 3));
-            put("sprites", file.filename().string(), lib);
-        }
-    }
-    for (const fs::path& file : smallest(data / "dat", ".dat", UINTMAX_MAX)) {
-        const Bytes stored = readFile(file);
-        put("scrambled", file.filename().string(), stored);
-        Bytes plain(stored.size());
-        for (size_t i = 0; i < stored.size(); ++i) {
-            plain[i] = EncipheredFile::decipher(stored[i], i);
-        }
-        put("help", file.filename().string(), plain);
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s SEEDS_DIR [DATA_DIR]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s SEEDS_DIR\n", argv[0]);
         return 2;
     }
     seedsRoot = argv[1];
     handMade();
-    if (argc > 2 && fs::is_directory(argv[2])) {
-        realData(argv[2]);
-    }
     std::printf("%d seed files written to %s\n", written, argv[1]);
     return 0;
 }
