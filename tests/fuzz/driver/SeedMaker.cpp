@@ -52,6 +52,13 @@ void handMade() {
     const std::string page = "|P|box|8|6|\nNext to it\n|P|box|9999|6|\n|P||8|6|\n"
                              "|P|box|8|\n| a note\n|Pbox|8|6|\n";
     put("help", "pictures", Bytes(page.begin(), page.end()));
+    put("scrambled", "page", Bytes(page.begin(), page.end()));
+    // A library of 2 by 2 frames: its width and height, then three frames.
+    Bytes library;
+    appendLe(library, 2, 4);
+    appendLe(library, 2, 4);
+    library.resize(library.size() + 3 * 2 * 2 * 3, 0x40);
+    put("sprites", "three", library);
     put("replay", "one", plausibleGame(1, 400).encode());
     put("replay", "two", plausibleGame(2, 200, 1234, "").encode());
 }
