@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "audio/AudioState.h"
-#include "audio/MixerFixture.h"
+#include "support/AudioFixture.h"
 #include "audio/ModMusic.h"
 
 namespace {
 
-using PumpWithMusic = MixerFixture;
+using PumpWithMusic = AudioFixture;
 
 // The mixer's end-of-music hook only raises a flag; the pump is where the
 // main thread acts on it (what it then does is the music's own rule).

@@ -9,7 +9,7 @@
 #include "gfx/Bob.h"
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
-#include "gfx/TestPictures.h"
+#include "support/GfxFixture.h"
 #include "store/ScoreComment.h"
 #include "ui/BobHelpItem.h"
 #include "ui/Help.h"
