@@ -10,7 +10,7 @@
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/Image.h"
-#include "gfx/TestPictures.h"
+#include "support/GfxFixture.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "app/Globals.h"
 #include "gfx/SteppedClock.h"
 #include "input/GuideKeys.h"
-#include "store/CipherFiles.h"
+#include "support/StoreFixture.h"
 #include "support/AppFixture.h"
 #include "support/VirtualPads.h"
 #include "ui/HighScoreTable.h"

@@ -10,8 +10,8 @@
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/SteppedClock.h"
-#include "gfx/TestPictures.h"
-#include "input/InputDevices.h"
+#include "support/GfxFixture.h"
+#include "support/InputFixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "app/Globals.h"
-#include "store/CipherFiles.h"
+#include "support/StoreFixture.h"
 #include "store/Replay.h"
 #include "store/ReplayStore.h"
 #include "support/AppFixture.h"

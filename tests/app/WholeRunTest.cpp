@@ -16,7 +16,7 @@
 
 #include "app/Game.h"
 #include "app/Globals.h"
-#include "store/CipherFiles.h"
+#include "support/StoreFixture.h"
 #include "support/AppFixture.h"
 #include "support/Hostile.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "fuzz/FuzzEntries.h"
-#include "gfx/TestPictures.h"
+#include "support/GfxFixture.h"
 
 namespace fs = std::filesystem;
 

@@ -39,21 +39,4 @@ TEST(PadReading, AxesPastTheDeadZoneTheDpadAndTheFirstFourButtonsSetStates) {
     }
 }
 
-// Shutting down a subsystem someone else started would take it from them.
-TEST(Joystick, WithoutAPadNothingIsOnAndSdlsSupportIsLeftAsFound) {
-    {
-        Joystick stick;
-        stick.poll();
-        stick.reopen();
-        EXPECT_EQ(stick.pad(0).lastOn(), -1);
-        EXPECT_EQ(stick.forDevice(0), nullptr);
-        EXPECT_NE(SDL_WasInit(SDL_INIT_JOYSTICK), 0u) << "it starts SDL's joystick support";
-    }
-    EXPECT_EQ(SDL_WasInit(SDL_INIT_JOYSTICK), 0u) << "started by it, stopped by it";
-    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
-    { Joystick stick; }
-    EXPECT_NE(SDL_WasInit(SDL_INIT_JOYSTICK), 0u) << "started by someone else, left running";
-    SDL_Quit();
-}
-
 } // namespace

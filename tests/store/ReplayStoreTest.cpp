@@ -8,32 +8,6 @@
 
 namespace {
 
-using Names = std::vector<std::string>;
-using Places = std::vector<std::pair<int32_t, std::string>>;
-
-TEST(ReplayStore, TableGamesKeepTheirReplayUntilPushedOutAndTheLastIsReplaced) {
-    TempDir dir;
-    ReplayStore store(dir.path().string());
-    ASSERT_TRUE(store.keep(plausibleGame(1, 50, 100, "ANN", 10), true));
-    ASSERT_TRUE(store.keep(plausibleGame(1, 60, 100, "ANN", 20), true)) << "the same again";
-    ASSERT_TRUE(store.keep(plausibleGame(2, 40, 300, "BOB", 30), true));
-    ASSERT_TRUE(store.keep(plausibleGame(1, 70, 5, "", 40), false));
-    EXPECT_EQ(filesIn(dir), (Names{"1p-100-10-395950.rpl", "1p-100-20-475140.rpl",
-                                   "2p-300-30-316760.rpl", "last.rpl"}));
-    const std::vector<ReplayStore::Entry> listed = store.list();
-    ASSERT_EQ(listed.size(), 4u);
-    EXPECT_EQ(listed[0].header.score, 300);
-    EXPECT_EQ(listed[1].header.date, 20) << "of equal scores the newer first";
-    EXPECT_TRUE(listed[3].last && listed[3].header.frames == 70u);
-
-    // Of two equal places the newer game's is lost (it was placed below the
-    // older), and the two-player table is full of better games.
-    store.prune([](int32_t players) {
-        return players == 1 ? Places{{100, "ANN"}} : Places{{900, "BOB"}};
-    });
-    EXPECT_EQ(filesIn(dir), (Names{"1p-100-10-395950.rpl", "last.rpl"}));
-}
-
 TEST(ReplayStore, BrokenFilesAreListedAsCannotBePlayedAndReportedOnce) {
     TempDir dir;
     ReplayStore store(dir.file("replays"));

@@ -12,9 +12,9 @@
 #include "app/Globals.h"
 #include "gfx/Font.h"
 #include "gfx/SteppedClock.h"
-#include "gfx/TestPictures.h"
-#include "input/InputDevices.h"
-#include "store/CipherFiles.h"
+#include "support/GfxFixture.h"
+#include "support/InputFixture.h"
+#include "support/StoreFixture.h"
 #include "ui/Help.h"
 #include "ui/TextHelpItem.h"
 

@@ -9,7 +9,7 @@
 #include "app/Globals.h"
 #include "input/Focus.h"
 #include "input/Input.h"
-#include "store/CipherFiles.h"
+#include "support/StoreFixture.h"
 #include "world/LevelTable.h"
 
 namespace {

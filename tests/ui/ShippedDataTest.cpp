@@ -7,7 +7,7 @@
 #include "app/Globals.h"
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
-#include "gfx/TestPictures.h"
+#include "support/GfxFixture.h"
 #include "ui/HighScoreTable.h"
 #include "world/LevelTable.h"
 

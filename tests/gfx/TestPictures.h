@@ -1,3 +1,0 @@
-#pragma once
-// Moved: the graphics fixture lives with the other test support.
-#include "support/GfxFixture.h"

@@ -1,3 +1,0 @@
-#pragma once
-// Moved: the input fixture lives in tests/support.
-#include "support/InputFixture.h"
