@@ -79,7 +79,6 @@ TEST_F(ConsoleTest, AppendingToAnEmptyConsoleAddsALineAndNoLinePasses255) {
 
 TEST_F(ConsoleTest, ReportsReachTheConsoleWhileItExistsAndStandardErrorOtherwise) {
     makeConsole();
-    EXPECT_EQ(console->getCount(), 0);
     GBase::print("Loading keys.");
     GBase::printAppend(" done");
     EXPECT_EQ(stderrOf([] { GBase::error("to standard error"); }), "to standard error");
