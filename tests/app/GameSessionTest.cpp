@@ -8,11 +8,9 @@
 #include "app/Game.h"
 #include "app/GameSession.h"
 #include "app/Globals.h"
-#include "gfx/Font.h"
 #include "input/Keyboard.h"
 #include "support/AppFixture.h"
 #include "ui/Menu.h"
-#include "ui/MenuItem.h"
 #include "world/Soldier.h"
 #include "world/Soldiers.h"
 
@@ -106,21 +104,6 @@ TEST_F(GameSessionTest, TheKeyScreensLastLineLeadsToTheMainMenu) {
     clock().clearSteps();
     EXPECT_LT(clock().now(), late) << "the setup screen came back";
     game->setupMenu->clearPendingAction();
-}
-
-// In the font the menus are drawn with, no label reaches its value, nor the
-// cursor a key item shows beside its value while it waits.
-TEST_F(GameSessionTest, EveryMenuLabelEndsBeforeItsValue) {
-    const Font* font = Menu::getFont();
-    ASSERT_NE(font, nullptr);
-    for (Menu* menu : {game->mainMenu.get(), game->setupMenu.get(), game->keysMenu.get()}) {
-        menu->forEachItem([&](Linkable& item) {
-            const MenuItem& m = static_cast<MenuItem&>(item);
-            EXPECT_LT(font->width(m.getLabel().c_str()) + m.roomBeforeValue(),
-                      menu->getValueColumn())
-                << m.getLabel();
-        });
-    }
 }
 
 } // namespace

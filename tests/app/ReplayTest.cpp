@@ -104,9 +104,7 @@ TEST_F(ReplayTest, ALiveGamePlaysBackToTheSameEndWhateverItsPauseLasted) {
     game->frameHook = nullptr;
     const Ending live{score, uint32_t(frame), screenHash()};
     const Replay recorded = game->lastRecording();
-    EXPECT_EQ(recorded.header.players, 2);
     EXPECT_EQ(recorded.header.frames, uint32_t(frame));
-    EXPECT_EQ(recorded.header.score, score);
     ASSERT_EQ(recorded.inputs.size(), size_t(frame));
     ASSERT_GT(frame, kEscapeFrame) << "the players died too soon";
     EXPECT_EQ(recorded.inputs[kPauseFrame - 1] & Replay::kF1Bit, Replay::kF1Bit);
