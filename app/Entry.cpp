@@ -6,9 +6,10 @@
 #include <ctime>
 
 #include "app/Game.h"
-#include "app/Globals.h"
 #include "app/ReplayViewer.h"
+#include "gfx/Surfaces.h"
 #include "store/Replay.h"
+#include "world/Scoreboard.h"
 
 namespace {
 constexpr int32_t kDisplayDepth = 16;
