@@ -49,7 +49,6 @@ Game::Game() {
     inputFocus = nullptr;
     currentMusic = nullptr;
     audioOpen = 0;
-    typingSound = nullptr;
     score = 0;
     QuitRequest::clear();
 }
@@ -68,8 +67,6 @@ Game::~Game() {
 }
 
 Game::Published::~Published() {
-    delete typingSound;
-    typingSound = nullptr;
     // The last game's playfield picture; it must go while SDL still runs.
     delete background;
     background = nullptr;

@@ -22,6 +22,7 @@ class Font;
 class HighScoreTable;
 class ScoreComment;
 class Bob;
+class Sound;
 class Sounds;
 class SettingsFile;
 class Pause;
@@ -125,9 +126,9 @@ class Game : public GBase {
     // member screens are, and draws with their fonts, sounds and fader.
     friend class ReplayListScreen;
 
-    // Declared before the objects below, so it goes after them: the display,
-    // the playfield picture and the typing click, which the game makes and
-    // publishes in process-wide pointers, and then the input devices.
+    // Declared before the objects below, so it goes after them: the display
+    // and the playfield picture, which the game makes and publishes in
+    // process-wide pointers, and then the input devices.
     struct Published {
         Published() = default;
         Published(const Published&) = delete;
@@ -145,6 +146,8 @@ class Game : public GBase {
     std::unique_ptr<Console> console;
     std::unique_ptr<Sounds> generalSounds;
     std::unique_ptr<Sounds> menuSounds;
+    // The click of a key typed into a high-score name.
+    std::unique_ptr<Sound> typingSound;
     std::unique_ptr<LevelTable> levels;
     std::unique_ptr<Light> light;
     std::unique_ptr<FlowFader> fader;

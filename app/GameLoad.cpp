@@ -207,7 +207,8 @@ void Game::buildMenus() {
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "Replays", [this] { replaysScreen(); },
                                       ActionPlace::kWithinScreen));
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "Exit game", [this] { quit = 1; }));
-    typingSound = new Sound("sounds/menu01");
+    typingSound = std::make_unique<Sound>("sounds/menu01");
+    hiscores->setTypingSound(typingSound.get());
     buildSetupMenu();
     buildKeysMenu();
 }
