@@ -65,13 +65,17 @@ int32_t windowModeFromArguments(int argc, const char* const* argv) {
     return commandLineFrom(argc, argv).windowMode;
 }
 
-int kravexMain(int argc, const char* const* argv, FrameClock* clock) {
+int kravexMain(int argc, const char* const* argv, FrameClock* clock,
+               const std::function<void(Game&)>& made) {
     std::printf("Kravex II for Linux, Version 1.1L\n");
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     const CommandLine line = commandLineFrom(argc, argv);
     Game* game = new Game();
     if (clock != nullptr) {
         game->clock = clock;
+    }
+    if (made) {
+        made(*game);
     }
     int status = 0;
     if (game->init(line.windowMode) && game->load(kDisplayDepth)) {
