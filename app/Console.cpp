@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/Globals.h"
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/Image.h"
+#include "gfx/Surfaces.h"
 
 namespace {
 

@@ -6,9 +6,10 @@
 #include <ctime>
 
 #include "app/Game.h"
-#include "app/Globals.h"
 #include "app/ReplayViewer.h"
+#include "gfx/Surfaces.h"
 #include "store/Replay.h"
+#include "world/Scoreboard.h"
 
 namespace {
 constexpr int32_t kDisplayDepth = 16;
@@ -60,13 +61,17 @@ CommandLine commandLineFrom(int argc, const char* const* argv) {
     return line;
 }
 
-int kravexMain(int argc, const char* const* argv, FrameClock* clock) {
+int kravexMain(int argc, const char* const* argv, FrameClock* clock,
+               const std::function<void(Game&)>& made) {
     std::printf("Kravex II for Linux, Version 1.1L\n");
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     const CommandLine line = commandLineFrom(argc, argv);
     Game* game = new Game();
     if (clock != nullptr) {
         game->clock = clock;
+    }
+    if (made) {
+        made(*game);
     }
     int status = 0;
     if (game->init(line.windowMode) && game->load(kDisplayDepth)) {

@@ -6,8 +6,8 @@
 #include <cstdio>
 
 #include "app/Game.h"
-#include "app/Globals.h"
 #include "app/Title.h"
+#include "audio/AudioState.h"
 #include "audio/ModMusic.h"
 #include "gfx/Bob.h"
 #include "gfx/Buffer.h"
@@ -16,6 +16,8 @@
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
 #include "gfx/Light.h"
+#include "gfx/Surfaces.h"
+#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/Input.h"
 #include "input/Interfaces.h"
@@ -27,6 +29,7 @@
 #include "ui/HighScoreTable.h"
 #include "ui/Menu.h"
 #include "ui/ScreenFrame.h"
+#include "world/Scoreboard.h"
 
 namespace {
 constexpr int32_t kLogoX = 549;

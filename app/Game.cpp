@@ -9,9 +9,9 @@
 
 #include "app/Console.h"
 #include "app/GameSession.h"
-#include "app/Globals.h"
 #include "app/Pause.h"
 #include "app/SettingsFile.h"
+#include "audio/AudioState.h"
 #include "audio/Sound.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
@@ -22,6 +22,8 @@
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
 #include "gfx/Light.h"
+#include "gfx/Surfaces.h"
+#include "input/Devices.h"
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
 #include "input/Joystick.h"
@@ -31,6 +33,7 @@
 #include "ui/HighScoreTable.h"
 #include "ui/Menu.h"
 #include "world/LevelTable.h"
+#include "world/Scoreboard.h"
 
 namespace {
 
@@ -39,20 +42,15 @@ constexpr int kMusicFadeMs = 1500;
 } // namespace
 
 Game::Game() {
-    currentGame = this;
     screen = nullptr;
     background = nullptr;
-    console = nullptr;
     keyboard = nullptr;
     joystick = nullptr;
     inputFocus = nullptr;
     currentMusic = nullptr;
     audioOpen = 0;
-    typingSound = nullptr;
     score = 0;
-    framesPlayed = 0;
     QuitRequest::clear();
-    msPlayed = 0;
 }
 
 Game::~Game() {
@@ -66,20 +64,12 @@ Game::~Game() {
     }
     Menu::setFont(nullptr);
     Menu::setSounds(nullptr);
-    if (currentGame == this) {
-        currentGame = nullptr;
-    }
 }
 
 Game::Published::~Published() {
-    delete typingSound;
-    typingSound = nullptr;
     // The last game's playfield picture; it must go while SDL still runs.
     delete background;
     background = nullptr;
-    // The console draws onto the display, so it goes before it.
-    delete console;
-    console = nullptr;
     delete screen;
     screen = nullptr;
     destroyInterfaces();

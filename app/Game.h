@@ -10,7 +10,9 @@
 #include "audio/SFXVolume.h"
 #include "core/GBase.h"
 #include "gfx/FrameClock.h"
+#include "gfx/Surfaces.h"
 
+class Console;
 class FrameTimer;
 class GameSession;
 class Light;
@@ -20,6 +22,7 @@ class Font;
 class HighScoreTable;
 class ScoreComment;
 class Bob;
+class Sound;
 class Sounds;
 class SettingsFile;
 class Pause;
@@ -70,6 +73,26 @@ class Game : public GBase {
     // The menu's own piece, from its start.
     void playMenuMusic();
 
+    // What the autoplay tool, the benchmarks and the tests look at or steer.
+    Light& getLight() { return *light; }
+    // Player 1's keys for side 0, player 2's for side 1.
+    GuideKeys& getKeys(int32_t side) { return side == 0 ? *player1Keys : *player2Keys; }
+    // Null when the level table could not be read.
+    const LevelTable* getLevels() const { return levels.get(); }
+    Menu& getMainMenu() { return *mainMenu; }
+    Menu& getSetupMenu() { return *setupMenu; }
+    Menu& getKeysMenu() { return *keysMenu; }
+    FlowFader& getFader() { return *fader; }
+    HighScoreTable& getHighScores() { return *hiscores; }
+    const ModMusic& getMusicSwitch() const { return musicSwitch; }
+    // The players of the last game, or of the menu's choice before any.
+    int32_t getLastPlayers() const { return lastPlayers; }
+    void setLastPlayers(int32_t players) { lastPlayers = players; }
+    // Set when the player chose to leave the game.
+    bool isQuitting() const { return quit != 0; }
+    void clearQuit() { quit = 0; }
+    int32_t getFramesPlayed() const { return framesPlayed; }
+
     // Every screen's frame timer reads this clock; tests and the autoplay
     // tool set one of their own before init so that frames need not wait.
     FrameClock* clock = &systemClock;
@@ -98,10 +121,13 @@ class Game : public GBase {
     static const char* tableFileFor(int32_t players);
 
   private:
-    // Declared before the objects below, so it goes after them: the display,
-    // the console written on it, the playfield picture and the typing click,
-    // which the game makes and publishes in process-wide pointers, and then
-    // the input devices.
+    // The replays' list is a front-end screen of the game's own, as the
+    // member screens are, and draws with their fonts, sounds and fader.
+    friend class ReplayListScreen;
+
+    // Declared before the objects below, so it goes after them: the display
+    // and the playfield picture, which the game makes and publishes in
+    // process-wide pointers, and then the input devices.
     struct Published {
         Published() = default;
         Published(const Published&) = delete;
@@ -109,16 +135,18 @@ class Game : public GBase {
         ~Published();
     } published;
     FrameClock systemClock;
-
-  public:
     // The long-lived objects, made by init() and load(). Each is declared
     // after what it refers to, and so is destroyed before it.
     std::unique_ptr<SettingsFile> settings;
     std::unique_ptr<FrameTimer> frameTimer;
     std::unique_ptr<Font> goldFont;
     std::unique_ptr<Font> decoFont;
+    // The loading report, written with the decorated font onto the display.
+    std::unique_ptr<Console> console;
     std::unique_ptr<Sounds> generalSounds;
     std::unique_ptr<Sounds> menuSounds;
+    // The click of a key typed into a high-score name.
+    std::unique_ptr<Sound> typingSound;
     std::unique_ptr<LevelTable> levels;
     std::unique_ptr<Light> light;
     std::unique_ptr<FlowFader> fader;
@@ -139,8 +167,13 @@ class Game : public GBase {
     uint8_t quit = 0;
     // The name last entered into a high-score table in this run.
     std::string lastName;
+    // One of the kWindowMode values.
+    int32_t windowMode = kWindowModeUnset;
+    // Frames and time played, pauses left out, over every game of the run;
+    // whole milliseconds, so that short games add up to what they took.
+    int32_t framesPlayed = 0;
+    int64_t msPlayed = 0;
 
-  private:
     // The settings file's entries.
     static constexpr int32_t kSettingsCount = 6;
     static constexpr int32_t kSettingMusicOn = 0;

@@ -9,9 +9,9 @@
 #include "app/Console.h"
 #include "app/Game.h"
 #include "app/GameSession.h"
-#include "app/Globals.h"
 #include "app/Pause.h"
 #include "app/SettingsFile.h"
+#include "audio/AudioState.h"
 #include "audio/Sound.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
@@ -19,6 +19,8 @@
 #include "gfx/FlowFader.h"
 #include "gfx/Font.h"
 #include "gfx/Light.h"
+#include "gfx/Surfaces.h"
+#include "input/Devices.h"
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
 #include "input/QuitRequest.h"
@@ -31,6 +33,7 @@
 #include "ui/Menu.h"
 #include "ui/ValueMenuItem.h"
 #include "world/LevelTable.h"
+#include "world/Scoreboard.h"
 
 namespace {
 constexpr uint8_t kFullVolume = 255;
@@ -122,7 +125,7 @@ void Game::startLoadingMusic() {
 }
 
 void Game::openConsole(int32_t depth) {
-    console = new Console(kScreenWidth, kScreenHeight, "pics/console", decoFont.get());
+    console = std::make_unique<Console>(kScreenWidth, kScreenHeight, "pics/console", decoFont.get());
     console->setVisible(true);
     print("          -= Kravex II Console =-");
     print(std::string(64, '-').c_str());
@@ -204,7 +207,8 @@ void Game::buildMenus() {
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "Replays", [this] { replaysScreen(); },
                                       ActionPlace::kWithinScreen));
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "Exit game", [this] { quit = 1; }));
-    typingSound = new Sound("sounds/menu01");
+    typingSound = std::make_unique<Sound>("sounds/menu01");
+    hiscores->setTypingSound(typingSound.get());
     buildSetupMenu();
     buildKeysMenu();
 }

@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "app/Game.h"
-#include "app/Globals.h"
 #include "app/ReplayViewer.h"
+#include "audio/AudioState.h"
 #include "audio/ModMusic.h"
 #include "gfx/Font.h"
+#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
@@ -20,6 +21,7 @@
 #include "ui/HighScoreTable.h"
 #include "ui/Menu.h"
 #include "world/LevelTable.h"
+#include "world/Scoreboard.h"
 
 namespace {
 // The main menu left alone this long plays the best kept replay.

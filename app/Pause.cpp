@@ -2,11 +2,12 @@
 
 #include <cmath>
 
-#include "app/Globals.h"
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/FrameTimer.h"
 #include "gfx/SurfaceHolder.h"
+#include "gfx/Surfaces.h"
+#include "input/Devices.h"
 #include "input/Interfaces.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"

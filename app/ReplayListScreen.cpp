@@ -5,7 +5,6 @@
 #include <iterator>
 
 #include "app/Game.h"
-#include "app/Globals.h"
 #include "app/ReplayViewer.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
@@ -14,12 +13,15 @@
 #include "gfx/Font.h"
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
+#include "gfx/Surfaces.h"
+#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/Interfaces.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
 #include "ui/Menu.h"
 #include "ui/ScreenFrame.h"
+#include "world/Scoreboard.h"
 
 namespace {
 constexpr int32_t kHeadingX = 50;

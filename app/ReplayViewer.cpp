@@ -2,9 +2,9 @@
 
 #include <SDL.h>
 
-#include "app/Globals.h"
 #include "app/Pause.h"
 #include "gfx/Font.h"
+#include "input/Devices.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
 

@@ -1,11 +1,12 @@
 #include "app/Title.h"
 
-#include "app/Globals.h"
 #include "audio/Sound.h"
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
+#include "gfx/Surfaces.h"
+#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/Interfaces.h"
 #include "input/Joystick.h"

@@ -194,7 +194,7 @@ void AutoPlayer::want(int32_t side, int32_t action, bool down) {
         return;
     }
     held[side][action] = down;
-    const GuideKeys* keys = side == 0 ? game.player1Keys.get() : game.player2Keys.get();
+    const GuideKeys* keys = &game.getKeys(side);
     pushKey(keys->binding(action)->key, down);
 }
 

@@ -16,17 +16,18 @@
 
 #include "app/Game.h"
 #include "app/GameSession.h"
-#include "app/Globals.h"
 #include "bench/AutoPlayer.h"
 #include "bench/Measure.h"
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
 #include "gfx/SteppedClock.h"
+#include "gfx/Surfaces.h"
 #include "world/Alien.h"
 #include "world/Aliens.h"
 #include "world/LevelTable.h"
 #include "world/ObjectKinds.h"
 #include "world/PowerUps.h"
+#include "world/Scoreboard.h"
 #include "world/Soldier.h"
 #include "world/Soldiers.h"
 
@@ -123,7 +124,7 @@ class Autoplay {
         gameNumber = g;
         lastCpu = -1;
         player.play(options.seed + unsigned(g));
-        const int level = game.levels != nullptr ? game.levels->levelFor(score) : 0;
+        const int level = game.getLevels() != nullptr ? game.getLevels()->levelFor(score) : 0;
         std::printf("game %2d: frames %6d  score %5d  level %2d  %s\n", g + 1, player.frames(),
                     score, level, player.gaveUp() ? "stopped at the frame limit" : "every trooper died");
         if (!options.recordDir.empty()) {
@@ -264,7 +265,7 @@ int main(int argc, char** argv) {
         }
         if (game.init(kWindowModeWindow) && game.load(16)) {
             if (!options.lights.empty()) {
-                game.light->setOn(options.lights == "on");
+                game.getLight().setOn(options.lights == "on");
             }
             Autoplay(game, options, clock).play();
             status = 0;

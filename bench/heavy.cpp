@@ -28,12 +28,12 @@
 
 #include "app/Game.h"
 #include "app/GameSession.h"
-#include "app/Globals.h"
 #include "bench/AutoPlayer.h"
 #include "bench/Measure.h"
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
 #include "gfx/SteppedClock.h"
+#include "gfx/Surfaces.h"
 #include "input/GuideKeys.h"
 #include "world/Aliens.h"
 #include "world/LinkedList.h"
@@ -150,7 +150,7 @@ class HeavyBench {
 
     void run() {
         std::srand(options.seed);
-        game.light->setOn(true);
+        game.getLight().setOn(true);
         clock.restart();
         if (!options.shotFile.empty()) {
             clock.at(options.shotMs, [this] { SDL_SaveBMP(screen->getSurface(), options.shotFile.c_str()); });
@@ -194,8 +194,8 @@ class HeavyBench {
         });
         if (frame == 1) {
             // Player 1 sweeps clockwise, player 2 the other way, both firing.
-            holdKeys(*game.player1Keys, GuideKeys::kRight);
-            holdKeys(*game.player2Keys, GuideKeys::kLeft);
+            holdKeys(game.getKeys(0), GuideKeys::kRight);
+            holdKeys(game.getKeys(1), GuideKeys::kLeft);
         }
         phaseStart = threadCpuMs();
     }

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "bench/Measure.h"
-#include "app/Globals.h"
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
+#include "gfx/Surfaces.h"
 
 namespace {
 

@@ -3,4 +3,3 @@
 Keyboard* keyboard = nullptr;
 Joystick* joystick = nullptr;
 Focus* inputFocus = nullptr;
-Sound* typingSound = nullptr;

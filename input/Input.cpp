@@ -5,15 +5,13 @@
 
 #include "audio/Sound.h"
 #include "gfx/Font.h"
-#include "input/Devices.h"
 
-Input::Input(int32_t maxLength)
-    : maxLength(std::max<int32_t>(maxLength, 1)), text(size_t(this->maxLength), ' ') {}
+Input::Input(int32_t maxLength, Sound* click)
+    : click(click), maxLength(std::max<int32_t>(maxLength, 1)), text(size_t(this->maxLength), ' ') {}
 
-void Input::click() {
-    // Before the sounds are loaded, and without audio, a press is silent.
-    if (typingSound != nullptr) {
-        typingSound->play();
+void Input::playClick() {
+    if (click != nullptr) {
+        click->play();
     }
 }
 
@@ -25,7 +23,7 @@ void Input::type(char c) {
 }
 
 void Input::keyDown(int32_t key) {
-    click();
+    playClick();
     if (done) {
         return;
     }

@@ -6,6 +6,7 @@
 #include "input/Focusable.h"
 
 class Font;
+class Sound;
 
 // A one-line text field that takes letters and spaces through the input
 // focus until Return; the high-score table uses it for the player's name.
@@ -13,7 +14,8 @@ class Input : public Focusable {
   public:
     // The text holds maxLength characters, the last of which only ever
     // shows the cursor, so at most maxLength - 1 can be typed.
-    explicit Input(int32_t maxLength);
+    // Every press plays the click, when there is one (none without audio).
+    explicit Input(int32_t maxLength, Sound* click = nullptr);
 
     // Every press plays the typing sound, even after Return; only letters, space, Return,
     // Backspace and Shift change anything, and only before Return.
@@ -37,9 +39,10 @@ class Input : public Focusable {
     static constexpr char kCursor = '*';
     static constexpr int32_t kShiftToUpper = 'a' - 'A';
 
-    void click();
+    void playClick();
     void type(char c);
 
+    Sound* click;
     int32_t maxLength;
     int32_t position = 0;
     uint8_t done = 0;

@@ -133,7 +133,7 @@ bool HighScoreTable::insert(int32_t value, const char* name) {
                    HighScoreEntry{text, value, name != nullptr ? name : ""});
     dropInput();
     newIndex = int32_t(row);
-    input = std::make_unique<Input>(kNameLength);
+    input = std::make_unique<Input>(kNameLength, typingSound);
     entering = 1;
     return true;
 }

@@ -11,6 +11,7 @@ class Bobs;
 class Font;
 class Input;
 class LevelTable;
+class Sound;
 
 // The best scores of one kind of game, best first, kept in a scrambled file
 // of two lines per entry (score, name). A score that qualifies is inserted
@@ -35,6 +36,9 @@ class HighScoreTable {
     ~HighScoreTable();
     HighScoreTable(const HighScoreTable&) = delete;
     HighScoreTable& operator=(const HighScoreTable&) = delete;
+
+    // The click of every key typed into a name; none until the sounds load.
+    void setTypingSound(Sound* sound) { typingSound = sound; }
 
     // Points the table at a file and loads it; false when it could not be read.
     bool loadFrom(const char* fileName);
@@ -84,5 +88,6 @@ class HighScoreTable {
     std::unique_ptr<Bobs> tags;
     int32_t tagWidth = 0;
     std::unique_ptr<Input> input;
+    Sound* typingSound = nullptr;
     uint8_t entering = 0;
 };

@@ -4,11 +4,9 @@
 #include <string>
 
 #include "app/Console.h"
-#include "app/Globals.h"
 #include "core/GBase.h"
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
-#include "gfx/Image.h"
 #include "support/GfxFixture.h"
 
 namespace {
@@ -23,22 +21,21 @@ class ConsoleTest : public FolderTest {
         font = std::make_unique<Font>("pics/font", 300, 80);
     }
     void TearDown() override {
-        delete console;
-        console = nullptr;
+        console.reset();
         font.reset();
         FolderTest::TearDown();
     }
     // A hidden console of the given height.
     void makeConsole(int height = 480) {
-        delete console;
-        console = nullptr; // the new console's own loading report goes to standard error
+        console.reset(); // the new console's own loading report goes to standard error
         folder.write("pics/console.pl", runLengthTga(Picture(640, height, kConsoleColour), 24));
-        console = new Console(640, height, "pics/console", font.get());
+        console = std::make_unique<Console>(640, height, "pics/console", font.get());
         console->setVisible(false);
     }
     const std::string& last() const { return console->line(console->getCount() - 1); }
 
     std::unique_ptr<Font> font;
+    std::unique_ptr<Console> console;
 };
 
 TEST_F(ConsoleTest, AFullConsoleDropsItsOldestLinesAndALowOneKeepsOne) {
@@ -89,8 +86,7 @@ TEST_F(ConsoleTest, ReportsReachTheConsoleWhileItExistsAndStandardErrorOtherwise
 
     // A console that is gone is never written to again. Not stderrOf, which
     // keeps progress lines out of what it returns.
-    delete console;
-    console = nullptr;
+    console.reset();
     testing::internal::CaptureStderr();
     GBase::print("after");
     GBase::printAppend("...OK");

@@ -7,7 +7,8 @@
 
 #include "app/Game.h"
 #include "app/GameSession.h"
-#include "app/Globals.h"
+#include "gfx/Surfaces.h"
+#include "input/Devices.h"
 #include "input/Keyboard.h"
 #include "support/AppFixture.h"
 #include "ui/Menu.h"
@@ -79,7 +80,7 @@ TEST_F(GameSessionTest, AnEscapeAsTheGameEndsDoesNotLeaveTheMainMenu) {
     game->mainMenuPass();
     clock().clearSteps();
     EXPECT_GE(clock().now(), shown + 500) << "the menu left before Escape was pressed in it";
-    game->quit = 0;
+    game->clearQuit();
 }
 
 TEST_F(GameSessionTest, TheKeyScreensLastLineLeadsToTheMainMenu) {
@@ -88,12 +89,12 @@ TEST_F(GameSessionTest, TheKeyScreensLastLineLeadsToTheMainMenu) {
     constexpr int kKeyItems = 11;
     uint32_t at = clock().now() + 100;
     const auto pressAt = [&](SDLKey key) { clock().at(at += 100, keyPress(key)); };
-    for (int i = (kSetKeys - game->setupMenu->getCurrent() + kSetupItems) % kSetupItems; i > 0;
+    for (int i = (kSetKeys - game->getSetupMenu().getCurrent() + kSetupItems) % kSetupItems; i > 0;
          --i) {
         pressAt(SDLK_DOWN);
     }
     pressAt(SDLK_RETURN);
-    for (int i = game->keysMenu->getCurrent() % kKeyItems; i > 0; --i) {
+    for (int i = game->getKeysMenu().getCurrent() % kKeyItems; i > 0; --i) {
         pressAt(SDLK_UP);
     }
     pressAt(SDLK_RETURN);
@@ -103,7 +104,7 @@ TEST_F(GameSessionTest, TheKeyScreensLastLineLeadsToTheMainMenu) {
     game->setupScreen();
     clock().clearSteps();
     EXPECT_LT(clock().now(), late) << "the setup screen came back";
-    game->setupMenu->clearPendingAction();
+    game->getSetupMenu().clearPendingAction();
 }
 
 } // namespace

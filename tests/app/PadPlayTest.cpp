@@ -11,11 +11,10 @@
 
 #include "app/Game.h"
 #include "app/GameSession.h"
-#include "app/Globals.h"
 #include "gfx/SteppedClock.h"
 #include "input/GuideKeys.h"
-#include "support/StoreFixture.h"
 #include "support/AppFixture.h"
+#include "support/StoreFixture.h"
 #include "support/VirtualPads.h"
 #include "ui/HighScoreTable.h"
 
@@ -41,7 +40,7 @@ void tapStick(std::vector<Step>& steps, uint32_t at, int pad, int16_t x, int16_t
 // steps, their times counted from then.
 std::function<void()> once(std::function<bool()> condition, std::vector<Step> steps) {
     return [=] {
-        auto& clock = *static_cast<SteppedClock*>(currentGame->clock);
+        auto& clock = *static_cast<SteppedClock*>(WholeRun::running->clock);
         if (!condition()) {
             clock.at(clock.now() + kFrameMs, once(condition, steps));
             return;
@@ -62,7 +61,7 @@ std::string actionsHeld(const GuideKeys& keys) {
 
 // A game is on (its arrivals are scheduled), played or watched.
 bool inPlay() {
-    return currentGame->session().scheduler() != nullptr;
+    return WholeRun::running->session().scheduler() != nullptr;
 }
 
 // The entry of a key file, little-endian as the game's own machines are.
@@ -110,12 +109,12 @@ std::vector<Step> script() {
     s.push_back({9100, [] { pushKey(SDL_KEYUP, SDLK_F1); }});
     tapButton(s, 9600, 1, 2); // ends the pause
     s.push_back({10500, [] {
-                     note("before.txt", actionsHeld(*currentGame->player2Keys));
+                     note("before.txt", actionsHeld(WholeRun::running->getKeys(1)));
                      pads->pullOut(1);
                  }});
     s.push_back({10700, [] {
-                     note("after.txt", actionsHeld(*currentGame->player1Keys) + " " +
-                                           actionsHeld(*currentGame->player2Keys) + " " +
+                     note("after.txt", actionsHeld(WholeRun::running->getKeys(0)) + " " +
+                                           actionsHeld(WholeRun::running->getKeys(1)) + " " +
                                            (inPlay() ? "on" : "over"));
                  }});
     s.push_back({15000, [] { pads->release(0); }}); // both stand until the aliens win
@@ -132,7 +131,7 @@ std::vector<Step> script() {
     tapButton(after, 3600, 0, 1);       // back to the menu
     tapStick(after, 4000, 0, 0, kFull); // "Exit game"
     tapButton(after, 4200, 0, 0);
-    s.push_back({15000, once([] { return currentGame->hiscores->isEntering(); }, after)});
+    s.push_back({15000, once([] { return WholeRun::running->getHighScores().isEntering(); }, after)});
     return s;
 }
 

@@ -6,10 +6,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/Globals.h"
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/SteppedClock.h"
+#include "gfx/Surfaces.h"
+#include "input/Devices.h"
 #include "support/GfxFixture.h"
 #include "support/InputFixture.h"
 

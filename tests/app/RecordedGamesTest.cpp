@@ -30,11 +30,13 @@
 #include <vector>
 
 #include "app/Game.h"
-#include "app/Globals.h"
+#include "audio/AudioState.h"
 #include "bench/AutoPlayer.h"
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
+#include "gfx/Surfaces.h"
 #include "support/AppFixture.h"
+#include "world/Scoreboard.h"
 
 namespace {
 
@@ -147,7 +149,7 @@ class RecordedGamesTest : public GameTest {
     static Played play(const RecordedGame& g) {
         AutoPlayer player(*game, g.setup);
         Played p;
-        game->light->setOn(g.lights);
+        game->getLight().setOn(g.lights);
         game->phaseHook = [&p](int32_t phase) {
             if (phase == Game::kPhaseFlipped) {
                 const uint64_t frame = screenHash();

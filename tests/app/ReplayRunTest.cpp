@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <set>
 
-#include "app/Globals.h"
-#include "support/StoreFixture.h"
 #include "store/Replay.h"
 #include "store/ReplayStore.h"
 #include "support/AppFixture.h"
+#include "support/StoreFixture.h"
+#include "world/Scoreboard.h"
 
 namespace fs = std::filesystem;
 

@@ -11,15 +11,17 @@
 #include <tuple>
 
 #include "app/GameSession.h"
-#include "app/Globals.h"
 #include "app/ReplayListScreen.h"
 #include "app/ReplayViewer.h"
 #include "gfx/Image.h"
+#include "gfx/Surfaces.h"
+#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/GuideKeys.h"
 #include "store/Replay.h"
 #include "support/AppFixture.h"
 #include "ui/Menu.h"
+#include "world/Scoreboard.h"
 #include "world/Soldiers.h"
 
 namespace fs = std::filesystem;
@@ -42,7 +44,7 @@ class ReplayTest : public GameTest {
     }
 
     // Players of the game being watched, or 0.
-    static int watched() { return game->session().scheduler() != nullptr ? game->lastPlayers : 0; }
+    static int watched() { return game->session().scheduler() != nullptr ? game->getLastPlayers() : 0; }
 
     // Keeps the golden replays as the game's own, in dat/replays.
     static void keepGoldens() {
@@ -145,13 +147,13 @@ TEST_F(ReplayTest, TheListScreensKeysChooseWatchSpeedUpPauseAndLeave) {
             step(after, keyPress(key));
         }
     };
-    const auto rebase = [&](uint32_t after) { step(after, [&] { framesAt = framesPlayed; }); };
+    const auto rebase = [&](uint32_t after) { step(after, [&] { framesAt = game->getFramesPlayed(); }); };
     const auto look = [&](uint32_t after) {
         step(after, [&] {
             seen.push_back(watched());
             // Frames per second of the clock, as a multiple of the game's pace.
-            seen.push_back(((framesPlayed - framesAt) * int(kFrameMs) + 500) / 1000);
-            framesAt = framesPlayed;
+            seen.push_back(((game->getFramesPlayed() - framesAt) * int(kFrameMs) + 500) / 1000);
+            framesAt = game->getFramesPlayed();
         });
     };
     // The list ends at the unplayable file, which cannot be watched.
@@ -199,16 +201,16 @@ TEST_F(ReplayTest, TheMenuLeftAloneFor30SecondsPlaysTheBestReplayUntilAKey) {
         background = new Image("pics/tausta2", Game::kScreenWidth, Game::kScreenHeight);
     }
     const int32_t menuScore = score = 17;
-    game->lastPlayers = 1;
-    inputFocus->current = game->mainMenu.get();
+    game->setLastPlayers(1);
+    inputFocus->current = &game->getMainMenu();
     game->menuScreen();
     clock().clearSteps();
     EXPECT_EQ(seen, (std::vector<int>{0, 0, 0, 2, 0}));
-    EXPECT_FALSE(game->mainMenu->hasPendingAction()) << "the Return that ended the show did more";
-    EXPECT_TRUE(game->mainMenu->isEscaped());
-    game->mainMenu->clearEscaped();
+    EXPECT_FALSE(game->getMainMenu().hasPendingAction()) << "the Return that ended the show did more";
+    EXPECT_TRUE(game->getMainMenu().isEscaped());
+    game->getMainMenu().clearEscaped();
     EXPECT_EQ(score, menuScore);
-    EXPECT_EQ(game->lastPlayers, 1);
+    EXPECT_EQ(game->getLastPlayers(), 1);
     fs::remove_all("dat/replays");
 }
 

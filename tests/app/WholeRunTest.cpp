@@ -15,10 +15,11 @@
 #include <vector>
 
 #include "app/Game.h"
-#include "app/Globals.h"
-#include "support/StoreFixture.h"
+#include "gfx/Surfaces.h"
 #include "support/AppFixture.h"
 #include "support/Hostile.h"
+#include "support/StoreFixture.h"
+#include "world/Scoreboard.h"
 
 namespace {
 

@@ -8,7 +8,8 @@
 #include <string>
 #include <utility>
 
-#include "app/Globals.h"
+#include "audio/AudioState.h"
+#include "gfx/Surfaces.h"
 #include "support/AudioFixture.h"
 #include "support/GfxFixture.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Globals.h"
+#include "audio/AudioState.h"
 #include "audio/Sounds.h"
 #include "support/AudioFixture.h"
 #include "support/GfxFixture.h"

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-#include "app/Globals.h"
+#include "audio/AudioState.h"
 #include "audio/ModMusic.h"
 #include "audio/Panning.h"
 #include "audio/SFXVolume.h"

@@ -3,7 +3,6 @@
 #include <memory>
 #include <vector>
 
-#include "app/Globals.h"
 #include "fuzz/FuzzEntries.h"
 #include "fuzz/FuzzFolder.h"
 #include "gfx/Bob.h"
@@ -11,6 +10,7 @@
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/Glyph.h"
+#include "gfx/Surfaces.h"
 
 namespace {
 

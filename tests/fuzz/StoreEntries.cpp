@@ -2,10 +2,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Globals.h"
 #include "fuzz/FuzzEntries.h"
 #include "fuzz/FuzzFolder.h"
 #include "input/BindingName.h"
+#include "input/Devices.h"
 #include "input/GuideKeys.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
@@ -15,6 +15,7 @@
 #include "ui/HighScoreTable.h"
 #include "ui/KeyMenuItem.h"
 #include "world/LevelTable.h"
+#include "world/Scoreboard.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include "app/Globals.h"
 #include "gfx/Bob.h"
 #include "gfx/Bobs.h"
 #include "gfx/Buffer.h"

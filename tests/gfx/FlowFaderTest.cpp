@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "app/Globals.h"
 #include "gfx/Buffer.h"
 #include "gfx/FlowFader.h"
+#include "gfx/Surfaces.h"
 #include "support/GfxFixture.h"
 
 namespace {

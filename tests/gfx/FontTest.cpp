@@ -2,10 +2,10 @@
 // damaged pictures. The shipped fonts' scans are the generated data's tests.
 #include <gtest/gtest.h>
 
-#include "app/Globals.h"
 #include "gfx/Buffer.h"
 #include "gfx/DigitFont.h"
 #include "gfx/Font.h"
+#include "gfx/Surfaces.h"
 #include "support/GfxFixture.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/Globals.h"
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
+#include "gfx/Surfaces.h"
 #include "support/GfxFixture.h"
 
 namespace {

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
-#include "app/Globals.h"
 #include "gfx/Buffer.h"
 #include "gfx/SurfaceHolder.h"
 #include "support/GfxFixture.h"

@@ -10,9 +10,11 @@
 #include <unistd.h>
 
 #include "app/Entry.h"
-#include "app/Globals.h"
+#include "audio/AudioState.h"
 #include "audio/Sound.h"
 #include "gfx/Buffer.h"
+#include "gfx/Surfaces.h"
+#include "input/Devices.h"
 
 namespace fs = std::filesystem;
 
@@ -151,7 +153,7 @@ std::string WholeRun::run(const std::vector<const char*>& args, std::vector<Step
         }
         std::vector<const char*> argv{"kravex"};
         argv.insert(argv.end(), args.begin(), args.end());
-        kravexMain(int(argv.size()), argv.data(), &clock);
+        kravexMain(int(argv.size()), argv.data(), &clock, [](Game& game) { running = &game; });
         std::FILE* ended = std::fopen("ended-at", "w");
         std::fprintf(ended, "%u", clock.now());
         std::fclose(ended);

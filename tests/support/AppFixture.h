@@ -72,6 +72,10 @@ class GameTest : public testing::Test {
 // clock of its own that runs the steps, and reads back what it printed and
 // stored.
 class WholeRun : public testing::Test {
+  public:
+    // The game of the run, in the child while it runs; for the steps.
+    static inline Game* running = nullptr;
+
   protected:
     void SetUp() override { linkGameData(work.path(), true); }
 

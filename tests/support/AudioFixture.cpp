@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "app/Globals.h"
+#include "audio/AudioState.h"
 #include "audio/ModMusic.h"
 #include "audio/Sound.h"
 

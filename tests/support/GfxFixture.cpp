@@ -3,9 +3,9 @@
 #include <SDL.h>
 #include <algorithm>
 
-#include "app/Globals.h"
 #include "gfx/Buffer.h"
 #include "gfx/SurfaceHolder.h"
+#include "gfx/Surfaces.h"
 
 namespace {
 

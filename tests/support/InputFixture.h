@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/Globals.h"
+#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/Interfaces.h"
 #include "input/Joystick.h"

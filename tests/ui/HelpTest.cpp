@@ -9,9 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Globals.h"
 #include "gfx/Font.h"
 #include "gfx/SteppedClock.h"
+#include "gfx/Surfaces.h"
+#include "input/Devices.h"
 #include "support/GfxFixture.h"
 #include "support/InputFixture.h"
 #include "support/StoreFixture.h"

@@ -6,11 +6,12 @@
 #include <gtest/gtest.h>
 #include <numeric>
 
-#include "app/Globals.h"
+#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/Input.h"
 #include "support/StoreFixture.h"
 #include "world/LevelTable.h"
+#include "world/Scoreboard.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/AudioState.h"
 #include "audio/SFXVolume.h"
 #include "audio/Switchable.h"
 #include "support/AppFixture.h"

@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/Globals.h"
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
+#include "gfx/Surfaces.h"
 #include "support/GfxFixture.h"
 #include "ui/HighScoreTable.h"
 #include "world/LevelTable.h"
+#include "world/Scoreboard.h"
 
 namespace {
 

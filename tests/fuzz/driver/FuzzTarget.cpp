@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/Globals.h"
 #include "fuzz/FuzzEntries.h"
 #include "gfx/Buffer.h"
+#include "gfx/Surfaces.h"
 
 namespace {
 
