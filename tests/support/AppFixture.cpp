@@ -15,6 +15,7 @@
 #include "gfx/Buffer.h"
 #include "gfx/Surfaces.h"
 #include "input/Devices.h"
+#include "support/AudioFixture.h"
 
 namespace fs = std::filesystem;
 
@@ -204,11 +205,7 @@ std::pair<int, std::string> WholeRun::prove(const std::string& replay) const {
 void MenuScreen::SetUp() {
     ASSERT_TRUE(devices.ok) << SDL_GetError();
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
-    ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048), 0) << Mix_GetError();
-    Mix_AllocateChannels(Sound::kChannels);
-    audioOpen = 1;
-    audioEnabled = 1;
-    sfxVolume = 255;
+    ASSERT_NO_FATAL_FAILURE(openMixer());
     screen = new Buffer(640, 480, 16, kWindowModeWindow);
     ASSERT_TRUE(screen->isReady()) << SDL_GetError();
     font = std::make_unique<Font>("pics/font_gold", 502, 200);

@@ -23,13 +23,17 @@ void putLittleEndian(std::vector<unsigned char>& out, uint32_t v, int bytes) {
 
 } // namespace
 
-void AudioFixture::SetUp() {
-    ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
+void openMixer() {
     ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048), 0) << Mix_GetError();
     Mix_AllocateChannels(Sound::kChannels);
     audioOpen = 1;
     audioEnabled = 1;
     sfxVolume = 255;
+}
+
+void AudioFixture::SetUp() {
+    ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
+    ASSERT_NO_FATAL_FAILURE(openMixer());
     musicEnabled = 1;
     musicVolume = 255;
     currentMusic = nullptr;

@@ -22,5 +22,9 @@ class AudioFixture : public ::testing::Test {
     std::unique_ptr<WorkingDir> cwd;
 };
 
+// Opens the mixer as the game does and sets the sound globals as start-up
+// leaves them; SDL's audio must be up. Call it under ASSERT_NO_FATAL_FAILURE.
+void openMixer();
+
 // A RIFF WAV sine tone, 16-bit mono 44100 Hz, `ms` milliseconds long.
 std::vector<unsigned char> toneWav(int ms);
