@@ -6,10 +6,10 @@
 #include <ctime>
 
 #include "app/Game.h"
+#include "app/GameSession.h"
 #include "app/ReplayViewer.h"
 #include "gfx/Surfaces.h"
 #include "store/Replay.h"
-#include "world/Scoreboard.h"
 
 namespace {
 constexpr int32_t kDisplayDepth = 16;
@@ -38,6 +38,7 @@ int proveReplay(Game& game, const std::string& file) {
     ReplayViewer unseen(ReplayViewer::kProof, nullptr, nullptr);
     const uint32_t frames = game.watchReplay(replay, unseen);
     const ReplayHeader& h = replay.header;
+    const int32_t score = game.session().score();
     std::printf("Recorded: score %d, frames %u\n", static_cast<int>(h.score), h.frames);
     std::printf("Played:   score %d, frames %u\n", static_cast<int>(score), frames);
     return score == h.score && frames == h.frames ? kReplayAgrees : kReplayDiffers;

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/Game.h"
+#include "app/GameSession.h"
 #include "app/Title.h"
 #include "audio/AudioState.h"
 #include "audio/ModMusic.h"
@@ -29,7 +30,6 @@
 #include "ui/HighScoreTable.h"
 #include "ui/Menu.h"
 #include "ui/ScreenFrame.h"
-#include "world/Scoreboard.h"
 
 namespace {
 constexpr int32_t kLogoX = 549;
@@ -98,12 +98,13 @@ void Game::mainMenuPass() {
     if (background == nullptr) {
         background = new Image("pics/tausta2", kScreenWidth, kScreenHeight);
         background->attachBlitter();
-        score = kNoScore;
+        world->setScore(kNoScore);
         lastPlayers = 1;
     }
     if (!hiscores->loadFrom(tableFileFor(lastPlayers))) {
         hiscores->resetDefaults();
     }
+    const int32_t score = world->score();
     const bool inserted = score != kNoScore && hiscores->insert(score, kNewName);
     if (inserted) {
         inputFocus->current = hiscores->getInput();
@@ -111,7 +112,7 @@ void Game::mainMenuPass() {
         inputFocus->current = mainMenu.get();
     }
     if (score != kNoScore) {
-        comments->load();
+        comments->load(score);
     }
     background->attachBlitter();
     menuPhase = 0;

@@ -33,7 +33,6 @@
 #include "ui/HighScoreTable.h"
 #include "ui/Menu.h"
 #include "world/LevelTable.h"
-#include "world/Scoreboard.h"
 
 namespace {
 
@@ -49,7 +48,6 @@ Game::Game() {
     inputFocus = nullptr;
     currentMusic = nullptr;
     audioOpen = 0;
-    score = 0;
     QuitRequest::clear();
 }
 

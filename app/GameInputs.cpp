@@ -5,7 +5,6 @@
 #include "input/Devices.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
-#include "world/Scoreboard.h"
 
 GameInputs::GameInputs() : players{PlayerActions(*this, 0), PlayerActions(*this, 1)} {}
 

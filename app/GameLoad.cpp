@@ -33,7 +33,6 @@
 #include "ui/Menu.h"
 #include "ui/ValueMenuItem.h"
 #include "world/LevelTable.h"
-#include "world/Scoreboard.h"
 
 namespace {
 constexpr uint8_t kFullVolume = 255;
@@ -185,7 +184,7 @@ void Game::createWorld() {
 void Game::createStores() {
     hiscores = std::make_unique<HighScoreTable>(kTableRows, "dat/hiscore.dat", decoFont.get(),
                                                 "pics/tagsm", kLastLevel + 1, *levels);
-    comments = std::make_unique<ScoreComment>(&score, "dat/comment.dat", kPointsPerComment);
+    comments = std::make_unique<ScoreComment>("dat/comment.dat", kPointsPerComment);
     replays = std::make_unique<ReplayStore>("dat/replays");
 }
 

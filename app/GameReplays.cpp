@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/Game.h"
+#include "app/GameSession.h"
 #include "app/ReplayViewer.h"
 #include "audio/AudioState.h"
 #include "audio/ModMusic.h"
@@ -21,7 +22,6 @@
 #include "ui/HighScoreTable.h"
 #include "ui/Menu.h"
 #include "world/LevelTable.h"
-#include "world/Scoreboard.h"
 
 namespace {
 // The main menu left alone this long plays the best kept replay.
@@ -37,6 +37,7 @@ void Game::startGame(int32_t players) {
     const uint32_t seed = uint32_t(std::rand());
     inputs.record(players, seed, player1Keys.get(), player2Keys.get());
     playGame(players, seed);
+    const int32_t score = world->score();
     inputs.finishRecording(score, levels != nullptr ? levels->levelFor(score) : 0);
     replayUnkept = true;
 }
@@ -119,11 +120,11 @@ void Game::attractMode() {
     if (!replays->best(best) || !Replay::load(best.path, replay, nullptr)) {
         return;
     }
-    const int32_t menuScore = score;
+    const int32_t menuScore = world->score();
     const int32_t menuPlayers = lastPlayers;
     ReplayViewer shown(ReplayViewer::kAttract, pause.get(), goldFont.get());
     watchReplay(replay, shown);
-    score = menuScore;
+    world->setScore(menuScore);
     lastPlayers = menuPlayers;
     stampLogo();
     playMenuMusic();

@@ -3,7 +3,6 @@
 #include "world/Aliens.h"
 #include "world/Collision.h"
 #include "world/PowerUps.h"
-#include "world/Scoreboard.h"
 #include "world/Soldiers.h"
 
 namespace {
@@ -41,6 +40,14 @@ void GameSession::begin(const ActionSource* player1, const ActionSource* player2
     }
 }
 
+int32_t GameSession::score() const {
+    return alienList->getScore();
+}
+
+void GameSession::setScore(int32_t points) {
+    alienList->setScore(points);
+}
+
 void GameSession::end() {
     arrivals.reset();
 }
@@ -49,7 +56,7 @@ void GameSession::reset() {
     alienList->clear();
     troopList->clear();
     powerUpList->clear();
-    score = 0;
+    alienList->setScore(0);
 }
 
 void GameSession::update() {
@@ -94,6 +101,7 @@ void GameSession::draw() const {
 }
 
 void GameSession::stepDifficulty() {
+    const int32_t score = alienList->getScore();
     if (score <= mark + kPointsPerStep || !arrivals) {
         return;
     }

@@ -46,6 +46,11 @@ class GameSession {
     const Soldiers& troopers() const { return *troopList; }
     const Aliens& aliens() const { return *alienList; }
     const PowerUps& powerUps() const { return *powerUpList; }
+    // One point per alien killed in the game under way or the last one; the
+    // front end marks it -1 until the first game.
+    int32_t score() const;
+    // The menu's shows play through this world, and put its score back.
+    void setScore(int32_t points);
     // Null between games.
     const EventScheduler* scheduler() const { return arrivals ? &*arrivals : nullptr; }
 

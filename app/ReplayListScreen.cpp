@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "app/Game.h"
+#include "app/GameSession.h"
 #include "app/ReplayViewer.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
@@ -21,7 +22,6 @@
 #include "input/QuitRequest.h"
 #include "ui/Menu.h"
 #include "ui/ScreenFrame.h"
-#include "world/Scoreboard.h"
 
 namespace {
 constexpr int32_t kHeadingX = 50;
@@ -141,11 +141,11 @@ void ReplayListScreen::watchChosen() {
         game.menuSounds->play(Menu::kSoundLeave);
         return;
     }
-    const int32_t menuScore = score;
+    const int32_t menuScore = game.world->score();
     const int32_t menuPlayers = game.lastPlayers;
     ReplayViewer shown(ReplayViewer::kWatch, game.pause.get(), game.goldFont.get());
     game.watchReplay(replay, shown);
-    score = menuScore;
+    game.world->setScore(menuScore);
     game.lastPlayers = menuPlayers;
     game.playMenuMusic();
     pumpEvents();

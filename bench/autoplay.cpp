@@ -27,7 +27,6 @@
 #include "world/LevelTable.h"
 #include "world/ObjectKinds.h"
 #include "world/PowerUps.h"
-#include "world/Scoreboard.h"
 #include "world/Soldier.h"
 #include "world/Soldiers.h"
 
@@ -124,6 +123,7 @@ class Autoplay {
         gameNumber = g;
         lastCpu = -1;
         player.play(options.seed + unsigned(g));
+        const int32_t score = game.session().score();
         const int level = game.getLevels() != nullptr ? game.getLevels()->levelFor(score) : 0;
         std::printf("game %2d: frames %6d  score %5d  level %2d  %s\n", g + 1, player.frames(),
                     score, level, player.gaveUp() ? "stopped at the frame limit" : "every trooper died");

@@ -5,13 +5,12 @@
 #include "store/EncipheredFile.h"
 #include "store/TextLines.h"
 
-ScoreComment::ScoreComment(const int32_t* score, const char* fileName, int32_t divisor)
-    : score(score), divisor(divisor), fileName(fileName != nullptr ? fileName : "") {}
+ScoreComment::ScoreComment(const char* fileName, int32_t divisor)
+    : divisor(divisor), fileName(fileName != nullptr ? fileName : "") {}
 
-void ScoreComment::load() {
+void ScoreComment::load(int32_t value) {
     loaded = false;
     line.clear();
-    const int32_t value = score != nullptr ? *score : 0;
     // Scores below zero, or a divisor that cannot divide, take the first line.
     const int32_t wanted = divisor > 0 && value > 0 ? value / divisor : 0;
 

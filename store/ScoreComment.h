@@ -9,16 +9,15 @@ class ScoreComment {
   public:
     static constexpr size_t kMaxLineChars = 255;
 
-    ScoreComment(const int32_t* score, const char* fileName, int32_t divisor);
+    ScoreComment(const char* fileName, int32_t divisor);
 
-    // Picks the line for the current score; a score beyond the last line
-    // takes the last one. No text when the file is missing or empty.
-    void load();
+    // Picks the line for the score; a score beyond the last line takes the
+    // last one. No text when the file is missing or empty.
+    void load(int32_t score);
     // The remark to show, or null.
     const char* text() const { return loaded ? line.c_str() : nullptr; }
 
   private:
-    const int32_t* score;
     int32_t divisor;
     std::string fileName;
     std::string line;

@@ -7,7 +7,6 @@
 #include "world/AlienKit.h"
 #include "world/Collision.h"
 #include "world/ObjectKinds.h"
-#include "world/Scoreboard.h"
 #include "world/Soldiers.h"
 
 namespace {
@@ -32,15 +31,16 @@ Bobs* partsVariant(const AlienKit& kit, int32_t variant, bool marks) {
 }
 } // namespace
 
-Alien::Alien(int32_t x, int32_t y, const Soldiers& troopers, const AlienKit& kit)
-    : Alien(x, y, troopers, kit, std::rand() % AlienKit::kPartVariants) {}
+Alien::Alien(int32_t x, int32_t y, const Soldiers& troopers, const AlienKit& kit, int32_t& score)
+    : Alien(x, y, troopers, kit, score, std::rand() % AlienKit::kPartVariants) {}
 
-Alien::Alien(int32_t x, int32_t y, const Soldiers& troopers, const AlienKit& kit, int32_t variant)
+Alien::Alien(int32_t x, int32_t y, const Soldiers& troopers, const AlienKit& kit, int32_t& score,
+             int32_t variant)
     : Move(x, y, 1, kSpeed), kit(kit), health(kMaxHealth, kMaxHealth),
       slime(kSlimeSpread, kDebrisFriction, kit.slime, kit.slimeMarks),
       parts(kPartSpread, kDebrisFriction, partsVariant(kit, variant, false),
             partsVariant(kit, variant, true)),
-      troopers(troopers) {
+      troopers(troopers), score(score) {
     setSprites(kit.steps[0]);
     // Aliens keep their 70-pixel frame even where a picture is missing.
     setHalfSize(kHalfSize, kHalfSize);

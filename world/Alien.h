@@ -12,12 +12,12 @@ class Soldiers;
 // One alien: it crawls toward the nearest trooper, waits rather than walk
 // into another alien, bleeds slime when shot, flees while burning and bursts
 // into body parts when killed. Every alien that leaves the list dead is a
-// point of score.
+// point of the score it was given.
 class Alien : public Move {
   public:
     // Enters just outside a screen edge, facing the nearest trooper; x and y
-    // are replaced. troopers is not owned.
-    Alien(int32_t x, int32_t y, const Soldiers& troopers, const AlienKit& kit);
+    // are replaced. troopers and score are not owned.
+    Alien(int32_t x, int32_t y, const Soldiers& troopers, const AlienKit& kit, int32_t& score);
 
     // Walks toward the nearest trooper (away while burning, shedding fire),
     // and moves its debris; aliens are the last to move in a frame.
@@ -50,7 +50,8 @@ class Alien : public Move {
 
   private:
     // variant picks which of the body-part pictures this alien bursts into.
-    Alien(int32_t x, int32_t y, const Soldiers& troopers, const AlienKit& kit, int32_t variant);
+    Alien(int32_t x, int32_t y, const Soldiers& troopers, const AlienKit& kit, int32_t& score,
+          int32_t variant);
     void hitByBullet(Move& bullet);
     void hitByExplosion();
     void setAlight();
@@ -67,4 +68,5 @@ class Alien : public Move {
     bool dying = false;
     bool burning = false;
     const Soldiers& troopers;
+    int32_t& score;
 };

@@ -5,7 +5,6 @@
 #include "world/Alien.h"
 #include "world/LevelTable.h"
 #include "world/ObjectKinds.h"
-#include "world/Scoreboard.h"
 
 namespace {
 constexpr int32_t kScoreRight = 620;
@@ -28,7 +27,6 @@ Aliens::Aliens(const Soldiers& troopers, LevelTable* levels, bool loadKit)
         ownFont = new DigitFont("pics/digit_kravex", 470, 55);
         levelTags = Bobs::loadNew("pics/tag", kLastLevel + 1, kTagWidth, kTagHeight);
     }
-    score = 0;
     if (levels != nullptr) {
         levels->maxLevel = kLastLevel;
     }
@@ -45,7 +43,7 @@ void Aliens::spawn() {
     if (count() >= kMaxAliens) {
         return;
     }
-    append(new Alien(kMadeAt, kMadeAt, troopers, kit), kKindAlien);
+    append(new Alien(kMadeAt, kMadeAt, troopers, kit, score), kKindAlien);
 }
 
 void Aliens::drawFrame() const {

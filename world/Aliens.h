@@ -25,12 +25,16 @@ class Aliens : public GLinkedList {
     void spawn();
     // Every alien draws itself; then the score and the level tag.
     void drawFrame() const;
+    // One point for every alien that has died in this game.
+    int32_t getScore() const { return score; }
+    void setScore(int32_t points) { score = points; }
 
     static constexpr int32_t kMaxAliens = 200;
     static constexpr int32_t kLastLevel = 25;
 
   private:
     const Soldiers& troopers;
+    int32_t score = 0;
     NumberDisplay scoreDisplay;
     LevelTable* levels;
     Bobs* levelTags = nullptr;

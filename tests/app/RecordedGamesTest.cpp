@@ -30,13 +30,13 @@
 #include <vector>
 
 #include "app/Game.h"
+#include "app/GameSession.h"
 #include "audio/AudioState.h"
 #include "bench/AutoPlayer.h"
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
 #include "gfx/Surfaces.h"
 #include "support/AppFixture.h"
-#include "world/Scoreboard.h"
 
 namespace {
 
@@ -161,7 +161,7 @@ class RecordedGamesTest : public GameTest {
         player.play(g.seed);
         game->phaseHook = nullptr;
         p.frames = player.frames();
-        p.score = score;
+        p.score = game->session().score();
         return p;
     }
 };

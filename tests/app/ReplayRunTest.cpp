@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <set>
 
+#include "app/GameSession.h"
 #include "store/Replay.h"
 #include "store/ReplayStore.h"
 #include "support/AppFixture.h"
 #include "support/StoreFixture.h"
-#include "world/Scoreboard.h"
 
 namespace fs = std::filesystem;
 
@@ -45,7 +45,7 @@ TEST_F(WholeRun, ATableGameKeepsItsReplayOnePushedOutLosesItAndAProofFindsAFakeS
     plant(work.file("dat/replays/1p-81-low.rpl"), 81, "low");
     plant(work.file("dat/replays/1p-95-p5.rpl"), 95, "p5");
     const std::vector<Step> aGame{{100, keyPress(SDLK_ESCAPE)}, {600, keyPress(SDLK_RETURN)},
-                                  {1500, [] { score = 90; }}, {1550, keyPress(SDLK_ESCAPE)},
+                                  {1500, [] { WholeRun::running->session().setScore(90); }}, {1550, keyPress(SDLK_ESCAPE)},
                                   {6000, keyPress(SDLK_a)},     {6400, keyPress(SDLK_RETURN)},
                                   {7000, keyPress(SDLK_ESCAPE)}};
     run({"--window"}, aGame);

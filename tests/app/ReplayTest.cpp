@@ -21,7 +21,6 @@
 #include "store/Replay.h"
 #include "support/AppFixture.h"
 #include "ui/Menu.h"
-#include "world/Scoreboard.h"
 #include "world/Soldiers.h"
 
 namespace fs = std::filesystem;
@@ -40,7 +39,7 @@ class ReplayTest : public GameTest {
     static Ending playBack(const Replay& replay) {
         ReplayViewer unseen(ReplayViewer::kProof, nullptr, nullptr);
         const uint32_t frames = game->watchReplay(replay, unseen);
-        return {score, frames, screenHash()};
+        return {game->session().score(), frames, screenHash()};
     }
 
     // Players of the game being watched, or 0.
@@ -104,7 +103,7 @@ TEST_F(ReplayTest, ALiveGamePlaysBackToTheSameEndWhateverItsPauseLasted) {
     };
     game->startGame(2);
     game->frameHook = nullptr;
-    const Ending live{score, uint32_t(frame), screenHash()};
+    const Ending live{game->session().score(), uint32_t(frame), screenHash()};
     const Replay recorded = game->lastRecording();
     EXPECT_EQ(recorded.header.frames, uint32_t(frame));
     ASSERT_EQ(recorded.inputs.size(), size_t(frame));
@@ -200,7 +199,8 @@ TEST_F(ReplayTest, TheMenuLeftAloneFor30SecondsPlaysTheBestReplayUntilAKey) {
         // The main menu draws over the last game's playfield.
         background = new Image("pics/tausta2", Game::kScreenWidth, Game::kScreenHeight);
     }
-    const int32_t menuScore = score = 17;
+    const int32_t menuScore = 17;
+    game->session().setScore(menuScore);
     game->setLastPlayers(1);
     inputFocus->current = &game->getMainMenu();
     game->menuScreen();
@@ -209,7 +209,7 @@ TEST_F(ReplayTest, TheMenuLeftAloneFor30SecondsPlaysTheBestReplayUntilAKey) {
     EXPECT_FALSE(game->getMainMenu().hasPendingAction()) << "the Return that ended the show did more";
     EXPECT_TRUE(game->getMainMenu().isEscaped());
     game->getMainMenu().clearEscaped();
-    EXPECT_EQ(score, menuScore);
+    EXPECT_EQ(game->session().score(), menuScore);
     EXPECT_EQ(game->getLastPlayers(), 1);
     fs::remove_all("dat/replays");
 }

@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "app/Game.h"
+#include "app/GameSession.h"
 #include "gfx/Surfaces.h"
 #include "support/AppFixture.h"
 #include "support/Hostile.h"
 #include "support/StoreFixture.h"
-#include "world/Scoreboard.h"
 
 namespace {
 
@@ -168,10 +168,10 @@ TEST_F(WholeRun, AQuitRequestOnAnyScreenEndsTheRunWithinAFrameAndSavesEverything
         {"title", {}, {}, nullptr},
         {"main menu", {SDLK_ESCAPE}, {}, nullptr},
         {"close button", {SDLK_ESCAPE}, {}, nullptr},
-        {"game", {SDLK_ESCAPE, SDLK_RETURN}, {{1500, [] { score = 42; }}}, "42\nMister X\n"},
+        {"game", {SDLK_ESCAPE, SDLK_RETURN}, {{1500, [] { WholeRun::running->session().setScore(42); }}}, "42\nMister X\n"},
         {"pause", {SDLK_ESCAPE, SDLK_RETURN}, {{1500, keyPress(SDLK_F1)}}, nullptr},
         {"name entry", {SDLK_ESCAPE, SDLK_RETURN},
-         {{1500, [] { score = 42; }}, {1550, keyPress(SDLK_ESCAPE)}, {6000, keyPress(SDLK_a)},
+         {{1500, [] { WholeRun::running->session().setScore(42); }}, {1550, keyPress(SDLK_ESCAPE)}, {6000, keyPress(SDLK_a)},
           {6100, keyPress(SDLK_ESCAPE)}, {6200, keyPress(SDLK_b)}},
          "42\nab\n"}, // an Escape typed into the name neither quits nor ends it
         {"setup", {SDLK_ESCAPE, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN}, {}, nullptr},

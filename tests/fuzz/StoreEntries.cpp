@@ -15,7 +15,6 @@
 #include "ui/HighScoreTable.h"
 #include "ui/KeyMenuItem.h"
 #include "world/LevelTable.h"
-#include "world/Scoreboard.h"
 
 namespace {
 
@@ -40,9 +39,9 @@ Joystick& fuzzJoystick() {
 }
 
 void readComments(const std::string& fileName) {
-    for (const int32_t& score : kCommentScores) {
-        ScoreComment comment(&score, fileName.c_str(), kPointsPerComment);
-        comment.load();
+    for (const int32_t score : kCommentScores) {
+        ScoreComment comment(fileName.c_str(), kPointsPerComment);
+        comment.load(score);
         const char* text = comment.text();
         fuzzCheck(text == nullptr || std::string(text).size() <= ScoreComment::kMaxLineChars,
                   "a comment keeps to the longest line");

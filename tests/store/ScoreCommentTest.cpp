@@ -10,11 +10,9 @@ namespace {
 // fifties counted from the first.
 TEST(ScoreComment, TheLineIsChosenByFiftiesAndThePercentBecomesTheScore) {
     TempDir dir;
-    int32_t points = 0;
-    ScoreComment comment{&points, dir.file("comment.dat").c_str(), 50};
+    ScoreComment comment{dir.file("comment.dat").c_str(), 50};
     const auto commentFor = [&](int32_t value) {
-        points = value;
-        comment.load();
+        comment.load(value);
         return std::string(comment.text() == nullptr ? "(none)" : comment.text());
     };
     const std::string cut = "%" + std::string(400, 'z');

@@ -11,7 +11,6 @@
 #include "input/Input.h"
 #include "support/StoreFixture.h"
 #include "world/LevelTable.h"
-#include "world/Scoreboard.h"
 
 namespace {
 

@@ -10,7 +10,6 @@
 #include "support/GfxFixture.h"
 #include "ui/HighScoreTable.h"
 #include "world/LevelTable.h"
-#include "world/Scoreboard.h"
 
 namespace {
 

@@ -1,3 +1,0 @@
-#include "world/Scoreboard.h"
-
-int32_t score = 0;
