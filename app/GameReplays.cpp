@@ -9,7 +9,6 @@
 
 #include "app/Game.h"
 #include "app/ReplayViewer.h"
-#include "audio/AudioState.h"
 #include "audio/ModMusic.h"
 #include "gfx/Font.h"
 #include "input/Devices.h"
