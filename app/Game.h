@@ -155,7 +155,8 @@ class Game : public GBase {
     std::unique_ptr<Light> light;
     std::unique_ptr<FlowFader> fader;
     std::unique_ptr<Bob> cursor;
-    // The piece of the moment, restarted when it ends and is to loop.
+    // The piece of the moment; before the music switch, which starts it when
+    // switched on with nothing played yet.
     std::unique_ptr<ModMusic> currentMusic;
     ModMusic musicSwitch{audio, currentMusic};
     SFXVolume sfxSwitch{audio};

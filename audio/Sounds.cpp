@@ -11,7 +11,8 @@ constexpr int32_t kLastOneDigitNumber = 9;
 } // namespace
 
 Sounds::Sounds(const AudioSettings& audio, int32_t count, int32_t copy)
-    : audio(audio), copy(copy), sounds(new Sound*[count > 0 ? count : 0]()), count(count > 0 ? count : 0) {}
+    : audio(audio), copy(copy), sounds(new Sound*[count > 0 ? count : 0]()),
+      count(count > 0 ? count : 0) {}
 
 Sounds::~Sounds() {
     clear();

@@ -177,7 +177,8 @@ size_t firstDifference(const std::string& seen, const std::string& recorded) {
 }
 
 TEST_F(RecordedGamesTest, EveryFrameOfTheRecordedGamesIsAsRecorded) {
-    ASSERT_NE(Mix_QuerySpec(nullptr, nullptr, nullptr), 0) << "the recorded games drew a random number for their music";
+    ASSERT_NE(Mix_QuerySpec(nullptr, nullptr, nullptr), 0)
+        << "the recorded games drew a random number for their music";
     const char* recordInto = std::getenv("KRAVEX_RECORD_GAMES");
     const std::string recordTo = recordInto != nullptr ? (startedIn / recordInto).string() : "";
     const std::map<std::string, Played> record =

@@ -33,7 +33,8 @@ TEST_F(GeneratedSounds, EverySoundIsThereHeardUnclippedAndTheHeldOnesLoopWithout
     for (const auto& [base, count] : sets) {
         EXPECT_TRUE(Sounds(audio, count).load(base)) << base;
     }
-    EXPECT_TRUE(Sound(audio, "sounds/start").isLoaded() && Sound(audio, "sounds/start2").isLoaded());
+    EXPECT_TRUE(Sound(audio, "sounds/start").isLoaded() &&
+                Sound(audio, "sounds/start2").isLoaded());
     std::vector<std::string> pieces = {"sounds/load.ogg", "sounds/menu.ogg", "sounds/om.ogg"};
     for (const auto& entry : std::filesystem::directory_iterator("music")) {
         pieces.push_back(entry.path().string());

@@ -22,7 +22,8 @@ void expectSteps(Setting& setting, const int (&steps)[N][3], Args&... args) {
         setting = static_cast<Setting>(start);
         Switch s(args...);
         up == kUp ? s.increase() : s.decrease();
-        EXPECT_TRUE(s.getLevel() == after && int(setting) == after) << start << (up == kUp ? " up" : " down");
+        EXPECT_TRUE(s.getLevel() == after && int(setting) == after)
+            << start << (up == kUp ? " up" : " down");
     }
 }
 
