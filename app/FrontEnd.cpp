@@ -8,7 +8,6 @@
 #include "app/Game.h"
 #include "app/GameSession.h"
 #include "app/Title.h"
-#include "audio/AudioState.h"
 #include "audio/ModMusic.h"
 #include "gfx/Bob.h"
 #include "gfx/Buffer.h"
@@ -86,7 +85,7 @@ void Game::run() {
 }
 
 void Game::showTitle() {
-    Title title(goldFont.get(), *clock);
+    Title title(goldFont.get(), *clock, audio);
     ModMusic::setContinuation(ModMusic::kContinueLoop);
     // The title runs in silence; the menu's piece waits for the menu.
     replaceMusic("sounds/menu");
@@ -293,7 +292,7 @@ bool Game::keyScreen() {
 void Game::showHelp() {
     Image picture("pics/gunpic", kScreenWidth, kScreenHeight);
     Help help(kHelpPages, "dat/general", goldFont.get(), &picture, kHelpSpeed, *clock);
-    help.setSounds("sounds/help");
+    help.setSounds("sounds/help", audio);
     help.run();
     pumpEvents();
 }

@@ -11,7 +11,6 @@
 #include "app/GameSession.h"
 #include "app/Pause.h"
 #include "app/SettingsFile.h"
-#include "audio/AudioState.h"
 #include "audio/Sound.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
@@ -46,8 +45,6 @@ Game::Game() {
     keyboard = nullptr;
     joystick = nullptr;
     inputFocus = nullptr;
-    currentMusic = nullptr;
-    audioOpen = 0;
     QuitRequest::clear();
 }
 
@@ -58,7 +55,7 @@ Game::~Game() {
     }
     stopMusic();
     if (settings != nullptr) {
-        settings->set(kSettingSfxVolume, sfxVolume);
+        settings->set(kSettingSfxVolume, audio.sfxVolume);
     }
     Menu::setFont(nullptr);
     Menu::setSounds(nullptr);
@@ -76,9 +73,8 @@ Game::Published::~Published() {
 void Game::replaceMusic(const char* name) {
     if (currentMusic != nullptr) {
         currentMusic->stop();
-        delete currentMusic;
     }
-    currentMusic = new ModMusic(name);
+    currentMusic = std::make_unique<ModMusic>(audio, name);
 }
 
 void Game::stopMusic() {
@@ -87,13 +83,12 @@ void Game::stopMusic() {
     }
     // Without a sound device the music objects switch the music off; that is
     // no choice of the player's, so the stored one is kept.
-    if (settings != nullptr && audioOpen) {
-        settings->set(kSettingMusicOn, musicEnabled);
-        settings->set(kSettingMusicVolume, musicVolume);
+    if (settings != nullptr && audio.deviceOpen) {
+        settings->set(kSettingMusicOn, audio.musicOn);
+        settings->set(kSettingMusicVolume, audio.musicVolume);
     }
     currentMusic->stop();
-    delete currentMusic;
-    currentMusic = nullptr;
+    currentMusic.reset();
 }
 
 namespace {
@@ -113,9 +108,9 @@ void queueCleanUp() {
 bool Game::init(int32_t mode) {
     windowMode = mode;
     createInterfaces();
-    audioEnabled = 1;
-    sfxVolume = kFullVolume;
-    musicVolume = kFullVolume;
+    audio.effectsOn = 1;
+    audio.sfxVolume = kFullVolume;
+    audio.musicVolume = kFullVolume;
     joystick->useClock(clock);
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         error("Unable to init SDL!");
@@ -145,9 +140,9 @@ bool Game::init(int32_t mode) {
     const int32_t volume = settings->get(kSettingSfxVolume);
     if (volume == SettingsFile::kUnset) {
         sfxSwitch.setLevel(kFullVolume);
-        sfxVolume = kFullVolume;
+        audio.sfxVolume = kFullVolume;
     } else {
-        sfxVolume = static_cast<uint8_t>(volume & 0xFF);
+        audio.sfxVolume = static_cast<uint8_t>(volume & 0xFF);
     }
     SDL_ShowCursor(0);
     frameTimer = std::make_unique<FrameTimer>(kFrameMs, *clock);
@@ -161,6 +156,8 @@ void cleanUp() {
     }
     cleanUpOwner = 0;
     std::printf("Cleaning up..\n");
+    // The game is gone by now, so the mixer itself says whether it is open.
+    const bool audioOpen = Mix_QuerySpec(nullptr, nullptr, nullptr) != 0;
     // A program told to quit leaves at once rather than fading its music.
     if (audioOpen && Mix_PlayingMusic() && !QuitRequest::isRaised()) {
         Mix_FadeOutMusic(kMusicFadeMs);
@@ -168,7 +165,6 @@ void cleanUp() {
     }
     if (audioOpen) {
         Mix_CloseAudio();
-        audioOpen = 0;
     }
     SDL_Quit();
     std::printf("Have a nice day!\n");

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/GameInputs.h"
+#include "audio/AudioSettings.h"
 #include "audio/ModMusic.h"
 #include "audio/SFXVolume.h"
 #include "core/GBase.h"
@@ -143,6 +144,9 @@ class Game : public GBase {
     std::unique_ptr<Font> decoFont;
     // The loading report, written with the decorated font onto the display.
     std::unique_ptr<Console> console;
+    // The sound device and the player's choices, which every sound and piece
+    // of music below refers to.
+    AudioSettings audio;
     std::unique_ptr<Sounds> generalSounds;
     std::unique_ptr<Sounds> menuSounds;
     // The click of a key typed into a high-score name.
@@ -151,8 +155,11 @@ class Game : public GBase {
     std::unique_ptr<Light> light;
     std::unique_ptr<FlowFader> fader;
     std::unique_ptr<Bob> cursor;
-    ModMusic musicSwitch;
-    SFXVolume sfxSwitch;
+    // The piece of the moment; before the music switch, which starts it when
+    // switched on with nothing played yet.
+    std::unique_ptr<ModMusic> currentMusic;
+    ModMusic musicSwitch{audio, currentMusic};
+    SFXVolume sfxSwitch{audio};
     std::unique_ptr<GuideKeys> player1Keys;
     std::unique_ptr<GuideKeys> player2Keys;
     std::unique_ptr<HighScoreTable> hiscores;

@@ -6,7 +6,6 @@
 #include "app/GameSession.h"
 #include "app/Pause.h"
 #include "app/ReplayViewer.h"
-#include "audio/AudioState.h"
 #include "audio/ModMusic.h"
 #include "audio/Sounds.h"
 #include "gfx/Buffer.h"

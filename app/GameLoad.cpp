@@ -11,7 +11,6 @@
 #include "app/GameSession.h"
 #include "app/Pause.h"
 #include "app/SettingsFile.h"
-#include "audio/AudioState.h"
 #include "audio/Sound.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
@@ -104,18 +103,18 @@ void Game::openAudio() {
         return;
     }
     Mix_AllocateChannels(Sound::kChannels);
-    audioOpen = 1;
+    audio.deviceOpen = 1;
 }
 
 void Game::readMusicSettings() {
     const int32_t on = settings->get(kSettingMusicOn);
-    musicEnabled = on != 0 ? 1 : 0;
+    audio.musicOn = on != 0 ? 1 : 0;
     // Without a sound device no music can play, and the switch says so; the
     // stored choice is kept for a run that has one.
-    musicSwitch.setOn(audioOpen != 0 ? musicEnabled : 0);
+    musicSwitch.setOn(audio.deviceOpen != 0 ? audio.musicOn : 0);
     const int32_t volume = settings->get(kSettingMusicVolume);
-    musicVolume = volume == SettingsFile::kUnset ? kFullVolume : volume;
-    musicSwitch.setLevel(musicVolume);
+    audio.musicVolume = volume == SettingsFile::kUnset ? kFullVolume : volume;
+    musicSwitch.setLevel(audio.musicVolume);
 }
 
 void Game::startLoadingMusic() {
@@ -153,9 +152,9 @@ void Game::openConsole(int32_t depth) {
 }
 
 void Game::createSoundsAndTables() {
-    generalSounds = std::make_unique<Sounds>(1);
+    generalSounds = std::make_unique<Sounds>(audio, 1);
     generalSounds->load("sounds/general");
-    menuSounds = std::make_unique<Sounds>(3);
+    menuSounds = std::make_unique<Sounds>(audio, 3);
     menuSounds->load("sounds/menu");
     levels = std::make_unique<LevelTable>(kLevelRows);
     levels->addRow(0, 0, 100);
@@ -166,13 +165,13 @@ void Game::createSoundsAndTables() {
     levels->maxLevel = kLastLevel;
     const int32_t volume = settings->get(kSettingSfxVolume);
     if (volume != SettingsFile::kUnset) {
-        sfxVolume = static_cast<uint8_t>(volume & 0xFF);
+        audio.sfxVolume = static_cast<uint8_t>(volume & 0xFF);
         sfxSwitch.setLevel(volume);
     }
 }
 
 void Game::createWorld() {
-    world = std::make_unique<GameSession>(kScreenWidth, kScreenHeight, levels.get());
+    world = std::make_unique<GameSession>(kScreenWidth, kScreenHeight, levels.get(), audio);
     light = std::make_unique<Light>(screen, Light::kGameSize);
     fader = std::make_unique<FlowFader>(screen, kScreenWidth, kScreenHeight, kFlowSpeed);
     const int32_t highDetail = settings->get(kSettingHighDetail);
@@ -206,7 +205,7 @@ void Game::buildMenus() {
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "Replays", [this] { replaysScreen(); },
                                       ActionPlace::kWithinScreen));
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "Exit game", [this] { quit = 1; }));
-    typingSound = std::make_unique<Sound>("sounds/menu01");
+    typingSound = std::make_unique<Sound>(audio, "sounds/menu01");
     hiscores->setTypingSound(typingSound.get());
     buildSetupMenu();
     buildKeysMenu();

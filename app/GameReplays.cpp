@@ -10,7 +10,6 @@
 #include "app/Game.h"
 #include "app/GameSession.h"
 #include "app/ReplayViewer.h"
-#include "audio/AudioState.h"
 #include "audio/ModMusic.h"
 #include "gfx/Font.h"
 #include "input/Devices.h"

@@ -20,11 +20,12 @@ constexpr int32_t kPointsPerStep = 20;
 constexpr int32_t kShortestAlienInterval = 2;
 } // namespace
 
-GameSession::GameSession(int32_t width, int32_t height, LevelTable* levels)
+GameSession::GameSession(int32_t width, int32_t height, LevelTable* levels,
+                         const AudioSettings& audio)
     : map(std::make_unique<Collision>(width, height, kCollisionShift)),
-      troopList(std::make_unique<Soldiers>()),
-      alienList(std::make_unique<Aliens>(*troopList, levels)),
-      powerUpList(std::make_unique<PowerUps>(kMaxPowerUps)) {}
+      troopList(std::make_unique<Soldiers>(audio)),
+      alienList(std::make_unique<Aliens>(*troopList, levels, audio)),
+      powerUpList(std::make_unique<PowerUps>(kMaxPowerUps, audio)) {}
 
 GameSession::~GameSession() = default;
 

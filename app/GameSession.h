@@ -7,6 +7,7 @@
 #include "app/EventScheduler.h"
 
 class ActionSource;
+struct AudioSettings;
 class Aliens;
 class Collision;
 class LevelTable;
@@ -20,7 +21,9 @@ class GameSession {
   public:
     // Loads what troopers, aliens and power-ups show, on a playfield of
     // width x height; levels (not owned, may be null) picks the level tag.
-    GameSession(int32_t width, int32_t height, LevelTable* levels);
+    // Their sounds play at the effects volume of audio, which must outlive
+    // the session.
+    GameSession(int32_t width, int32_t height, LevelTable* levels, const AudioSettings& audio);
     ~GameSession();
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;

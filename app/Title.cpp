@@ -20,9 +20,9 @@ constexpr int32_t kVersionX = 10;
 constexpr int32_t kVersionY = 479;
 } // namespace
 
-Title::Title(Font* font, FrameClock& clock)
+Title::Title(Font* font, FrameClock& clock, const AudioSettings& audio)
     : picture(new Image("pics/title", screen->getWidth(), screen->getHeight())),
-      startSound(new Sound("sounds/start")), font(font), clock(clock) {}
+      startSound(new Sound(audio, "sounds/start")), font(font), clock(clock) {}
 
 Title::~Title() {
     delete picture;

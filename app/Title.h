@@ -10,14 +10,16 @@ class FrameClock;
 class FrameTimer;
 class Image;
 class Sound;
+struct AudioSettings;
 
 // The title picture shown once at start: about three and a half seconds,
 // or until Escape.
 class Title : public GBase {
   public:
-    // Loads the picture and the start sound; the font is not owned, and the
-    // clock paces the title's own frame timer.
-    Title(Font* font, FrameClock& clock);
+    // Loads the picture and the start sound, heard at the effects volume of
+    // audio; the font is not owned, and the clock paces the title's own
+    // frame timer.
+    Title(Font* font, FrameClock& clock, const AudioSettings& audio);
     ~Title() override;
 
     // Shows the title until its time is up or Escape is pressed.

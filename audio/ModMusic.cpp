@@ -8,7 +8,6 @@
 #include <dirent.h>
 #include <random>
 
-#include "audio/AudioState.h"
 #include "store/GameFile.h"
 
 namespace {
@@ -62,17 +61,18 @@ ModMusic* ModMusic::nowPlaying = nullptr;
 int32_t ModMusic::continuation = ModMusic::kContinueNothing;
 std::atomic<bool> ModMusic::finished{false};
 
-ModMusic::ModMusic() : Switchable(musicEnabled, 0) {}
+ModMusic::ModMusic(AudioSettings& audio, const std::unique_ptr<ModMusic>& screenPiece)
+    : Switchable(audio.musicOn, 0), audio(audio), screenPiece(&screenPiece) {}
 
-ModMusic::ModMusic(const char* name) {
-    if (audioOpen == 0) {
+ModMusic::ModMusic(AudioSettings& audio, const char* name) : audio(audio) {
+    if (audio.deviceOpen == 0) {
         on = 0;
-        musicEnabled = 0;
+        audio.musicOn = 0;
         return;
     }
-    on = musicEnabled;
+    on = audio.musicOn;
     if (name == nullptr) {
-        level = musicVolume;
+        level = audio.musicVolume;
         chooseRandomFile();
         return;
     }
@@ -80,10 +80,10 @@ ModMusic::ModMusic(const char* name) {
 }
 
 ModMusic::~ModMusic() {
-    if (audioOpen) {
+    if (audio.deviceOpen) {
         // Only the piece of the moment may halt the mixer's music; any other
         // object going away must leave it playing.
-        if (nowPlaying == this && musicEnabled && on) {
+        if (nowPlaying == this && audio.musicOn && on) {
             stop();
         }
         if (music != nullptr) {
@@ -134,7 +134,7 @@ void ModMusic::chooseRandomFile() {
 }
 
 void ModMusic::play() {
-    if (!musicEnabled || !audioOpen || fileName == nullptr) {
+    if (!audio.musicOn || !audio.deviceOpen || fileName == nullptr) {
         return;
     }
     if (nowPlaying != nullptr) {
@@ -155,12 +155,12 @@ void ModMusic::play() {
     // An end reported before this start belongs to the piece before.
     finished = false;
     Mix_PlayMusic(music, kPlayOnce);
-    setVolume(musicVolume);
+    setVolume(audio.musicVolume);
     on = 1;
 }
 
 void ModMusic::stop() {
-    if (musicEnabled && on && audioOpen) {
+    if (audio.musicOn && on && audio.deviceOpen) {
         halt();
     }
 }
@@ -181,50 +181,53 @@ void ModMusic::halt() {
 
 void ModMusic::setVolume(int32_t v) {
     level = v;
-    if (musicEnabled && on && audioOpen) {
+    if (audio.musicOn && on && audio.deviceOpen) {
         Mix_VolumeMusic(v / 2);
     }
 }
 
 void ModMusic::toggle() {
-    if (musicEnabled) {
+    if (audio.musicOn) {
         std::fprintf(stderr, "Stopping modmusic\n");
-        if (nowPlaying != nullptr && nowPlaying->on && audioOpen) {
+        if (nowPlaying != nullptr && nowPlaying->on && audio.deviceOpen) {
             nowPlaying->halt();
         }
-        musicEnabled = 0;
+        audio.musicOn = 0;
         on = 0;
         return;
     }
     std::fprintf(stderr, "Starting modmusic\n");
-    musicEnabled = 1;
+    audio.musicOn = 1;
     on = 1;
     // With nothing played yet (music was off from the start), the piece of
     // the screen starts at once rather than at the next change of screen.
     if (nowPlaying == nullptr) {
-        nowPlaying = currentMusic != nullptr ? currentMusic : this;
+        ModMusic* piece = screenPiece != nullptr ? screenPiece->get() : nullptr;
+        nowPlaying = piece != nullptr ? piece : this;
     }
     nowPlaying->play();
 }
 
 void ModMusic::increase() {
-    musicVolume = musicVolume < kLastFullStep ? musicVolume + kVolumeStep : kLoudest;
+    int32_t& volume = audio.musicVolume;
+    volume = volume < kLastFullStep ? volume + kVolumeStep : kLoudest;
     applyVolumeStep();
 }
 
 void ModMusic::decrease() {
-    musicVolume = musicVolume >= kVolumeStep ? musicVolume - kVolumeStep : 0;
+    int32_t& volume = audio.musicVolume;
+    volume = volume >= kVolumeStep ? volume - kVolumeStep : 0;
     applyVolumeStep();
 }
 
 void ModMusic::applyVolumeStep() {
     if (nowPlaying != nullptr) {
-        nowPlaying->level = musicVolume;
-        if (musicEnabled && nowPlaying->on && audioOpen) {
-            Mix_VolumeMusic(musicVolume / 2);
+        nowPlaying->level = audio.musicVolume;
+        if (audio.musicOn && nowPlaying->on && audio.deviceOpen) {
+            Mix_VolumeMusic(audio.musicVolume / 2);
         }
     }
-    level = musicVolume;
+    level = audio.musicVolume;
 }
 
 void ModMusic::onMusicFinished() {
@@ -235,7 +238,9 @@ void ModMusic::serviceFinished() {
     if (!finished.exchange(false)) {
         return;
     }
-    if (continuation == kContinueLoop && currentMusic != nullptr) {
-        currentMusic->play();
+    // The piece that ended is still the one playing: whatever replaced or
+    // stopped it on purpose has also cleared the flag.
+    if (continuation == kContinueLoop && nowPlaying != nullptr) {
+        nowPlaying->play();
     }
 }

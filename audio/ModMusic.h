@@ -3,13 +3,15 @@
 #include <SDL_mixer.h>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 
+#include "audio/AudioSettings.h"
 #include "audio/Switchable.h"
 #include "core/GBase.h"
 
 // One piece of streamed OGG music. Held by value it is also the setup menu's
 // music switch: toggling starts and stops the music, stepping changes the
-// global music volume.
+// music volume of the settings.
 class ModMusic : public GBase, public Switchable {
   public:
     // What follows a piece that has played to its end.
@@ -18,10 +20,13 @@ class ModMusic : public GBase, public Switchable {
     // Played in games when the music directory holds no file.
     static constexpr const char* kFallbackName = "sounds/om.ogg";
 
-    // The switch form: names no piece.
-    ModMusic();
-    // "<name>.ogg", or with a null name a random file of "music/".
-    explicit ModMusic(const char* name);
+    // The switch form: names no piece. Switched on with nothing played yet,
+    // it starts the piece `screenPiece` holds then, if any. Both arguments
+    // must outlive the switch.
+    ModMusic(AudioSettings& audio, const std::unique_ptr<ModMusic>& screenPiece);
+    // "<name>.ogg", or with a null name a random file of "music/"; audio
+    // must outlive the piece.
+    ModMusic(AudioSettings& audio, const char* name);
     ~ModMusic() override;
     ModMusic(const ModMusic&) = delete;
     ModMusic& operator=(const ModMusic&) = delete;
@@ -39,7 +44,8 @@ class ModMusic : public GBase, public Switchable {
     static void setContinuation(int32_t mode) { continuation = mode; }
     static ModMusic* getNowPlaying() { return nowPlaying; }
     // Called by the event pump on the main thread: carries out what the
-    // end-of-music hook asked for since the last call.
+    // end-of-music hook asked for since the last call, on the piece that was
+    // playing.
     static void serviceFinished();
 
   private:
@@ -50,6 +56,8 @@ class ModMusic : public GBase, public Switchable {
     void applyVolumeStep();
     bool ownsFileName() const { return fileName != nullptr && fileName != kFallbackName; }
 
+    AudioSettings& audio;
+    const std::unique_ptr<ModMusic>* screenPiece = nullptr;
     const char* fileName = nullptr;
     Mix_Music* music = nullptr;
 

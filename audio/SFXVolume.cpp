@@ -1,7 +1,5 @@
 #include "audio/SFXVolume.h"
 
-#include "audio/AudioState.h"
-
 namespace {
 constexpr int32_t kStep = 16;
 constexpr int32_t kLoudest = 255;
@@ -10,14 +8,14 @@ constexpr int32_t kLastFullStep = 240;
 constexpr int32_t kSilent = 0;
 } // namespace
 
-SFXVolume::SFXVolume() : Switchable(1, sfxVolume) {}
+SFXVolume::SFXVolume(AudioSettings& audio) : Switchable(1, audio.sfxVolume), audio(audio) {}
 
 void SFXVolume::increase() {
     level = level < kLastFullStep ? level + kStep : kLoudest;
-    sfxVolume = static_cast<uint8_t>(level);
+    audio.sfxVolume = static_cast<uint8_t>(level);
 }
 
 void SFXVolume::decrease() {
     level = level >= kStep ? level - kStep : kSilent;
-    sfxVolume = static_cast<uint8_t>(level);
+    audio.sfxVolume = static_cast<uint8_t>(level);
 }

@@ -3,7 +3,6 @@
 #include <SDL.h>
 #include <cstdio>
 
-#include "audio/AudioState.h"
 #include "store/GameFile.h"
 
 namespace {
@@ -16,8 +15,9 @@ constexpr int kAllChannels = -1;
 
 Sound* Sound::owners[Sound::kChannels] = {};
 
-Sound::Sound(const char* baseName) : volume(sfxVolume) {
-    if (audioEnabled == 1) {
+Sound::Sound(const AudioSettings& audio, const char* baseName)
+    : audio(audio), volume(audio.sfxVolume) {
+    if (audio.effectsOn == 1) {
         // Too long a name is cut here; it then simply names no file.
         char path[kPathSize];
         std::snprintf(path, sizeof path, "%s.sl", baseName);
@@ -55,8 +55,8 @@ void Sound::play(Panning pan) {
     if (chunk == nullptr) {
         return;
     }
-    if (volume != sfxVolume) {
-        setVolume(sfxVolume);
+    if (volume != audio.sfxVolume) {
+        setVolume(audio.sfxVolume);
     }
     playIfIdle(pan);
 }

@@ -3,6 +3,7 @@
 #include <SDL_mixer.h>
 #include <cstdint>
 
+#include "audio/AudioSettings.h"
 #include "audio/Panning.h"
 #include "core/GBase.h"
 
@@ -16,8 +17,9 @@ class Sound : public GBase {
     static constexpr int kChannels = 16;
 
     // Loads "<baseName>.sl"; without audio or on any failure the sound has
-    // no sample and every operation does nothing.
-    explicit Sound(const char* baseName);
+    // no sample and every operation does nothing. It plays at the effects
+    // volume of audio, which must outlive it.
+    Sound(const AudioSettings& audio, const char* baseName);
     ~Sound() override;
     Sound(const Sound&) = delete;
     Sound& operator=(const Sound&) = delete;
@@ -37,6 +39,7 @@ class Sound : public GBase {
     static void clearOwners();
     static bool isMixerChannel(int c) { return c >= 0 && c < kChannels; }
 
+    const AudioSettings& audio;
     uint8_t volume;
     int8_t channel = -1;
     Mix_Chunk* chunk = nullptr;

@@ -10,8 +10,9 @@ constexpr size_t kLineSize = 128;
 constexpr int32_t kLastOneDigitNumber = 9;
 } // namespace
 
-Sounds::Sounds(int32_t count, int32_t copy)
-    : copy(copy), sounds(new Sound*[count > 0 ? count : 0]()), count(count > 0 ? count : 0) {}
+Sounds::Sounds(const AudioSettings& audio, int32_t count, int32_t copy)
+    : audio(audio), copy(copy), sounds(new Sound*[count > 0 ? count : 0]()),
+      count(count > 0 ? count : 0) {}
 
 Sounds::~Sounds() {
     clear();
@@ -30,7 +31,7 @@ bool Sounds::load(const char* baseName) {
         char name[kNameSize];
         std::snprintf(name, sizeof name, number <= kLastOneDigitNumber ? "%s0%i" : "%s%i", baseName,
                       number);
-        sounds[i] = new Sound(name);
+        sounds[i] = new Sound(audio, name);
         if (!sounds[i]->isLoaded()) {
             char message[kLineSize];
             std::snprintf(message, sizeof message, "Error: %s, i: %d, copy: %d\n", name, i, copy);

@@ -5,13 +5,15 @@
 #include "core/GBase.h"
 
 class Sound;
+struct AudioSettings;
 
 // A numbered family of sound effects ("<base>01" to "<base>NN"), loaded
 // together and played by index.
 class Sounds : public GBase {
   public:
-    // `copy` only tells the sets apart in the load error line.
-    explicit Sounds(int32_t count, int32_t copy = 1);
+    // `copy` only tells the sets apart in the load error line. The sounds
+    // play at the effects volume of audio, which must outlive the set.
+    Sounds(const AudioSettings& audio, int32_t count, int32_t copy = 1);
     ~Sounds() override;
     Sounds(const Sounds&) = delete;
     Sounds& operator=(const Sounds&) = delete;
@@ -32,6 +34,7 @@ class Sounds : public GBase {
   private:
     void clear();
 
+    const AudioSettings& audio;
     int32_t copy;
     Sound** sounds;
     int32_t count;

@@ -108,8 +108,8 @@ Help::Help(int32_t pageCount, const char* baseName, Font* font, Image* backgroun
 
 Help::~Help() = default;
 
-void Help::setSounds(const char* soundsBaseName) {
-    sounds = std::make_unique<Sounds>(kSoundCount);
+void Help::setSounds(const char* soundsBaseName, const AudioSettings& audio) {
+    sounds = std::make_unique<Sounds>(audio, kSoundCount);
     sounds->load(soundsBaseName);
 }
 

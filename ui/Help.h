@@ -12,6 +12,7 @@ class FrameClock;
 class FrameTimer;
 class Image;
 class Sounds;
+struct AudioSettings;
 class TextHelpItem;
 
 // Numbered pages of text and pictures over a full-screen backdrop: the help
@@ -40,8 +41,9 @@ class Help : public LinkedList {
     Help& operator=(const Help&) = delete;
 
     // Loads the two-sound set "<baseName>01" and "<baseName>02": the first
-    // plays while a page scrolls, the second when a page is turned.
-    void setSounds(const char* soundsBaseName);
+    // plays while a page scrolls, the second when a page is turned; at the
+    // effects volume of audio, which must outlive the help.
+    void setSounds(const char* soundsBaseName, const AudioSettings& audio);
     // 1 (the start): the player scrolls and turns pages. 0: the pages roll up
     // by themselves from below the screen and run() ends after the last one.
     void setInteractive(uint8_t flag);

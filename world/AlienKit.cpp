@@ -24,7 +24,7 @@ AlienKit::~AlienKit() {
     delete sounds;
 }
 
-void AlienKit::load() {
+void AlienKit::load(const AudioSettings& audio) {
     for (int32_t i = 0; i < kSteps; ++i) {
         steps[i] = Bobs::loadNew("pics/alien" + std::to_string(i + 1) + "00", kAlienFrames, kAlienSide,
                            kAlienSide);
@@ -36,6 +36,6 @@ void AlienKit::load() {
         partMarks[i] = Bobs::loadNew("pics/alienpb" + std::to_string(i + 1), 4, 22, 18);
     }
     burn = Bobs::loadNew("pics/burn", 4, 16, 16);
-    sounds = new Sounds(kSoundCount);
+    sounds = new Sounds(audio, kSoundCount);
     sounds->load("sounds/alien");
 }

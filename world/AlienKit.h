@@ -6,6 +6,7 @@
 
 class Bobs;
 class Sounds;
+struct AudioSettings;
 
 // The pictures and sounds every alien shares, loaded once by the aliens'
 // list. A piece that is missing stays null and is then not drawn or heard.
@@ -20,8 +21,9 @@ class AlienKit : public GBase {
     AlienKit(const AlienKit&) = delete;
     AlienKit& operator=(const AlienKit&) = delete;
 
-    // Loads every set and sound from the data folders.
-    void load();
+    // Loads every set and sound from the data folders; the sounds play at
+    // the effects volume of audio, which must outlive the kit.
+    void load(const AudioSettings& audio);
 
     // The four animation steps, 32 directions each.
     Bobs* steps[kSteps] = {};

@@ -18,12 +18,16 @@ constexpr int32_t kTagHeight = 60;
 constexpr int32_t kMadeAt = 200;
 } // namespace
 
-Aliens::Aliens(const Soldiers& troopers, LevelTable* levels) : Aliens(troopers, levels, true) {}
+Aliens::Aliens(const Soldiers& troopers, LevelTable* levels, const AudioSettings& audio)
+    : Aliens(troopers, levels, &audio) {}
 
-Aliens::Aliens(const Soldiers& troopers, LevelTable* levels, bool loadKit)
+Aliens::Aliens(const Soldiers& troopers, LevelTable* levels)
+    : Aliens(troopers, levels, nullptr) {}
+
+Aliens::Aliens(const Soldiers& troopers, LevelTable* levels, const AudioSettings* audio)
     : troopers(troopers), scoreDisplay(kScoreRight, kScoreBottom), levels(levels) {
-    if (loadKit) {
-        kit.load();
+    if (audio != nullptr) {
+        kit.load(*audio);
         ownFont = new DigitFont("pics/digit_kravex", 470, 55);
         levelTags = Bobs::loadNew("pics/tag", kLastLevel + 1, kTagWidth, kTagHeight);
     }

@@ -8,17 +8,18 @@ class Bobs;
 class DigitFont;
 class LevelTable;
 class Soldiers;
+struct AudioSettings;
 
 // The aliens in play, at most 200. It also shows the score and the level
 // tag, and loads and owns the pictures and sounds aliens share.
 class Aliens : public GLinkedList {
   public:
-    // Loads the shared pictures, the digit font and the level tags; the
-    // score starts at 0. troopers and levels are not owned; levels may be
-    // null, which shows level 0.
-    Aliens(const Soldiers& troopers, LevelTable* levels);
+    // Loads the shared pictures and sounds, the digit font and the level
+    // tags; the score starts at 0. troopers, levels and audio are not owned;
+    // levels may be null, which shows level 0.
+    Aliens(const Soldiers& troopers, LevelTable* levels, const AudioSettings& audio);
     // Leaves every picture and sound out: aliens then draw nothing.
-    Aliens(const Soldiers& troopers, LevelTable* levels, bool loadKit);
+    Aliens(const Soldiers& troopers, LevelTable* levels);
     ~Aliens() override;
 
     // One more alien at a screen edge, unless 200 are alive.
@@ -33,6 +34,9 @@ class Aliens : public GLinkedList {
     static constexpr int32_t kLastLevel = 25;
 
   private:
+    // With null audio, the kit is left out.
+    Aliens(const Soldiers& troopers, LevelTable* levels, const AudioSettings* audio);
+
     const Soldiers& troopers;
     int32_t score = 0;
     NumberDisplay scoreDisplay;

@@ -27,17 +27,14 @@ constexpr Look kLooks[PowerUps::kKinds] = {
 };
 } // namespace
 
-PowerUps::PowerUps(int32_t max) : PowerUps(max, true) {}
+PowerUps::PowerUps(int32_t max) : max(max) {}
 
-PowerUps::PowerUps(int32_t max, bool loadKit) : max(max) {
-    if (!loadKit) {
-        return;
-    }
+PowerUps::PowerUps(int32_t max, const AudioSettings& audio) : max(max) {
     for (int32_t i = 0; i < kKinds; ++i) {
         const Look& look = kLooks[i];
         pictures[i] = Bobs::loadNew(look.picture, look.frames, look.width, look.height);
     }
-    sounds = new Sounds(kSoundCount);
+    sounds = new Sounds(audio, kSoundCount);
     sounds->load("sounds/powerup");
 }
 

@@ -3,13 +3,11 @@
 #include "world/ObjectKinds.h"
 #include "world/Soldier.h"
 
-Soldiers::Soldiers() : Soldiers(true) {}
-
-Soldiers::Soldiers(bool loadKit) {
-    if (loadKit) {
-        kit.load();
-    }
+Soldiers::Soldiers(const AudioSettings& audio) {
+    kit.load(audio);
 }
+
+Soldiers::Soldiers() = default;
 
 Soldiers::~Soldiers() {
     clear();

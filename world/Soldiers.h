@@ -5,16 +5,18 @@
 
 class ActionSource;
 class Soldier;
+struct AudioSettings;
 
 // The troopers in play, one or two. The game runs while the list holds one.
 // It loads and owns the pictures and sounds that troopers and their weapons
 // share.
 class Soldiers : public GLinkedList {
   public:
-    // Loads the shared pictures and sounds from the data folders.
-    Soldiers();
+    // Loads the shared pictures and sounds from the data folders; the sounds
+    // play at the effects volume of audio, which must outlive the list.
+    explicit Soldiers(const AudioSettings& audio);
     // Leaves the kit empty: troopers then draw nothing and make no sound.
-    explicit Soldiers(bool loadKit);
+    Soldiers();
     // The troopers go before the kit they draw with.
     ~Soldiers() override;
 

@@ -9,8 +9,8 @@ namespace {
 constexpr int32_t kTrooperFrames = 32;
 constexpr int32_t kTrooperSide = 45;
 
-Sounds* loadSounds(const char* name, int32_t count) {
-    Sounds* set = new Sounds(count);
+Sounds* loadSounds(const AudioSettings& audio, const char* name, int32_t count) {
+    Sounds* set = new Sounds(audio, count);
     set->load(name);
     return set;
 }
@@ -44,7 +44,7 @@ int32_t TrooperKit::explosionFrames() const {
     return explosion != nullptr ? explosion->getCount() : kWithoutPictures;
 }
 
-void TrooperKit::load() {
+void TrooperKit::load(const AudioSettings& audio) {
     for (int32_t side = 0; side < kSides; ++side) {
         for (int32_t frame = 0; frame < kWalkFrames; ++frame) {
             walk[side][frame] = Bobs::loadNew(trooperName(side, frame, ""), kTrooperFrames, kTrooperSide,
@@ -56,15 +56,15 @@ void TrooperKit::load() {
         }
     }
     explosion = Bobs::loadNew("pics/exp_", 8, 60, 60);
-    explosionSounds = loadSounds("sounds/exp", kExplosionSoundCount);
+    explosionSounds = loadSounds(audio, "sounds/exp", kExplosionSoundCount);
     fire = Bobs::loadNew("pics/fire", 8, 14, 14);
     grenade = Bobs::loadNew("pics/gran", 3, 15, 15);
-    soldierSounds = loadSounds("sounds/soldier", kSoldierSoundCount);
+    soldierSounds = loadSounds(audio, "sounds/soldier", kSoldierSoundCount);
     healthBar = Bobs::loadNew("pics/power", 3, 10, 25);
     weaponBar = Bobs::loadNew("pics/wbar", 3, 18, 25);
     blood = Bobs::loadNew("pics/blood", 4, 20, 20);
     bloodMarks = Bobs::loadNew("pics/bloodbg", 4, 20, 20);
     bodyParts = Bobs::loadNew("pics/trooperpart", 5, 35, 29);
-    gunSounds = loadSounds("sounds/gun", kGunSoundCount);
-    heartbeatSounds = loadSounds("sounds/heartbeat", kHeartbeatSoundCount);
+    gunSounds = loadSounds(audio, "sounds/gun", kGunSoundCount);
+    heartbeatSounds = loadSounds(audio, "sounds/heartbeat", kHeartbeatSoundCount);
 }

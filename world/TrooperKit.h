@@ -6,6 +6,7 @@
 
 class Bobs;
 class Sounds;
+struct AudioSettings;
 
 // The pictures and sounds every trooper and its weapons share, loaded once by
 // the troopers' list. A piece that is missing stays null, and whatever uses it
@@ -20,8 +21,9 @@ class TrooperKit : public GBase {
     TrooperKit(const TrooperKit&) = delete;
     TrooperKit& operator=(const TrooperKit&) = delete;
 
-    // Loads every set and sound from the data folders.
-    void load();
+    // Loads every set and sound from the data folders; the sounds play at
+    // the effects volume of audio, which must outlive the kit.
+    void load(const AudioSettings& audio);
 
     // Indexed [side][walk frame]: player 1 is side 0, player 2 side 1.
     Bobs* walk[kSides][kWalkFrames] = {};

@@ -31,9 +31,10 @@ TEST_F(GeneratedSounds, EverySoundIsThereHeardUnclippedAndTheHeldOnesLoopWithout
         {"sounds/soldier", 5}, {"sounds/gun", 4},   {"sounds/heartbeat", 2},
         {"sounds/powerup", 3}, {"sounds/alien", 5}, {"sounds/help", 2}};
     for (const auto& [base, count] : sets) {
-        EXPECT_TRUE(Sounds(count).load(base)) << base;
+        EXPECT_TRUE(Sounds(audio, count).load(base)) << base;
     }
-    EXPECT_TRUE(Sound("sounds/start").isLoaded() && Sound("sounds/start2").isLoaded());
+    EXPECT_TRUE(Sound(audio, "sounds/start").isLoaded() &&
+                Sound(audio, "sounds/start2").isLoaded());
     std::vector<std::string> pieces = {"sounds/load.ogg", "sounds/menu.ogg", "sounds/om.ogg"};
     for (const auto& entry : std::filesystem::directory_iterator("music")) {
         pieces.push_back(entry.path().string());

@@ -4,11 +4,12 @@
 #include <SDL_mixer.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 #include <set>
 #include <string>
 #include <utility>
 
-#include "audio/AudioState.h"
+#include "audio/AudioSettings.h"
 #include "gfx/Surfaces.h"
 #include "support/AudioFixture.h"
 #include "support/GfxFixture.h"
@@ -22,11 +23,11 @@ namespace fs = std::filesystem;
 using MusicRules = AudioFixture;
 
 TEST(MusicWithoutAudioDevice, IsSwitchedOffAndPlaysNothing) {
-    audioOpen = 0;
-    musicEnabled = 1;
-    ModMusic music("sounds/load");
+    AudioSettings audio;
+    audio.musicOn = 1;
+    ModMusic music(audio, "sounds/load");
     EXPECT_EQ(music.isOn(), 0);
-    EXPECT_EQ(musicEnabled, 0);
+    EXPECT_EQ(audio.musicOn, 0);
     music.play();
     EXPECT_FALSE(music.isLoaded());
 }
@@ -38,7 +39,7 @@ TEST_F(MusicRules, TheRandomPickChoosesAnyFileOfTheFolderButNoSubfolder) {
     }
     std::set<std::string> picked;
     for (int pick = 0; pick < 40; pick++) {
-        picked.insert(ModMusic(nullptr).getFileName());
+        picked.insert(ModMusic(audio, nullptr).getFileName());
     }
     EXPECT_EQ(picked, (std::set<std::string>{"music/a", "music/b"}));
 }
@@ -46,7 +47,7 @@ TEST_F(MusicRules, TheRandomPickChoosesAnyFileOfTheFolderButNoSubfolder) {
 TEST_F(MusicRules, AMissingOrGarbageFileIsReportedAndStaysSilent) {
     dir.write("sounds/garbage.ogg", {'O', 'g', 'g', 'S', 0, 0, 7});
     for (const std::string name : {"sounds/absent", "sounds/garbage"}) {
-        ModMusic music(name.c_str());
+        ModMusic music(audio, name.c_str());
         const std::string errors = stderrOf([&] { music.play(); });
         EXPECT_EQ(errors.rfind("Couldn't load " + name + ".ogg: ", 0), 0u) << errors;
         EXPECT_EQ(Mix_PlayingMusic(), 0);
@@ -58,19 +59,20 @@ TEST_F(MusicRules, AMissingOrGarbageFileIsReportedAndStaysSilent) {
 // the music plays, and one press switches it off.
 TEST_F(MusicRules, TheSwitchTellsTheTruthAfterThePieceIsReplaced) {
     fs::copy_file(std::string(KRAVEX_DATA_DIR) + "/sounds/menu.ogg", "long.ogg");
-    musicEnabled = 0;
-    ModMusic musicSwitch;
+    audio.musicOn = 0;
+    std::unique_ptr<ModMusic> piece;
+    ModMusic musicSwitch(audio, piece);
     const std::pair<const char*, bool> toggles[] = {{"Starting modmusic\n", true},
                                                     {"Stopping modmusic\n", false}};
     for (const auto& [said, on] : toggles) {
-        delete currentMusic;
-        currentMusic = new ModMusic("long");
-        currentMusic->play();
+        piece.reset();
+        piece = std::make_unique<ModMusic>(audio, "long");
+        piece->play();
         EXPECT_TRUE((Mix_PlayingMusic() != 0) == !on && (musicSwitch.isOn() == 1) == !on) << said;
         EXPECT_EQ(stderrOf([&] { musicSwitch.toggle(); }), said);
         EXPECT_EQ(Mix_PlayingMusic() != 0, on) << "the screen's piece starts and stops at once";
     }
-    delete currentMusic;
+    piece.reset();
 }
 
 // The end-of-music hook runs on the mixer's thread and only raises a flag;
@@ -80,18 +82,16 @@ TEST_F(MusicRules, AFinishedPieceStartsAgainAtTheNextServiceOnlyInLoopMode) {
     dir.write("music/short.wav", toneWav(80));
     for (const int32_t mode : {ModMusic::kContinueLoop, ModMusic::kContinueNothing}) {
         ModMusic::setContinuation(mode);
-        currentMusic = new ModMusic(nullptr);
+        ModMusic piece(audio, nullptr);
         for (bool stopped : {false, true}) {
-            currentMusic->play();
+            piece.play();
             ASSERT_TRUE(waitUntilMusicIdle());
             if (stopped) {
-                currentMusic->stop();
+                piece.stop();
             }
             ModMusic::serviceFinished();
             EXPECT_EQ(Mix_PlayingMusic() != 0, mode == ModMusic::kContinueLoop && !stopped) << mode;
         }
-        delete currentMusic;
-        currentMusic = nullptr;
     }
 }
 

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "audio/AudioState.h"
 #include "audio/Sounds.h"
 #include "support/AudioFixture.h"
 #include "support/GfxFixture.h"
@@ -30,8 +29,8 @@ TEST_F(SoundRules, OnlyAWholeSampleLoadsAndASoundWithoutOneDoesNothing) {
                                  "long"};
     for (const std::string& name : names) {
         SCOPED_TRACE(name.substr(0, 12));
-        audioEnabled = name != "long";
-        Sound sound(("sounds/" + name).c_str());
+        audio.effectsOn = name != "long";
+        Sound sound(audio, ("sounds/" + name).c_str());
         EXPECT_FALSE(sound.isLoaded());
         sound.play();
         EXPECT_FALSE(sound.isPlaying());
@@ -44,7 +43,7 @@ TEST_F(SoundRules, OnlyAWholeSampleLoadsAndASoundWithoutOneDoesNothing) {
 TEST_F(SoundRules, ASoundPlaysOnceAtATimeAndFinishesWhenItsChannelIsTakenOver) {
     dir.write("sounds/long.sl", toneWav(kLongMs));
     dir.write("sounds/other.sl", toneWav(kLongMs));
-    Sound first("sounds/long"), second("sounds/other");
+    Sound first(audio, "sounds/long"), second(audio, "sounds/other");
     first.play();
     first.play();
     EXPECT_EQ(Mix_Playing(-1), 1);
@@ -64,7 +63,7 @@ TEST_F(SoundRules, ASetReportsEachMissingNumberedFileAndLoadsTheRest) {
     for (const char* number : {"01", "02", "03", "04", "05", "06", "07", "08", "09", "11"}) {
         dir.write(std::string("sounds/menu") + number + ".sl", toneWav(kLongMs));
     }
-    Sounds set(11);
+    Sounds set(audio, 11);
     stderrOf([&] { set.load("sounds/menu"); });
     ProgressLog progress;
     EXPECT_EQ(stderrOf([&] { EXPECT_FALSE(set.load("sounds/menu")); }),

@@ -3,8 +3,9 @@
 #include <climits>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
 
-#include "audio/AudioState.h"
+#include "audio/AudioSettings.h"
 #include "audio/ModMusic.h"
 #include "audio/Panning.h"
 #include "audio/SFXVolume.h"
@@ -13,25 +14,28 @@ namespace {
 
 constexpr int kDown = 0, kUp = 1;
 
-// One step of a fresh switch from each start, up or down: the level it shows
-// and the global it drives.
-template <typename Switch, typename Global, size_t N>
-void expectSteps(Global& global, const int (&steps)[N][3]) {
+// One step of a fresh switch, made from the arguments, from each start, up or
+// down: the level it shows and the setting it drives.
+template <typename Switch, typename Setting, size_t N, typename... Args>
+void expectSteps(Setting& setting, const int (&steps)[N][3], Args&... args) {
     for (const auto& [start, up, after] : steps) {
-        global = static_cast<Global>(start);
-        Switch s;
+        setting = static_cast<Setting>(start);
+        Switch s(args...);
         up == kUp ? s.increase() : s.decrease();
-        EXPECT_TRUE(s.getLevel() == after && int(global) == after) << start << (up == kUp ? " up" : " down");
+        EXPECT_TRUE(s.getLevel() == after && int(setting) == after)
+            << start << (up == kUp ? " up" : " down");
     }
 }
 
 TEST(VolumeSwitches, EffectsStepBySixteenAndMusicByEightUpToFullAndDownToNothing) {
     const int effects[][3] = {{0, kUp, 16},  {17, kDown, 1},  {15, kDown, 0},
                               {0, kDown, 0}, {240, kUp, 255}, {255, kDown, 239}};
-    expectSteps<SFXVolume>(sfxVolume, effects);
+    AudioSettings audio;
+    expectSteps<SFXVolume>(audio.sfxVolume, effects, audio);
     const int music[][3] = {{0, kUp, 8},     {7, kDown, 0},   {240, kUp, 248},
                             {247, kUp, 255}, {255, kUp, 255}, {255, kDown, 247}};
-    expectSteps<ModMusic>(musicVolume, music);
+    const std::unique_ptr<ModMusic> noPiece;
+    expectSteps<ModMusic>(audio.musicVolume, music, audio, noPiece);
 }
 
 // The nearer channel keeps the centred level and the farther one only falls

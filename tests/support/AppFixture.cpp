@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 #include "app/Entry.h"
-#include "audio/AudioState.h"
 #include "audio/Sound.h"
 #include "gfx/Buffer.h"
 #include "gfx/Surfaces.h"
@@ -117,9 +116,8 @@ void GameTest::SetUpTestSuite() {
 void GameTest::TearDownTestSuite() {
     delete game;
     game = nullptr;
-    if (audioOpen != 0) {
+    if (Mix_QuerySpec(nullptr, nullptr, nullptr) != 0) {
         Mix_CloseAudio();
-        audioOpen = 0;
     }
     SDL_Quit();
     frameClock.reset();
@@ -205,13 +203,13 @@ std::pair<int, std::string> WholeRun::prove(const std::string& replay) const {
 void MenuScreen::SetUp() {
     ASSERT_TRUE(devices.ok) << SDL_GetError();
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
-    ASSERT_NO_FATAL_FAILURE(openMixer());
+    ASSERT_NO_FATAL_FAILURE(openMixer(audio));
     screen = new Buffer(640, 480, 16, kWindowModeWindow);
     ASSERT_TRUE(screen->isReady()) << SDL_GetError();
     font = std::make_unique<Font>("pics/font_gold", 502, 200);
     cursor = std::make_unique<Bob>("pics/cursor", 40, 32);
     ASSERT_NE(cursor->getSurface(), nullptr);
-    sounds = std::make_unique<Sounds>(kMenuSounds);
+    sounds = std::make_unique<Sounds>(audio, kMenuSounds);
     ASSERT_TRUE(sounds->load("sounds/menu"));
     Menu::setFont(font.get());
 }
@@ -223,8 +221,6 @@ void MenuScreen::TearDown() {
     Menu::setSounds(nullptr);
     sounds.reset();
     Mix_CloseAudio();
-    audioOpen = 0;
-    audioEnabled = 0;
     delete screen;
     screen = nullptr;
 }

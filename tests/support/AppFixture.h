@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/Game.h"
+#include "audio/AudioSettings.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
 #include "gfx/Font.h"
@@ -118,6 +119,7 @@ class MenuScreen : public testing::Test {
 
     WorkingDir dataDir{KRAVEX_DATA_DIR};
     InputDevices devices;
+    AudioSettings audio;
     std::unique_ptr<Font> font;
     std::unique_ptr<Bob> cursor;
     std::unique_ptr<Sounds> sounds;

@@ -6,7 +6,6 @@
 #include <string>
 #include <utility>
 
-#include "audio/AudioState.h"
 #include "audio/ModMusic.h"
 #include "audio/Sound.h"
 
@@ -23,20 +22,19 @@ void putLittleEndian(std::vector<unsigned char>& out, uint32_t v, int bytes) {
 
 } // namespace
 
-void openMixer() {
+void openMixer(AudioSettings& audio) {
     ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048), 0) << Mix_GetError();
     Mix_AllocateChannels(Sound::kChannels);
-    audioOpen = 1;
-    audioEnabled = 1;
-    sfxVolume = 255;
+    audio.deviceOpen = 1;
+    audio.effectsOn = 1;
+    audio.sfxVolume = 255;
 }
 
 void AudioFixture::SetUp() {
     ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
-    ASSERT_NO_FATAL_FAILURE(openMixer());
-    musicEnabled = 1;
-    musicVolume = 255;
-    currentMusic = nullptr;
+    ASSERT_NO_FATAL_FAILURE(openMixer(audio));
+    audio.musicOn = 1;
+    audio.musicVolume = 255;
     ModMusic::setContinuation(ModMusic::kContinueNothing);
     cwd = std::make_unique<WorkingDir>(dir.path());
 }
@@ -46,10 +44,6 @@ void AudioFixture::TearDown() {
     Mix_HookMusicFinished(nullptr);
     Mix_CloseAudio();
     SDL_Quit();
-    audioOpen = 0;
-    audioEnabled = 0;
-    musicEnabled = 0;
-    currentMusic = nullptr;
     ModMusic::setContinuation(ModMusic::kContinueNothing);
 }
 

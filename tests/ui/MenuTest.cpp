@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "audio/AudioState.h"
 #include "audio/SFXVolume.h"
 #include "audio/Switchable.h"
 #include "support/AppFixture.h"
@@ -59,7 +58,7 @@ TEST_F(MenuScreen, AnActionIsOnlyHandedOverByRightOrReturnAndRunsOnce) {
 TEST_F(MenuScreen, ChangeKeysFlipASwitchAndStepAVolumeWithinItsRange) {
     Menu& menu = makeMenu(30, 200, 230, 5);
     Switchable detail(1, 0);
-    SFXVolume effects;
+    SFXVolume effects(audio);
     menu.add(new BooleanMenuItem(menu, "High detail", detail));
     menu.add(new ValueMenuItem(menu, "Sound-Effects Volume", "pics/volume", 8, 16, effects));
     for (int32_t key : {SDLK_RIGHT, SDLK_LEFT, SDLK_LEFT, SDLK_RETURN}) {
@@ -70,7 +69,7 @@ TEST_F(MenuScreen, ChangeKeysFlipASwitchAndStepAVolumeWithinItsRange) {
     tap(SDLK_DOWN);
     for (auto [key, level] : {std::pair{SDLK_RIGHT, 255}, {SDLK_LEFT, 239}, {SDLK_RETURN, 255}}) {
         EXPECT_EQ(soundsOf([key = key] { tap(key); }), kChanged);
-        EXPECT_EQ(sfxVolume, level) << key;
+        EXPECT_EQ(audio.sfxVolume, level) << key;
     }
 }
 

@@ -31,8 +31,8 @@ class AlienRules : public testing::Test {
         return *made;
     }
 
-    Soldiers troopers{false};
-    Aliens aliens{troopers, nullptr, false};
+    Soldiers troopers;
+    Aliens aliens{troopers, nullptr};
     GLinkedList shots;
 };
 

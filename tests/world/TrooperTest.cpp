@@ -36,7 +36,7 @@ class TrooperRules : public testing::Test {
         troopers.forEachUpdate();
     }
 
-    Soldiers troopers{false};
+    Soldiers troopers;
     GLinkedList things;
     Collision map{640, 480, 2};
 };
@@ -89,7 +89,7 @@ TEST_F(TrooperRules, LettingGoOfFireOrDyingReleasesTheTrigger) {
 
 TEST_F(TrooperRules, APowerUpGoesToTheFirstTrooperToTouchItAndNoMoreLieAboutThanAllowed) {
     std::srand(14);
-    PowerUps powerUps(3, false);
+    PowerUps powerUps(3);
     for (int i = 0; i < 6; ++i) {
         powerUps.spawn();
     }
