@@ -9,6 +9,7 @@ class Font;
 class FrameClock;
 class FrameTimer;
 class Image;
+class InputDevices;
 class Sound;
 
 // The title picture shown once at start: about three and a half seconds,
@@ -20,8 +21,9 @@ class Title : public GBase {
     Title(Font* font, FrameClock& clock);
     ~Title() override;
 
-    // Shows the title until its time is up or Escape is pressed.
-    void run();
+    // Shows the title until its time is up or Escape is pressed, reading the
+    // devices' events meanwhile.
+    void run(InputDevices& devices);
 
     int32_t getTicks() const { return ticks; }
 
