@@ -8,7 +8,7 @@
 // feeds them SDL's events. The game makes one and hands it to its screens.
 class InputDevices {
   public:
-    // Reports a keyboard that could not be made; the game goes on without keys.
+    // Says so when the keyboard could not be made; the game goes on regardless.
     InputDevices();
     InputDevices(const InputDevices&) = delete;
     InputDevices& operator=(const InputDevices&) = delete;
@@ -29,8 +29,8 @@ class InputDevices {
     void pump();
 
   private:
-    // Built in this order; only the joystick's end does anything (it closes
-    // the pads), so the reverse order of their ends is free.
+    // Made in this order. Only the joystick's end does anything (it closes
+    // the pads), so nothing depends on the order they go in.
     Focus receiver;
     Keyboard keys;
     Joystick pads;
