@@ -35,7 +35,7 @@ int proveReplay(Game& game, const std::string& file) {
         std::fprintf(stderr, "Cannot play the replay %s: %s\n", file.c_str(), why.c_str());
         return kReplayDiffers;
     }
-    ReplayViewer unseen(ReplayViewer::kProof, nullptr, nullptr);
+    ReplayViewer unseen(ReplayViewer::kProof, nullptr, nullptr, game.getDevices());
     const uint32_t frames = game.watchReplay(replay, unseen);
     const ReplayHeader& h = replay.header;
     const int32_t score = game.session().score();

@@ -17,10 +17,9 @@
 #include "gfx/Image.h"
 #include "gfx/Light.h"
 #include "gfx/Surfaces.h"
-#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/Input.h"
-#include "input/Interfaces.h"
+#include "input/InputDevices.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
@@ -89,8 +88,8 @@ void Game::showTitle() {
     ModMusic::setContinuation(ModMusic::kContinueLoop);
     // The title runs in silence; the menu's piece waits for the menu.
     replaceMusic("sounds/menu");
-    title.run();
-    pumpEvents();
+    title.run(*devices);
+    devices->pump();
 }
 
 void Game::mainMenuPass() {
@@ -106,9 +105,9 @@ void Game::mainMenuPass() {
     const int32_t score = world->score();
     const bool inserted = score != kNoScore && hiscores->insert(score, kNewName);
     if (inserted) {
-        inputFocus->current = hiscores->getInput();
+        devices->focus().current = hiscores->getInput();
     } else {
-        inputFocus->current = mainMenu.get();
+        devices->focus().current = mainMenu.get();
     }
     if (score != kNoScore) {
         comments->load(score);
@@ -123,7 +122,7 @@ void Game::mainMenuPass() {
     }
     // Pads plugged in since are found here, and only here: a game never
     // sees its pads renumbered.
-    joystick->reopen();
+    devices->joystick().reopen();
     if (!QuitRequest::isRaised()) {
         playMenuMusic();
         menuScreen();
@@ -171,15 +170,15 @@ void Game::stampLogo() {
 }
 
 void Game::menuScreen() {
-    pumpEvents();
-    keyboard->forgetScreenKeys();
+    devices->pump();
+    devices->keyboard().forgetScreenKeys();
     bool entering = hiscores->isEntering();
     uint32_t idleSince = clock->now();
-    uint32_t presses = keyboard->presses();
+    uint32_t presses = devices->keyboard().presses();
     while (!mainMenu->isEscaped() && !QuitRequest::isRaised()) {
-        pumpEvents();
-        if (presses != keyboard->presses() || (joystick != nullptr && joystick->anyButtonOn())) {
-            presses = keyboard->presses();
+        devices->pump();
+        if (presses != devices->keyboard().presses() || devices->joystick().anyButtonOn()) {
+            presses = devices->keyboard().presses();
             idleSince = clock->now();
         }
         background->draw();
@@ -187,14 +186,14 @@ void Game::menuScreen() {
         if (faderFinished()) {
             drawMenuCones();
         }
-        pumpEvents();
+        devices->pump();
         hiscores->draw(kTableX, kTableY, kScoreOffset);
         if (hiscores->isEntering()) {
             goldFont->drawString("Please write your name to hiscore list.", kMessageX, kMessageY);
         } else {
             if (entering) {
                 // An Escape typed into the name must not leave the menu.
-                keyboard->clearPressed(SDLK_ESCAPE);
+                devices->keyboard().clearPressed(SDLK_ESCAPE);
                 entering = false;
                 if (replayUnkept) {
                     keepReplay(true);
@@ -212,20 +211,20 @@ void Game::menuScreen() {
                 break;
             }
             mainMenu->runPendingAction();
-            inputFocus->current = mainMenu.get();
+            devices->focus().current = mainMenu.get();
             idleSince = clock->now();
         }
         if (attractDue(idleSince)) {
             attractMode();
-            presses = keyboard->presses();
+            presses = devices->keyboard().presses();
             idleSince = clock->now();
         }
     }
-    inputFocus->current = nullptr;
+    devices->focus().current = nullptr;
 }
 
 void Game::drawMainMenu() {
-    inputFocus->current = mainMenu.get();
+    devices->focus().current = mainMenu.get();
     mainMenu->drawGlow(*light);
     mainMenu->draw();
     if (comments->text() != nullptr) {
@@ -247,11 +246,11 @@ void Game::drawMenuCones() {
 
 void Game::setupScreen() {
     Image picture("pics/setup", kScreenWidth, kScreenHeight);
-    pumpEvents();
-    keyboard->forgetScreenKeys();
-    inputFocus->current = setupMenu.get();
+    devices->pump();
+    devices->keyboard().forgetScreenKeys();
+    devices->focus().current = setupMenu.get();
     while (!setupMenu->isEscaped() && !QuitRequest::isRaised()) {
-        runScreenFrame(*frameTimer, [&] {
+        runScreenFrame(*devices, *frameTimer, [&] {
             picture.draw();
             setupMenu->draw();
         });
@@ -264,20 +263,20 @@ void Game::setupScreen() {
             if (setupMenu->hasPendingAction()) {
                 break;
             }
-            inputFocus->current = setupMenu.get();
+            devices->focus().current = setupMenu.get();
         }
     }
     setupMenu->clearEscaped();
-    inputFocus->current = nullptr;
+    devices->focus().current = nullptr;
 }
 
 bool Game::keyScreen() {
     Image picture("pics/keyset", kScreenWidth, kScreenHeight);
-    pumpEvents();
-    keyboard->forgetScreenKeys();
-    inputFocus->current = keysMenu.get();
+    devices->pump();
+    devices->keyboard().forgetScreenKeys();
+    devices->focus().current = keysMenu.get();
     while (!keysMenu->isEscaped() && !keysMenu->hasPendingAction() && !QuitRequest::isRaised()) {
-        runScreenFrame(*frameTimer, [&] {
+        runScreenFrame(*devices, *frameTimer, [&] {
             picture.draw();
             keysMenu->draw();
         });
@@ -285,7 +284,7 @@ bool Game::keyScreen() {
     const bool toMainMenu = keysMenu->hasPendingAction();
     keysMenu->clearPendingAction();
     keysMenu->clearEscaped();
-    inputFocus->current = nullptr;
+    devices->focus().current = nullptr;
     return toMainMenu;
 }
 
@@ -293,8 +292,8 @@ void Game::showHelp() {
     Image picture("pics/gunpic", kScreenWidth, kScreenHeight);
     Help help(kHelpPages, "dat/general", goldFont.get(), &picture, kHelpSpeed, *clock);
     help.setSounds("sounds/help", audio);
-    help.run();
-    pumpEvents();
+    help.run(*devices);
+    devices->pump();
 }
 
 void Game::showCredits() {
@@ -302,8 +301,8 @@ void Game::showCredits() {
     Help credits(kCreditPages, "dat/credits", goldFont.get(), &picture, kCreditsSpeed, *clock);
     credits.setInteractive(0);
     credits.setFading(1);
-    credits.run();
-    pumpEvents();
+    credits.run(*devices);
+    devices->pump();
 }
 
 bool Game::faderFinished() const {

@@ -22,9 +22,8 @@
 #include "gfx/Image.h"
 #include "gfx/Light.h"
 #include "gfx/Surfaces.h"
-#include "input/Devices.h"
 #include "input/GuideKeys.h"
-#include "input/Interfaces.h"
+#include "input/InputDevices.h"
 #include "input/Joystick.h"
 #include "input/QuitRequest.h"
 #include "store/ReplayStore.h"
@@ -42,9 +41,6 @@ constexpr int kMusicFadeMs = 1500;
 Game::Game() {
     screen = nullptr;
     background = nullptr;
-    keyboard = nullptr;
-    joystick = nullptr;
-    inputFocus = nullptr;
     QuitRequest::clear();
 }
 
@@ -67,7 +63,6 @@ Game::Published::~Published() {
     background = nullptr;
     delete screen;
     screen = nullptr;
-    destroyInterfaces();
 }
 
 void Game::replaceMusic(const char* name) {
@@ -107,11 +102,11 @@ void queueCleanUp() {
 
 bool Game::init(int32_t mode) {
     windowMode = mode;
-    createInterfaces();
+    devices = std::make_unique<InputDevices>();
     audio.effectsOn = 1;
     audio.sfxVolume = kFullVolume;
     audio.musicVolume = kFullVolume;
-    joystick->useClock(clock);
+    devices->joystick().useClock(clock);
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         error("Unable to init SDL!");
         std::fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());

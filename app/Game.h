@@ -16,6 +16,7 @@
 class Console;
 class FrameTimer;
 class GameSession;
+class InputDevices;
 class Light;
 class FlowFader;
 class Menu;
@@ -76,6 +77,8 @@ class Game : public GBase {
 
     // What the autoplay tool, the benchmarks and the tests look at or steer.
     Light& getLight() { return *light; }
+    // The keyboard, the pads and the focus; made by init().
+    InputDevices& getDevices() { return *devices; }
     // Player 1's keys for side 0, player 2's for side 1.
     GuideKeys& getKeys(int32_t side) { return side == 0 ? *player1Keys : *player2Keys; }
     // Null when the level table could not be read.
@@ -126,9 +129,13 @@ class Game : public GBase {
     // member screens are, and draws with their fonts, sounds and fader.
     friend class ReplayListScreen;
 
+    // Declared first, so they go last, after the display and the playfield
+    // picture too: the menus, the players' keys and the high-score table
+    // refer to them until they go.
+    std::unique_ptr<InputDevices> devices;
     // Declared before the objects below, so it goes after them: the display
     // and the playfield picture, which the game makes and publishes in
-    // process-wide pointers, and then the input devices.
+    // process-wide pointers.
     struct Published {
         Published() = default;
         Published(const Published&) = delete;

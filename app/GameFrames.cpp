@@ -14,10 +14,9 @@
 #include "gfx/Image.h"
 #include "gfx/Light.h"
 #include "gfx/Surfaces.h"
-#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/GuideKeys.h"
-#include "input/Interfaces.h"
+#include "input/InputDevices.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
@@ -41,23 +40,23 @@ void Game::playGame(int32_t players, uint32_t seed) {
     // From here on the game's course follows from the seed and the inputs.
     std::srand(seed);
     world->begin(inputs.player(0), players > 1 ? inputs.player(1) : nullptr);
-    inputFocus->current = keyboard;
+    devices->focus().current = &devices->keyboard();
     // Presses latched in the front end must not pause or end the game.
-    keyboard->consumeEscape();
-    keyboard->consumeF1();
+    devices->keyboard().consumeEscape();
+    devices->keyboard().consumeF1();
     // In play the pads steer troopers: their second button is no Escape. A
     // replay reads no pad, so there they steer the screens as ever.
-    joystick->setSteersScreens(inputs.isPlayingBack());
+    devices->joystick().setSteersScreens(inputs.isPlayingBack());
     runFrames();
-    joystick->setSteersScreens(true);
-    inputFocus->current = nullptr;
+    devices->joystick().setSteersScreens(true);
+    devices->focus().current = nullptr;
     fader->start();
     world->end();
 }
 
 void Game::runFrames() {
     generalSounds->play(kStartSignal);
-    pumpEvents();
+    devices->pump();
     const uint32_t start = clock->now();
     uint32_t paused = 0;
     // A request to quit ends the game as Escape does, but does not wait for
@@ -68,22 +67,22 @@ void Game::runFrames() {
     }
     // No game time passes while the game is paused.
     msPlayed += clock->now() - start - paused;
-    pumpEvents();
+    devices->pump();
 }
 
 uint32_t Game::runFrame() {
     if (frameHook) {
         frameHook();
     }
-    pumpEvents();
-    const ReplayInput input = inputs.next();
+    devices->pump();
+    const ReplayInput input = inputs.next(devices->keyboard());
     world->troopers().forEachReadControls();
     if ((input & Replay::kEscapeBit) != 0) {
         world->troopers().killAll();
     }
     // A recorded pause changed nothing in the game, so playback runs on.
     const bool pausing = (input & Replay::kF1Bit) != 0 && !inputs.isPlayingBack();
-    const uint32_t paused = pausing ? pause->run() : 0;
+    const uint32_t paused = pausing ? pause->run(*devices) : 0;
     world->update();
     ++framesPlayed;
     endPhase(kPhaseUpdated);

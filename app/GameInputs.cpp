@@ -2,7 +2,6 @@
 
 #include <ctime>
 
-#include "input/Devices.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
 
@@ -36,12 +35,12 @@ void GameInputs::finishRecording(int32_t score, int32_t level) {
     recorded.header.date = int64_t(std::time(nullptr));
 }
 
-ReplayInput GameInputs::next() {
+ReplayInput GameInputs::next(Keyboard& keyboard) {
     if (playing != nullptr) {
         const std::vector<ReplayInput>& inputs = playing->inputs;
         current = frame < inputs.size() ? inputs[frame] : Replay::kEscapeBit;
     } else {
-        current = readLive();
+        current = readLive(keyboard);
         recorded.inputs.push_back(current);
     }
     ++frame;
@@ -50,7 +49,7 @@ ReplayInput GameInputs::next() {
 
 // The held actions are taken once a frame, so that what the troopers act on
 // and what is recorded are the same thing.
-ReplayInput GameInputs::readLive() const {
+ReplayInput GameInputs::readLive(Keyboard& keyboard) const {
     ReplayInput input = 0;
     for (int32_t p = 0; p < 2; ++p) {
         for (int32_t a = 0; live[p] != nullptr && a < Replay::kActionsPerPlayer; ++a) {
@@ -60,10 +59,10 @@ ReplayInput GameInputs::readLive() const {
         }
     }
     // A request to quit gives the game up, and is recorded as Escape.
-    if (keyboard->consumeEscape() || QuitRequest::isRaised()) {
+    if (keyboard.consumeEscape() || QuitRequest::isRaised()) {
         input |= Replay::kEscapeBit;
     }
-    if (keyboard->consumeF1()) {
+    if (keyboard.consumeF1()) {
         input |= Replay::kF1Bit;
     }
     return input;

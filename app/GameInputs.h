@@ -5,6 +5,8 @@
 #include "input/ActionSource.h"
 #include "store/Replay.h"
 
+class Keyboard;
+
 // What a game reads from its players, one frame at a time: live from their
 // bindings and the keyboard, recorded into a replay as it goes; or played
 // back from a replay, where nobody's keys play a part.
@@ -25,8 +27,8 @@ class GameInputs {
 
     // This frame's input; the players' sources answer from it until the
     // next call. Past the end of a replay the game is given up, as Escape
-    // does.
-    ReplayInput next();
+    // does. A live game takes Escape and F1 from the keyboard.
+    ReplayInput next(Keyboard& keyboard);
     // The source the trooper of player 0 or 1 reads.
     const ActionSource* player(int32_t index) const { return &players[index & 1]; }
     const Replay& recording() const { return recorded; }
@@ -45,7 +47,7 @@ class GameInputs {
         int32_t index;
     };
 
-    ReplayInput readLive() const;
+    ReplayInput readLive(Keyboard& keyboard) const;
 
     PlayerActions players[2];
     const ActionSource* live[2] = {};

@@ -19,9 +19,8 @@
 #include "gfx/Font.h"
 #include "gfx/Light.h"
 #include "gfx/Surfaces.h"
-#include "input/Devices.h"
 #include "input/GuideKeys.h"
-#include "input/Interfaces.h"
+#include "input/InputDevices.h"
 #include "input/QuitRequest.h"
 #include "store/ReplayStore.h"
 #include "store/ScoreComment.h"
@@ -73,8 +72,10 @@ bool Game::load(int32_t depth) {
     createWorld();
     createStores();
     print("Loading keys.");
-    player1Keys = std::make_unique<GuideKeys>("dat/pl1key", 1);
-    player2Keys = std::make_unique<GuideKeys>("dat/pl2key", 2);
+    player1Keys =
+        std::make_unique<GuideKeys>("dat/pl1key", 1, devices->keyboard(), devices->joystick());
+    player2Keys =
+        std::make_unique<GuideKeys>("dat/pl2key", 2, devices->keyboard(), devices->joystick());
     player1Keys->setPartner(player2Keys.get());
     player2Keys->setPartner(player1Keys.get());
     print("Constructing menus.");
@@ -92,7 +93,7 @@ bool Game::load(int32_t depth) {
 void Game::showLoaded() {
     const uint32_t start = SDL_GetTicks();
     while (!QuitRequest::isRaised() && SDL_GetTicks() - start < kLoadedPauseMs) {
-        pumpEvents();
+        devices->pump();
         SDL_Delay(kQuitCheckMs);
     }
 }
@@ -183,13 +184,14 @@ void Game::createWorld() {
 void Game::createStores() {
     hiscores = std::make_unique<HighScoreTable>(kTableRows, "dat/hiscore.dat", decoFont.get(),
                                                 "pics/tagsm", kLastLevel + 1, *levels);
+    hiscores->useFocus(&devices->focus());
     comments = std::make_unique<ScoreComment>("dat/comment.dat", kPointsPerComment);
     replays = std::make_unique<ReplayStore>("dat/replays");
 }
 
 void Game::buildMenus() {
     Menu::setFont(goldFont.get());
-    mainMenu = std::make_unique<Menu>(380, 200, 160, 10, cursor.get());
+    mainMenu = std::make_unique<Menu>(380, 200, 160, 10, cursor.get(), *devices);
     Menu::setSounds(menuSounds.get());
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "One player", [this] { startGame(1); }));
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "Two players", [this] { startGame(2); }));
@@ -212,7 +214,7 @@ void Game::buildMenus() {
 }
 
 void Game::buildSetupMenu() {
-    setupMenu = std::make_unique<Menu>(30, 200, 230, 5, cursor.get());
+    setupMenu = std::make_unique<Menu>(30, 200, 230, 5, cursor.get(), *devices);
     setupMenu->setRightEdge(kSetupBoxRight);
     Menu::setSounds(menuSounds.get());
     setupMenu->add(new BooleanMenuItem(*setupMenu, "High detail", *light));
@@ -228,7 +230,7 @@ void Game::buildSetupMenu() {
 }
 
 void Game::buildKeysMenu() {
-    keysMenu = std::make_unique<Menu>(40, 125, 280, 2, cursor.get());
+    keysMenu = std::make_unique<Menu>(40, 125, 280, 2, cursor.get(), *devices);
     Menu::setSounds(menuSounds.get());
     static const char* const kActions[] = {"left", "right", "forward", "backward", "fire"};
     GuideKeys* players[] = {player1Keys.get(), player2Keys.get()};

@@ -12,10 +12,9 @@
 #include "app/ReplayViewer.h"
 #include "audio/ModMusic.h"
 #include "gfx/Font.h"
-#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/GuideKeys.h"
-#include "input/Interfaces.h"
+#include "input/InputDevices.h"
 #include "input/Keyboard.h"
 #include "store/ReplayStore.h"
 #include "ui/HighScoreTable.h"
@@ -121,13 +120,13 @@ void Game::attractMode() {
     }
     const int32_t menuScore = world->score();
     const int32_t menuPlayers = lastPlayers;
-    ReplayViewer shown(ReplayViewer::kAttract, pause.get(), goldFont.get());
+    ReplayViewer shown(ReplayViewer::kAttract, pause.get(), goldFont.get(), *devices);
     watchReplay(replay, shown);
     world->setScore(menuScore);
     lastPlayers = menuPlayers;
     stampLogo();
     playMenuMusic();
-    pumpEvents();
-    keyboard->forgetScreenKeys();
-    inputFocus->current = mainMenu.get();
+    devices->pump();
+    devices->keyboard().forgetScreenKeys();
+    devices->focus().current = mainMenu.get();
 }

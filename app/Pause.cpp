@@ -7,8 +7,7 @@
 #include "gfx/FrameTimer.h"
 #include "gfx/SurfaceHolder.h"
 #include "gfx/Surfaces.h"
-#include "input/Devices.h"
-#include "input/Interfaces.h"
+#include "input/InputDevices.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
@@ -59,27 +58,27 @@ Pause::~Pause() {
     delete snapshot;
 }
 
-uint32_t Pause::run() {
+uint32_t Pause::run(InputDevices& devices) {
     const uint32_t start = clock->now();
     FrameTimer timer(kFrameMs, *clock);
     snapshot->blit(screen);
     // Only a press made from here on resumes: a movement letter or a fire
     // key a player was holding when F1 came must not end the pause unseen.
     // A tap, however short, stays latched until the pause looks.
-    keyboard->forgetPresses();
-    pumpEvents();
-    while (!resumeRequested()) {
+    devices.keyboard().forgetPresses();
+    devices.pump();
+    while (!resumeRequested(devices)) {
         showFrame(timer);
-        pumpEvents();
+        devices.pump();
     }
-    leave();
+    leave(devices.keyboard());
     return clock->now() - start;
 }
 
 // F1 and every other key from code 256 up (arrows, Shift, Ctrl) are left out,
 // so that letting go of F1 or steadying a hand on the controls does not resume.
-bool Pause::resumeRequested() {
-    return keyboard->anyPressed() || (joystick != nullptr && joystick->anyButtonPressedNow()) ||
+bool Pause::resumeRequested(const InputDevices& devices) {
+    return devices.keyboard().anyPressed() || devices.joystick().anyButtonPressedNow() ||
            QuitRequest::isRaised();
 }
 
@@ -108,8 +107,8 @@ Pause::TextSpot Pause::textSpot(int8_t phase) {
     return {kCentreX + static_cast<int32_t>(swing), kCentreY + static_cast<int32_t>(bob)};
 }
 
-void Pause::leave() {
+void Pause::leave(Keyboard& keyboard) {
     // The press that ended the pause was latched like any other; left there,
     // an Escape would give up the game in its next frame.
-    keyboard->forgetScreenKeys();
+    keyboard.forgetScreenKeys();
 }

@@ -8,6 +8,8 @@
 class Buffer;
 class Font;
 class FrameTimer;
+class InputDevices;
+class Keyboard;
 class SurfaceHolder;
 
 // The pause screen F1 opens during a game: the frozen game picture with
@@ -39,17 +41,17 @@ class Pause : public GBase {
     // pressed after it began, or the program is asked to quit. Returns the
     // milliseconds it lasted, by the pause's clock, for the caller to leave
     // out of the play time. The Escape and F1 presses made during the pause
-    // are forgotten.
-    uint32_t run();
+    // are forgotten. The devices' events are read meanwhile.
+    uint32_t run(InputDevices& devices);
 
     // The looping path of the text: x from 31 to 129, y from 171 to 230.
     static TextSpot textSpot(int8_t phase);
 
   private:
-    static bool resumeRequested();
+    static bool resumeRequested(const InputDevices& devices);
     void showFrame(FrameTimer& timer);
     void advance();
-    void leave();
+    void leave(Keyboard& keyboard);
 
     SurfaceHolder* snapshot;
     Buffer* screen;

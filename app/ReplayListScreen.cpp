@@ -15,9 +15,8 @@
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
 #include "gfx/Surfaces.h"
-#include "input/Devices.h"
 #include "input/Focus.h"
-#include "input/Interfaces.h"
+#include "input/InputDevices.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
 #include "ui/Menu.h"
@@ -43,7 +42,8 @@ void Game::replaysScreen() {
     list.run();
 }
 
-ReplayListScreen::ReplayListScreen(Game& game) : game(game), entries(game.replays->list()) {}
+ReplayListScreen::ReplayListScreen(Game& game)
+    : game(game), devices(*game.devices), entries(game.replays->list()) {}
 
 std::vector<std::string> ReplayListScreen::columnsFor(const ReplayStore::Entry& entry) {
     const std::string file = entry.path.substr(entry.path.find_last_of('/') + 1);
@@ -58,21 +58,22 @@ std::vector<std::string> ReplayListScreen::columnsFor(const ReplayStore::Entry& 
 
 void ReplayListScreen::run() {
     FrameTimer timer(Game::kFrameMs, *game.clock);
-    pumpEvents();
+    devices.pump();
     // The Return that chose "Replays" in the menu is still latched here.
-    keyboard->forgetPresses();
-    inputFocus->current = keyboard;
+    devices.keyboard().forgetPresses();
+    devices.focus().current = &devices.keyboard();
     while (!leaving && !QuitRequest::isRaised()) {
-        runScreenFrame(timer, [this] {
+        runScreenFrame(devices, timer, [this] {
             readKeys();
             draw();
         });
     }
-    inputFocus->current = nullptr;
+    devices.focus().current = nullptr;
 }
 
 void ReplayListScreen::readKeys() {
-    if (keyboard->consumeEscape()) {
+    Keyboard& keyboard = devices.keyboard();
+    if (keyboard.consumeEscape()) {
         leaving = true;
         game.menuSounds->play(Menu::kSoundLeave);
         return;
@@ -80,14 +81,14 @@ void ReplayListScreen::readKeys() {
     const int32_t moves[][2] = {{SDLK_UP, -1}, {SDLK_DOWN, 1}, {SDLK_PAGEUP, -kVisibleRows},
                                 {SDLK_PAGEDOWN, kVisibleRows}};
     for (const auto& m : moves) {
-        if (keyboard->wasPressed(m[0])) {
-            keyboard->clearPressed(m[0]);
+        if (keyboard.wasPressed(m[0])) {
+            keyboard.clearPressed(m[0]);
             move(m[1]);
         }
     }
     for (const int32_t key : {SDLK_RETURN, SDLK_KP_ENTER}) {
-        if (keyboard->wasPressed(key)) {
-            keyboard->clearPressed(key);
+        if (keyboard.wasPressed(key)) {
+            keyboard.clearPressed(key);
             watchChosen();
         }
     }
@@ -143,12 +144,12 @@ void ReplayListScreen::watchChosen() {
     }
     const int32_t menuScore = game.world->score();
     const int32_t menuPlayers = game.lastPlayers;
-    ReplayViewer shown(ReplayViewer::kWatch, game.pause.get(), game.goldFont.get());
+    ReplayViewer shown(ReplayViewer::kWatch, game.pause.get(), game.goldFont.get(), devices);
     game.watchReplay(replay, shown);
     game.world->setScore(menuScore);
     game.lastPlayers = menuPlayers;
     game.playMenuMusic();
-    pumpEvents();
-    keyboard->forgetScreenKeys();
-    inputFocus->current = keyboard;
+    devices.pump();
+    devices.keyboard().forgetScreenKeys();
+    devices.focus().current = &devices.keyboard();
 }

@@ -7,6 +7,7 @@
 #include "store/ReplayStore.h"
 
 class Game;
+class InputDevices;
 
 // The kept replays, best first, a line each with name, score, level tag and
 // players, the last game marked and the unplayable ones said to be so. Up
@@ -30,6 +31,7 @@ class ReplayListScreen {
     void watchChosen();
 
     Game& game;
+    InputDevices& devices;
     std::vector<ReplayStore::Entry> entries;
     int32_t chosen = 0;
     int32_t top = 0;

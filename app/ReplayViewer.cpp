@@ -4,9 +4,7 @@
 
 #include "app/Pause.h"
 #include "gfx/Font.h"
-#include "input/Devices.h"
-#include "input/Joystick.h"
-#include "input/Keyboard.h"
+#include "input/InputDevices.h"
 
 namespace {
 constexpr int32_t kScreenWidth = 640;
@@ -16,8 +14,9 @@ constexpr const char* kFastMark = "REPLAY x4";
 constexpr int32_t kMarkY = 64;
 } // namespace
 
-ReplayViewer::ReplayViewer(Style style, Pause* pause, Font* font)
-    : style(style), pause(pause), font(font), pressesAtStart(keyboard->presses()) {}
+ReplayViewer::ReplayViewer(Style style, Pause* pause, Font* font, InputDevices& devices)
+    : style(style), pause(pause), font(font), devices(devices),
+      pressesAtStart(devices.keyboard().presses()) {}
 
 bool ReplayViewer::carriesOn() {
     ++frame;
@@ -32,23 +31,24 @@ bool ReplayViewer::carriesOn() {
 }
 
 bool ReplayViewer::watcherCarriesOn() {
-    if (keyboard->consumeEscape()) {
+    Keyboard& keyboard = devices.keyboard();
+    if (keyboard.consumeEscape()) {
         return false;
     }
-    if (keyboard->wasPressed(SDLK_SPACE)) {
-        keyboard->clearPressed(SDLK_SPACE);
+    if (keyboard.wasPressed(SDLK_SPACE)) {
+        keyboard.clearPressed(SDLK_SPACE);
         fast = !fast;
     }
-    if (keyboard->consumeF1() && pause != nullptr) {
-        pause->run();
+    if (keyboard.consumeF1() && pause != nullptr) {
+        pause->run(devices);
     }
     return true;
 }
 
 // Whatever is pressed only ends the show: the menu forgets it on its return.
 bool ReplayViewer::attractCarriesOn() const {
-    return keyboard->presses() == pressesAtStart &&
-           (joystick == nullptr || !joystick->anyButtonPressedNow());
+    return devices.keyboard().presses() == pressesAtStart &&
+           !devices.joystick().anyButtonPressedNow();
 }
 
 bool ReplayViewer::waits() const {

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 class Font;
+class InputDevices;
 class Pause;
 
 // How a replay is shown while it plays: to a watcher (F1 pauses, Space
@@ -14,8 +15,9 @@ class ReplayViewer {
     enum Style : int32_t { kWatch, kAttract, kProof };
     static constexpr int32_t kFastFactor = 4;
 
-    // Neither the pause nor the font is owned; a null font draws no mark.
-    ReplayViewer(Style style, Pause* pause, Font* font);
+    // Neither the pause nor the font is owned; a null font draws no mark. The
+    // viewer's keys are read from the devices, which must outlive it.
+    ReplayViewer(Style style, Pause* pause, Font* font, InputDevices& devices);
 
     // Reads the viewer's keys once a frame, before the frame runs; false
     // when the viewer leaves the replay.
@@ -32,6 +34,7 @@ class ReplayViewer {
     Style style;
     Pause* pause;
     Font* font;
+    InputDevices& devices;
     bool fast = false;
     uint32_t frame = 0;
     uint32_t pressesAtStart;

@@ -6,9 +6,8 @@
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
 #include "gfx/Surfaces.h"
-#include "input/Devices.h"
 #include "input/Focus.h"
-#include "input/Interfaces.h"
+#include "input/InputDevices.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
@@ -29,16 +28,15 @@ Title::~Title() {
     delete startSound;
 }
 
-void Title::run() {
+void Title::run(InputDevices& devices) {
     screen->attachBlitter();
-    pumpEvents();
-    keyboard->forgetScreenKeys();
+    devices.pump();
+    devices.keyboard().forgetScreenKeys();
     startSound->play();
     timer = std::make_unique<FrameTimer>(kTickMs, clock);
-    while (!keyboard->consumeEscape() &&
-           !(joystick != nullptr && joystick->anyButtonPressedNow()) && ticks < kTicks &&
-           !QuitRequest::isRaised()) {
-        runScreenFrame(*timer, [this] {
+    while (!devices.keyboard().consumeEscape() && !devices.joystick().anyButtonPressedNow() &&
+           ticks < kTicks && !QuitRequest::isRaised()) {
+        runScreenFrame(devices, *timer, [this] {
             picture->draw();
             if (font != nullptr) {
                 font->drawString("Version 1.1L", kVersionX, kVersionY);
@@ -47,7 +45,7 @@ void Title::run() {
         // A slow frame counts for every tick it took.
         ticks += static_cast<int32_t>(timer->lastInterval() / kTickMs);
     }
-    pumpEvents();
-    inputFocus->current = nullptr;
+    devices.pump();
+    devices.focus().current = nullptr;
     screen->attachBlitter();
 }

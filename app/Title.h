@@ -9,6 +9,7 @@ class Font;
 class FrameClock;
 class FrameTimer;
 class Image;
+class InputDevices;
 class Sound;
 struct AudioSettings;
 
@@ -22,8 +23,9 @@ class Title : public GBase {
     Title(Font* font, FrameClock& clock, const AudioSettings& audio);
     ~Title() override;
 
-    // Shows the title until its time is up or Escape is pressed.
-    void run();
+    // Shows the title until its time is up or Escape is pressed, reading the
+    // devices' events meanwhile.
+    void run(InputDevices& devices);
 
     int32_t getTicks() const { return ticks; }
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "input/Devices.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "store/KeyBindingFile.h"
@@ -18,9 +17,11 @@ constexpr int32_t kPadDefaults[] = {PadState::kStickLeft, PadState::kStickRight,
                                     PadState::kStickDown, PadState::kFirstButtonState};
 } // namespace
 
-GuideKeys::GuideKeys(const char* name, int32_t player)
+GuideKeys::GuideKeys(const char* name, int32_t player, const Keyboard& keyboard,
+                     const Joystick& pads)
     : name(name != nullptr ? name : ""),
-      padDevice(player == 1 ? Binding::kFirstPad : Binding::kSecondPad) {
+      padDevice(player == 1 ? Binding::kFirstPad : Binding::kSecondPad), keyboard(keyboard),
+      pads(pads) {
     defaultsFor(player, bindings);
     load();
 }
@@ -40,13 +41,13 @@ bool GuideKeys::isActionDown(int32_t action) const {
     return b != nullptr && (held(*b) || padDefaultHeld(action));
 }
 
-bool GuideKeys::held(const Binding& b) {
+bool GuideKeys::held(const Binding& b) const {
     // Keyboard and PadState check the range themselves, so a binding read
     // from a damaged file can never index outside their tables.
     if (b.device == Binding::kKeyboard) {
-        return keyboard != nullptr && keyboard->isDown(b.key);
+        return keyboard.isDown(b.key);
     }
-    const PadState* pad = joystick != nullptr ? joystick->forDevice(b.device) : nullptr;
+    const PadState* pad = pads.forDevice(b.device);
     return pad != nullptr && pad->isOn(b.key);
 }
 

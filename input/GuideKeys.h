@@ -7,6 +7,9 @@
 #include "input/ActionSource.h"
 #include "store/Binding.h"
 
+class Joystick;
+class Keyboard;
+
 // One player's controls: a binding per action, kept in the file
 // "<name>_sdl.dat", and beside them the player's own pad (player 1 the
 // first, player 2 the second) with its defaults: stick or d-pad left and
@@ -19,8 +22,9 @@ class GuideKeys : public GBase, public ActionSource {
 
     // Starts from the player's default bindings (player 1 the arrows and
     // Right Ctrl, any other player A, D, W, S and Left Ctrl), then loads the
-    // file "<name>_sdl.dat" over them when it is whole.
-    GuideKeys(const char* name, int32_t player);
+    // file "<name>_sdl.dat" over them when it is whole. The keyboard and the
+    // pads are read for held actions; both must outlive the keys.
+    GuideKeys(const char* name, int32_t player, const Keyboard& keyboard, const Joystick& pads);
 
     // The action's binding is held, or its pad default is, unless a binding
     // of this player or the partner names that pad input for itself.
@@ -42,7 +46,7 @@ class GuideKeys : public GBase, public ActionSource {
     static void defaultsFor(int32_t player, Binding* bindings);
 
   private:
-    static bool held(const Binding& b);
+    bool held(const Binding& b) const;
     bool padDefaultHeld(int32_t action) const;
     bool names(const Binding& b) const;
 
@@ -50,4 +54,6 @@ class GuideKeys : public GBase, public ActionSource {
     Binding bindings[kActionCount];
     int32_t padDevice;
     const GuideKeys* partner = nullptr;
+    const Keyboard& keyboard;
+    const Joystick& pads;
 };

@@ -12,9 +12,8 @@
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
 #include "gfx/Surfaces.h"
-#include "input/Devices.h"
 #include "input/Focus.h"
-#include "input/Interfaces.h"
+#include "input/InputDevices.h"
 #include "input/Keyboard.h"
 #include "input/QuitRequest.h"
 #include "store/EncipheredFile.h"
@@ -120,16 +119,16 @@ void Help::setInteractive(uint8_t flag) {
     }
 }
 
-void Help::run() {
+void Help::run(InputDevices& devices) {
     loadPage();
-    pumpEvents();
-    keyboard->forgetScreenKeys();
-    inputFocus->current = this;
-    while (!keyboard->consumeEscape() && !finished && !QuitRequest::isRaised()) {
-        runScreenFrame(*timer, [this] { frame(); });
+    devices.pump();
+    devices.keyboard().forgetScreenKeys();
+    devices.focus().current = this;
+    while (!devices.keyboard().consumeEscape() && !finished && !QuitRequest::isRaised()) {
+        runScreenFrame(devices, *timer, [this] { frame(); });
     }
-    pumpEvents();
-    inputFocus->current = nullptr;
+    devices.pump();
+    devices.focus().current = nullptr;
 }
 
 void Help::keyDown(int32_t key) {

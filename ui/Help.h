@@ -11,6 +11,7 @@ class Font;
 class FrameClock;
 class FrameTimer;
 class Image;
+class InputDevices;
 class Sounds;
 struct AudioSettings;
 class TextHelpItem;
@@ -50,8 +51,9 @@ class Help : public LinkedList {
     // 1: lines fade out away from the screen's middle, as the credits do.
     void setFading(uint8_t flag) { fading = flag; }
 
-    // Shows the pages until Escape is pressed or the last page has rolled by.
-    void run();
+    // Shows the pages until Escape is pressed or the last page has rolled by,
+    // holding the devices' focus meanwhile.
+    void run(InputDevices& devices);
 
     // From the event pump while the help holds the focus; only an
     // interactive help listens.

@@ -9,7 +9,6 @@
 #include "gfx/Bob.h"
 #include "gfx/Bobs.h"
 #include "gfx/Font.h"
-#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/Input.h"
 #include "store/EncipheredFile.h"
@@ -39,8 +38,8 @@ HighScoreTable::~HighScoreTable() {
 
 void HighScoreTable::dropInput() {
     // The focus may still name the field; it must not outlive it there.
-    if (input != nullptr && inputFocus != nullptr && inputFocus->current == input.get()) {
-        inputFocus->current = nullptr;
+    if (input != nullptr && focus != nullptr && focus->current == input.get()) {
+        focus->current = nullptr;
     }
     input.reset();
     entering = 0;

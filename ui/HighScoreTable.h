@@ -8,6 +8,7 @@
 #include "store/HighScoreEntry.h"
 
 class Bobs;
+class Focus;
 class Font;
 class Input;
 class LevelTable;
@@ -39,6 +40,9 @@ class HighScoreTable {
 
     // The click of every key typed into a name; none until the sounds load.
     void setTypingSound(Sound* sound) { typingSound = sound; }
+    // The focus the name field may be given to: the table takes the field
+    // back from it before the field goes. Not owned; null for none.
+    void useFocus(Focus* holder) { focus = holder; }
 
     // Points the table at a file and loads it; false when it could not be read.
     bool loadFrom(const char* fileName);
@@ -89,5 +93,6 @@ class HighScoreTable {
     int32_t tagWidth = 0;
     std::unique_ptr<Input> input;
     Sound* typingSound = nullptr;
+    Focus* focus = nullptr;
     uint8_t entering = 0;
 };

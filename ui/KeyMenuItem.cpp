@@ -5,7 +5,7 @@
 
 #include "gfx/Bob.h"
 #include "input/BindingName.h"
-#include "input/Interfaces.h"
+#include "input/InputDevices.h"
 #include "ui/Menu.h"
 
 KeyMenuItem::KeyMenuItem(Menu& menu, std::string label, std::string fileName, Binding& binding,
@@ -34,7 +34,7 @@ void KeyMenuItem::increase() {
     saved = binding;
     savedName = keyName;
     // Keys already queued, typed straight after Return, belong to this capture.
-    pumpEvents();
+    menu.getDevices().pump();
 }
 
 void KeyMenuItem::keyDown(int32_t key) {

@@ -8,8 +8,7 @@
 #include "gfx/Bob.h"
 #include "gfx/Font.h"
 #include "gfx/Light.h"
-#include "input/Devices.h"
-#include "input/Keyboard.h"
+#include "input/InputDevices.h"
 #include "ui/MenuItem.h"
 
 namespace {
@@ -35,8 +34,9 @@ constexpr int32_t kGlowBlue = 100;
 
 Sounds* Menu::sharedSounds = nullptr;
 
-Menu::Menu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing, Bob* cursor)
-    : x(x), y(y), valueColumn(valueColumn), spacing(spacing), cursor(cursor) {
+Menu::Menu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing, Bob* cursor,
+           InputDevices& devices)
+    : x(x), y(y), valueColumn(valueColumn), spacing(spacing), cursor(cursor), devices(devices) {
     sharedSounds = nullptr;
 }
 
@@ -169,7 +169,7 @@ void Menu::moveUp() {
 }
 
 void Menu::readEscape() {
-    if (keyboard != nullptr && keyboard->consumeEscape()) {
+    if (devices.keyboard().consumeEscape()) {
         playSound(kSoundLeave);
         escaped = 1;
     }

@@ -9,6 +9,7 @@
 
 class Bob;
 class Font;
+class InputDevices;
 class Light;
 class Sounds;
 
@@ -32,7 +33,9 @@ class Menu : public LinkedList {
     // value is drawn valueColumn pixels right of its text, or further right
     // where a label added while the menus have a font would reach it. The cursor is not
     // owned. Every new menu forgets the shared sounds: set them again after.
-    Menu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing, Bob* cursor);
+    // Escape is read from the devices' keyboard; they must outlive the menu.
+    Menu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing, Bob* cursor,
+         InputDevices& devices);
 
     // Shared by every menu; neither is owned. The font is the items'.
     static void setFont(Font* font) { MenuItem::setFont(font); }
@@ -88,6 +91,8 @@ class Menu : public LinkedList {
         return rightEdge > 0 ? rightEdge - x - valueColumn : INT32_MAX;
     }
     Bob* getCursor() const { return cursor; }
+    // A key item reads the keys queued as it starts to capture.
+    InputDevices& getDevices() const { return devices; }
 
   private:
     static void playSound(int32_t index);
@@ -112,6 +117,7 @@ class Menu : public LinkedList {
     MenuAction pendingAction;
     ActionPlace pendingPlace = ActionPlace::kAfterScreen;
     Bob* cursor;
+    InputDevices& devices;
     int32_t glowPhase = 0;
     uint8_t escaped = 0;
     int32_t rightEdge = 0;

@@ -3,10 +3,10 @@
 #include "gfx/Buffer.h"
 #include "gfx/FrameTimer.h"
 #include "gfx/Surfaces.h"
-#include "input/Interfaces.h"
+#include "input/InputDevices.h"
 
-void runScreenFrame(FrameTimer& timer, const std::function<void()>& draw) {
-    pumpEvents();
+void runScreenFrame(InputDevices& devices, FrameTimer& timer, const std::function<void()>& draw) {
+    devices.pump();
     draw();
     while (!timer.tick()) {
     }

@@ -8,7 +8,7 @@
 #include "app/Game.h"
 #include "app/GameSession.h"
 #include "gfx/Surfaces.h"
-#include "input/Devices.h"
+#include "input/InputDevices.h"
 #include "input/Keyboard.h"
 #include "support/AppFixture.h"
 #include "ui/Menu.h"
@@ -45,15 +45,16 @@ class GameSessionTest : public GameTest {
 };
 
 TEST_F(GameSessionTest, KeysLatchedInTheFrontEndNeitherPauseNorEndTheNextGame) {
+    Keyboard& keyboard = game->getDevices().keyboard();
     for (int key : {SDLK_ESCAPE, SDLK_F1}) {
-        keyboard->keyDown(key);
-        keyboard->keyUp(key);
+        keyboard.keyDown(key);
+        keyboard.keyUp(key);
     }
     play([&](int frame) {
-        if (frame == 1 && keyboard->wasPressed(SDLK_F1)) {
+        if (frame == 1 && keyboard.wasPressed(SDLK_F1)) {
             ADD_FAILURE() << "F1 would pause the first frame";
             // Left latched, the pause would wait for a key that never comes.
-            keyboard->clearPressed(SDLK_F1);
+            keyboard.clearPressed(SDLK_F1);
         }
         if (frame == 2) {
             bool alive = false;

@@ -10,7 +10,6 @@
 #include "gfx/Font.h"
 #include "gfx/SteppedClock.h"
 #include "gfx/Surfaces.h"
-#include "input/Devices.h"
 #include "support/GfxFixture.h"
 #include "support/InputFixture.h"
 
@@ -25,14 +24,10 @@ Step keyDown(int32_t key) {
     return [key] { pushKey(SDL_KEYDOWN, key); };
 }
 
-void setButton(uint8_t on) {
-    joystick->pad(0).record(0, 0, 1, &on);
-}
-
 class PauseScreen : public DisplayTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(devices.ok) << SDL_GetError();
+        ASSERT_TRUE(input.ok) << SDL_GetError();
         openDisplay(16);
         font = std::make_unique<Font>("pics/font_gold", 502, 200);
         pause = std::make_unique<Pause>(screen, font.get(), Pause::kRemarks, clock);
@@ -48,13 +43,15 @@ class PauseScreen : public DisplayTest {
         clock.at(clock.now() + kFrame * uint32_t(n - 1) + 1, std::move(step));
     }
     void letGoOfEverything() {
-        delete keyboard;
-        keyboard = new Keyboard();
-        setButton(0);
+        input.renew();
         clock.clearSteps();
     }
+    Step setButton(uint8_t on) {
+        return [this, on] { input.joystick().pad(0).record(0, 0, 1, &on); };
+    }
+    uint32_t runPause() { return pause->run(input.devices()); }
     WorkingDir data{KRAVEX_DATA_DIR};
-    InputDevices devices;
+    SdlInput input;
     SteppedClock clock{1000};
     std::unique_ptr<Font> font;
     std::unique_ptr<Pause> pause;
@@ -71,15 +68,15 @@ TEST_F(PauseScreen, KeysFrom256UpAndStickMovesDoNotResumeOtherKeysAndButtonsDo) 
     for (int32_t key : {SDLK_a, SDLK_z, SDLK_0, SDLK_SPACE, SDLK_RETURN, SDLK_ESCAPE}) {
         cases.emplace_back(keyDown(key), true);
     }
-    cases.emplace_back([] { joystick->pad(0).record(-20000, 0, 0, nullptr); }, false);
-    cases.emplace_back([] { joystick->pad(0).record(0, 20000, 0, nullptr); }, false);
-    cases.emplace_back([] { setButton(1); }, true);
+    cases.emplace_back([this] { input.joystick().pad(0).record(-20000, 0, 0, nullptr); }, false);
+    cases.emplace_back([this] { input.joystick().pad(0).record(0, 20000, 0, nullptr); }, false);
+    cases.emplace_back(setButton(1), true);
     for (size_t i = 0; i < cases.size(); ++i) {
         SCOPED_TRACE(i);
         letGoOfEverything();
         duringFrame(2, cases[i].first);
         duringFrame(4, keyDown(SDLK_q));
-        EXPECT_EQ(pause->run(), kFrame * (cases[i].second ? 2 : 4));
+        EXPECT_EQ(runPause(), kFrame * (cases[i].second ? 2 : 4));
     }
 }
 
@@ -87,21 +84,21 @@ TEST_F(PauseScreen, KeysFrom256UpAndStickMovesDoNotResumeOtherKeysAndButtonsDo) 
 // the pause began; a tap inside one frame is, and so is one during the first
 // frame.
 TEST_F(PauseScreen, OnlyAPressAfterThePauseBeganResumesHoweverShort) {
-    press(SDLK_w);
-    press(SDLK_LCTRL);
-    press(SDLK_F1);
-    ASSERT_TRUE(keyboard->consumeF1());
+    input.press(SDLK_w);
+    input.press(SDLK_LCTRL);
+    input.press(SDLK_F1);
+    ASSERT_TRUE(input.keyboard().consumeF1());
     duringFrame(3, [] {
         pushKey(SDL_KEYDOWN, SDLK_q);
         pushKey(SDL_KEYUP, SDLK_q);
     });
     duringFrame(6, keyDown(SDLK_x));
-    EXPECT_EQ(pause->run(), kFrame * 3);
-    EXPECT_TRUE(keyboard->isDown(SDLK_w)) << "still walking after the pause";
+    EXPECT_EQ(runPause(), kFrame * 3);
+    EXPECT_TRUE(input.keyboard().isDown(SDLK_w)) << "still walking after the pause";
 
     letGoOfEverything();
     duringFrame(1, keyDown(SDLK_z));
-    EXPECT_EQ(pause->run(), kFrame);
+    EXPECT_EQ(runPause(), kFrame);
 }
 
 // Escape or F1 pressed in the pause stay there: the game is neither given up
@@ -109,11 +106,11 @@ TEST_F(PauseScreen, OnlyAPressAfterThePauseBeganResumesHoweverShort) {
 TEST_F(PauseScreen, EscapeAndF1FromThePauseDoNotReachTheGame) {
     duringFrame(2, keyDown(SDLK_F1));
     duringFrame(3, keyDown(SDLK_ESCAPE));
-    EXPECT_EQ(pause->run(), kFrame * 3);
+    EXPECT_EQ(runPause(), kFrame * 3);
     EXPECT_EQ(SDL_PollEvent(nullptr), 0) << "the queue is left empty";
-    EXPECT_FALSE(keyboard->consumeEscape()) << "the game would be given up";
-    EXPECT_FALSE(keyboard->consumeF1()) << "the game would pause again";
-    EXPECT_TRUE(keyboard->isDown(SDLK_ESCAPE));
+    EXPECT_FALSE(input.keyboard().consumeEscape()) << "the game would be given up";
+    EXPECT_FALSE(input.keyboard().consumeF1()) << "the game would pause again";
+    EXPECT_TRUE(input.keyboard().isDown(SDLK_ESCAPE));
 }
 
 } // namespace

@@ -15,9 +15,9 @@
 #include "app/ReplayViewer.h"
 #include "gfx/Image.h"
 #include "gfx/Surfaces.h"
-#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/GuideKeys.h"
+#include "input/InputDevices.h"
 #include "store/Replay.h"
 #include "support/AppFixture.h"
 #include "ui/Menu.h"
@@ -37,7 +37,7 @@ using Ending = std::tuple<int32_t, uint32_t, uint64_t>;
 class ReplayTest : public GameTest {
   protected:
     static Ending playBack(const Replay& replay) {
-        ReplayViewer unseen(ReplayViewer::kProof, nullptr, nullptr);
+        ReplayViewer unseen(ReplayViewer::kProof, nullptr, nullptr, game->getDevices());
         const uint32_t frames = game->watchReplay(replay, unseen);
         return {game->session().score(), frames, screenHash()};
     }
@@ -202,7 +202,7 @@ TEST_F(ReplayTest, TheMenuLeftAloneFor30SecondsPlaysTheBestReplayUntilAKey) {
     const int32_t menuScore = 17;
     game->session().setScore(menuScore);
     game->setLastPlayers(1);
-    inputFocus->current = &game->getMainMenu();
+    game->getDevices().focus().current = &game->getMainMenu();
     game->menuScreen();
     clock().clearSteps();
     EXPECT_EQ(seen, (std::vector<int>{0, 0, 0, 2, 0}));

@@ -5,7 +5,6 @@
 #include "fuzz/FuzzEntries.h"
 #include "fuzz/FuzzFolder.h"
 #include "input/BindingName.h"
-#include "input/Devices.h"
 #include "input/GuideKeys.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
@@ -53,15 +52,11 @@ void readComments(const std::string& fileName) {
 void fuzzKeyBindings(const uint8_t* data, size_t size) {
     fuzzfolder::write("keys_sdl.dat", data, size);
     for (const int32_t player : {1, 2}) {
-        GuideKeys keys(fuzzfolder::path("keys").c_str(), player);
+        Keyboard pressedKeys;
+        GuideKeys keys(fuzzfolder::path("keys").c_str(), player, pressedKeys, fuzzJoystick());
         Binding defaults[GuideKeys::kActionCount];
         GuideKeys::defaultsFor(player, defaults);
         const bool whole = size >= size_t(KeyBindingFile::kFileBytes);
-        Keyboard pressedKeys;
-        Keyboard* savedKeyboard = keyboard;
-        Joystick* savedJoystick = joystick;
-        keyboard = &pressedKeys;
-        joystick = &fuzzJoystick();
         for (int32_t action = 0; action < GuideKeys::kActionCount; ++action) {
             const Binding& b = *keys.binding(action);
             const Binding wanted =
@@ -73,8 +68,6 @@ void fuzzKeyBindings(const uint8_t* data, size_t size) {
             keys.isActionDown(action);
             BindingName::of(b);
         }
-        keyboard = savedKeyboard;
-        joystick = savedJoystick;
     }
 }
 

@@ -21,9 +21,10 @@ std::string held(const GuideKeys& keys) {
 // A file one byte short is as good as none: nothing of it is taken.
 TEST(GuideKeys, AMissingOrShortFileGivesArrowsToPlayerOneAndWasdToPlayerTwo) {
     TempDir dir;
+    SdlInput input;
     dir.write("pl2key_sdl.dat", std::vector<unsigned char>(KeyBindingFile::kFileBytes - 1, 'a'));
-    const GuideKeys one(dir.file("pl1key").c_str(), 1);
-    const GuideKeys two(dir.file("pl2key").c_str(), 2);
+    const GuideKeys one(dir.file("pl1key").c_str(), 1, input.keyboard(), input.joystick());
+    const GuideKeys two(dir.file("pl2key").c_str(), 2, input.keyboard(), input.joystick());
     const int32_t keysOfOne[] = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN, SDLK_RCTRL, 0, 0, 0};
     const int32_t keysOfTwo[] = {SDLK_a, SDLK_d, SDLK_w, SDLK_s, SDLK_LCTRL, 0, 0, 0};
     for (int i = 0; i < 8; ++i) {
@@ -43,16 +44,16 @@ TEST(GuideKeysHeld, BindingsOutOfRangeOrWithoutDevicesNeverReadAsHeld) {
     const Binding edges[8] = {{0, 0}, {511, 0}, {35, 1}, {0, 1}, {4, 1}};
     KeyBindingFile(dir.file("outside_sdl.dat")).write(outside);
     KeyBindingFile(dir.file("edges_sdl.dat")).write(edges);
-    const auto load = [&](const char* name) { return GuideKeys(dir.file(name).c_str(), 2); };
-    ASSERT_EQ(keyboard, nullptr);
-    EXPECT_EQ(held(load("edges")), "00000") << "no devices at all";
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
+    SdlInput input;
+    ASSERT_TRUE(input.ok) << SDL_GetError();
+    const auto load = [&](const char* name) {
+        return GuideKeys(dir.file(name).c_str(), 2, input.keyboard(), input.joystick());
+    };
     for (int32_t key = 0; key < Keyboard::kKeyCount; ++key) {
-        keyboard->keyDown(key);
+        input.keyboard().keyDown(key);
     }
     const uint8_t all[4] = {1, 1, 1, 1};
-    joystick->pad(0).record(-20000, -20000, 4, all);
+    input.joystick().pad(0).record(-20000, -20000, 4, all);
     const GuideKeys bad = load("outside");
     for (int action = -1; action <= 8; ++action) {
         EXPECT_FALSE(bad.isActionDown(action)) << "action " << action;
@@ -64,23 +65,24 @@ TEST(GuideKeysHeld, BindingsOutOfRangeOrWithoutDevicesNeverReadAsHeld) {
 // A pad plays its player's trooper with no key file at all, beside the keys;
 // an input bound on purpose, by either player, leaves the defaults.
 TEST(GuideKeysHeld, EachPlayersOwnPadDrivesByDefaultUntilABindingTakesItsInput) {
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
+    SdlInput input;
+    ASSERT_TRUE(input.ok) << SDL_GetError();
     TempDir dir;
-    GuideKeys one(dir.file("pl1key").c_str(), 1);
-    GuideKeys two(dir.file("pl2key").c_str(), 2);
+    Joystick& pads = input.joystick();
+    GuideKeys one(dir.file("pl1key").c_str(), 1, input.keyboard(), pads);
+    GuideKeys two(dir.file("pl2key").c_str(), 2, input.keyboard(), pads);
     one.setPartner(&two);
     two.setPartner(&one);
     const uint8_t rest[4] = {};
     const uint8_t first[4] = {1, 0, 0, 0};
-    joystick->pad(0).record(-20000, 20000, 4, rest); // left and down
-    joystick->pad(1).record(0, 0, 4, first);
-    joystick->pad(1).record(0, 0, 4, first, SDL_HAT_UP); // the d-pad walks as well
-    press(SDLK_RIGHT);
+    pads.pad(0).record(-20000, 20000, 4, rest); // left and down
+    pads.pad(1).record(0, 0, 4, first);
+    pads.pad(1).record(0, 0, 4, first, SDL_HAT_UP); // the d-pad walks as well
+    input.press(SDLK_RIGHT);
     EXPECT_EQ(held(one), "11010") << "left, down, and the right arrow key";
     EXPECT_EQ(held(two), "00101");
 
-    release(SDLK_RIGHT);
+    input.release(SDLK_RIGHT);
     *one.binding(GuideKeys::kRight) = Binding{4, Binding::kSecondPad};
     EXPECT_EQ(held(one), "11010") << "pad 2's first button turns player 1 right";
     EXPECT_EQ(held(two), "00100") << "and no longer fires for player 2";

@@ -9,21 +9,23 @@ namespace {
 // Feeds a field through SDL's queue: characters are tapped as the key of the
 // same code; '<' is Backspace, '\n' Return, '[' and ']' hold and let go of
 // Shift, and '*' is one drawn frame.
-void play(Input& field, const std::string& script) {
+void play(SdlInput& input, Input& field, const std::string& script) {
     for (char c : script) {
         if (c == '*') {
             field.blinkCursor();
         } else if (c == '[' || c == ']') {
-            (c == '[' ? press : release)(SDLK_LSHIFT);
+            c == '[' ? input.press(SDLK_LSHIFT) : input.release(SDLK_LSHIFT);
         } else {
-            tap(c == '<' ? int32_t(SDLK_BACKSPACE) : c == '\n' ? int32_t(SDLK_RETURN) : int32_t(c));
+            input.tap(c == '<'    ? int32_t(SDLK_BACKSPACE)
+                      : c == '\n' ? int32_t(SDLK_RETURN)
+                                  : int32_t(c));
         }
     }
 }
 
 TEST(InputEditing, KeysAndFramesGiveTheTextAndPosition) {
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
+    SdlInput input;
+    ASSERT_TRUE(input.ok) << SDL_GetError();
     const struct {
         const char* script;
         const char* text;
@@ -41,13 +43,13 @@ TEST(InputEditing, KeysAndFramesGiveTheTextAndPosition) {
     };
     for (const auto& c : cases) {
         Input field(10);
-        inputFocus->current = &field;
-        play(field, c.script);
+        input.focus().current = &field;
+        play(input, field, c.script);
         EXPECT_EQ(field.getText(), c.text) << c.script;
         EXPECT_EQ(field.getPosition(), c.position) << c.script;
         EXPECT_EQ(field.isDone(), std::string(c.script).find('\n') != std::string::npos);
     }
-    inputFocus->current = nullptr;
+    input.focus().current = nullptr;
 }
 
 } // namespace

@@ -7,39 +7,40 @@
 namespace {
 
 TEST(KeyboardEvents, EscapeAndF1AreEachTakenOnceAPressEvenWhileHeld) {
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
-    const auto take = [](int32_t key) {
-        return key == SDLK_ESCAPE ? keyboard->consumeEscape() : keyboard->consumeF1();
+    SdlInput input;
+    ASSERT_TRUE(input.ok) << SDL_GetError();
+    Keyboard& keys = input.keyboard();
+    const auto take = [&keys](int32_t key) {
+        return key == SDLK_ESCAPE ? keys.consumeEscape() : keys.consumeF1();
     };
     for (int32_t key : {SDLK_ESCAPE, SDLK_F1}) {
-        press(key);
+        input.press(key);
         EXPECT_FALSE(take(key == SDLK_ESCAPE ? SDLK_F1 : SDLK_ESCAPE)) << key;
         EXPECT_TRUE(take(key)) << key;
-        pumpEvents();
+        input.devices().pump();
         EXPECT_FALSE(take(key)) << "held, not pressed again: " << key;
-        release(key);
-        tap(key);
+        input.release(key);
+        input.tap(key);
         EXPECT_TRUE(take(key)) << key;
     }
 }
 
 TEST(KeyboardEvents, TheFocusedReceiverGetsKeysInOrderAndOtherEventsAreDropped) {
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
+    SdlInput input;
+    ASSERT_TRUE(input.ok) << SDL_GetError();
     Receiver receiver;
-    inputFocus->current = &receiver;
+    input.focus().current = &receiver;
     SDL_Event other{};
     other.type = SDL_MOUSEMOTION;
     SDL_PushEvent(&other);
     pushKey(SDL_KEYDOWN, SDLK_b);
     pushKey(SDL_KEYDOWN, SDLK_UP);
     pushKey(SDL_KEYUP, SDLK_b);
-    pumpEvents();
+    input.devices().pump();
     EXPECT_EQ(receiver.keys, (std::vector<int32_t>{SDLK_b, SDLK_UP, -SDLK_b}));
     EXPECT_EQ(SDL_PollEvent(&other), 0) << "the queue is drained";
-    inputFocus->current = nullptr;
-    tap(SDLK_c);
+    input.focus().current = nullptr;
+    input.tap(SDLK_c);
     EXPECT_EQ(receiver.keys.size(), 3u) << "nothing reaches a receiver that lost the focus";
 }
 

@@ -12,34 +12,35 @@
 namespace {
 
 TEST(PadNavigation, LaterButtonsSendNothingHeldKeysStayHeldAndACaptureTakesOnePressPerPad) {
-    InputDevices devices;
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
+    SdlInput input;
+    ASSERT_TRUE(input.ok) << SDL_GetError();
     Receiver screen;
-    inputFocus->current = &screen;
-    const auto deliver = [] { PadNavigation::deliver(*joystick, keyboard, inputFocus); };
+    input.focus().current = &screen;
+    Joystick& pads = input.joystick();
+    const auto deliver = [&] { PadNavigation::deliver(pads, &input.keyboard(), &input.focus()); };
     const uint8_t rest[4] = {};
     const uint8_t third[4] = {0, 0, 1, 0};
-    joystick->pad(1).record(0, 0, 4, third);
+    pads.pad(1).record(0, 0, 4, third);
     deliver();
     EXPECT_TRUE(screen.keys.empty());
-    press(SDLK_DOWN);
+    input.press(SDLK_DOWN);
     screen.keys.clear();
-    joystick->pad(0).record(0, 20000, 4, rest);
+    pads.pad(0).record(0, 20000, 4, rest);
     deliver();
     EXPECT_EQ(screen.keys, (std::vector<int32_t>{SDLK_DOWN, -SDLK_DOWN})) << "a tap";
-    EXPECT_TRUE(keyboard->isDown(SDLK_DOWN)) << "the player still holds it";
+    EXPECT_TRUE(input.keyboard().isDown(SDLK_DOWN)) << "the player still holds it";
 
     // A diagonal push, or a push with a button, binds one thing per pad.
     screen.capturing = true;
     screen.keys.clear();
-    joystick->pad(0).record(0, 0, 4, rest);
-    joystick->pad(1).record(0, 0, 4, rest);
-    joystick->pad(0).record(-20000, -20000, 4, third);
-    joystick->pad(1).record(0, 0, 4, third);
+    pads.pad(0).record(0, 0, 4, rest);
+    pads.pad(1).record(0, 0, 4, rest);
+    pads.pad(0).record(-20000, -20000, 4, third);
+    pads.pad(1).record(0, 0, 4, third);
     deliver();
     EXPECT_EQ(screen.taken, (std::vector<std::pair<int32_t, int32_t>>{{1, 0}, {2, 6}}));
     EXPECT_TRUE(screen.keys.empty());
-    inputFocus->current = nullptr;
+    input.focus().current = nullptr;
 }
 
 } // namespace

@@ -13,7 +13,7 @@
 #include "audio/Sound.h"
 #include "gfx/Buffer.h"
 #include "gfx/Surfaces.h"
-#include "input/Devices.h"
+#include "input/InputDevices.h"
 #include "support/AudioFixture.h"
 
 namespace fs = std::filesystem;
@@ -201,7 +201,7 @@ std::pair<int, std::string> WholeRun::prove(const std::string& replay) const {
 }
 
 void MenuScreen::SetUp() {
-    ASSERT_TRUE(devices.ok) << SDL_GetError();
+    ASSERT_TRUE(input.ok) << SDL_GetError();
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
     ASSERT_NO_FATAL_FAILURE(openMixer(audio));
     screen = new Buffer(640, 480, 16, kWindowModeWindow);
@@ -215,7 +215,7 @@ void MenuScreen::SetUp() {
 }
 
 void MenuScreen::TearDown() {
-    inputFocus->current = nullptr;
+    input.focus().current = nullptr;
     menu.reset();
     Menu::setFont(nullptr);
     Menu::setSounds(nullptr);
@@ -226,9 +226,9 @@ void MenuScreen::TearDown() {
 }
 
 Menu& MenuScreen::makeMenu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing) {
-    menu = std::make_unique<Menu>(x, y, valueColumn, spacing, cursor.get());
+    menu = std::make_unique<Menu>(x, y, valueColumn, spacing, cursor.get(), input.devices());
     Menu::setSounds(sounds.get());
-    inputFocus->current = menu.get();
+    input.focus().current = menu.get();
     return *menu;
 }
 

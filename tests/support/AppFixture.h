@@ -104,7 +104,7 @@ class WholeRun : public testing::Test {
 
 // A menu as the game runs it: the generated gold font, cursor and menu
 // sounds, a 16-bit dummy display, the mixer under the dummy audio driver,
-// and the input devices in their globals with the menu holding the focus.
+// and the input devices with the menu holding the focus.
 class MenuScreen : public testing::Test {
   protected:
     static constexpr int kMenuSounds = 3;
@@ -118,7 +118,7 @@ class MenuScreen : public testing::Test {
     std::vector<int> soundsOf(const std::function<void()>& f);
 
     WorkingDir dataDir{KRAVEX_DATA_DIR};
-    InputDevices devices;
+    SdlInput input;
     AudioSettings audio;
     std::unique_ptr<Font> font;
     std::unique_ptr<Bob> cursor;

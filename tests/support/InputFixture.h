@@ -2,37 +2,43 @@
 
 #include <SDL.h>
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
-#include "input/Devices.h"
-#include "input/Focus.h"
-#include "input/Interfaces.h"
-#include "input/Joystick.h"
-#include "input/Keyboard.h"
+#include "input/InputDevices.h"
 
-// Starts SDL's event queue and puts a fresh keyboard, joystick and focus in
-// the globals for one test, restoring everything afterwards.
-class InputDevices {
+// Starts SDL's event queue and makes a fresh keyboard, joystick and focus for
+// one test, stopping SDL once they are gone.
+class SdlInput {
   public:
-    InputDevices() : ok(SDL_Init(SDL_INIT_VIDEO) == 0) {
-        keyboard = new Keyboard();
-        joystick = new Joystick();
-        inputFocus = new Focus();
-    }
-    ~InputDevices() {
-        delete inputFocus;
-        delete joystick;
-        delete keyboard;
-        inputFocus = nullptr;
-        joystick = nullptr;
-        keyboard = nullptr;
+    SdlInput() : ok(SDL_Init(SDL_INIT_VIDEO) == 0), made(std::make_unique<InputDevices>()) {}
+    ~SdlInput() {
+        made.reset();
         SDL_Quit();
     }
-    InputDevices(const InputDevices&) = delete;
-    InputDevices& operator=(const InputDevices&) = delete;
+    SdlInput(const SdlInput&) = delete;
+    SdlInput& operator=(const SdlInput&) = delete;
 
     bool ok = false;
+
+    InputDevices& devices() { return *made; }
+    Keyboard& keyboard() { return made->keyboard(); }
+    Joystick& joystick() { return made->joystick(); }
+    Focus& focus() { return made->focus(); }
+    // Lets go of every key and button: the devices are made afresh.
+    void renew() {
+        made.reset();
+        made = std::make_unique<InputDevices>();
+    }
+
+    // Key events as the game's pump delivers them: down, up, or one of each.
+    void press(int32_t key);
+    void release(int32_t key);
+    void tap(int32_t key);
+
+  private:
+    std::unique_ptr<InputDevices> made;
 };
 
 // Records what reaches it through the focus: keys down (as themselves) and
@@ -61,16 +67,15 @@ inline void pushKey(uint8_t type, int32_t key) {
     SDL_PushEvent(&event);
 }
 
-// Key events as the game's pump delivers them: down, up, or one of each.
-inline void press(int32_t key) {
+inline void SdlInput::press(int32_t key) {
     pushKey(SDL_KEYDOWN, key);
-    pumpEvents();
+    made->pump();
 }
-inline void release(int32_t key) {
+inline void SdlInput::release(int32_t key) {
     pushKey(SDL_KEYUP, key);
-    pumpEvents();
+    made->pump();
 }
-inline void tap(int32_t key) {
+inline void SdlInput::tap(int32_t key) {
     pushKey(SDL_KEYDOWN, key);
     release(key);
 }

@@ -12,7 +12,7 @@
 #include "gfx/Font.h"
 #include "gfx/SteppedClock.h"
 #include "gfx/Surfaces.h"
-#include "input/Devices.h"
+#include "input/InputDevices.h"
 #include "support/GfxFixture.h"
 #include "support/InputFixture.h"
 #include "support/StoreFixture.h"
@@ -37,16 +37,12 @@ class HelpTest : public FolderTest {
         folder.write("font.pl", rawTga(fontSheet().picture, 24));
         folder.write("pics/box.bl", rawTga(Picture(32, 20, 0x30C040), 24));
         font = std::make_unique<Font>("font", 300, 80);
-        keyboard = new Keyboard();
-        inputFocus = new Focus();
+        devices = std::make_unique<InputDevices>();
     }
     void TearDown() override {
         help.reset();
         font.reset();
-        delete keyboard;
-        delete inputFocus;
-        keyboard = nullptr;
-        inputFocus = nullptr;
+        devices.reset();
         FolderTest::TearDown();
     }
 
@@ -80,6 +76,7 @@ class HelpTest : public FolderTest {
 
     SteppedClock clock;
     std::unique_ptr<Font> font;
+    std::unique_ptr<InputDevices> devices;
     std::unique_ptr<Help> help;
 };
 
@@ -96,10 +93,10 @@ TEST_F(HelpTest, RunEndsOnEscapeOrAfterTheLastCreditsAndLetsGoOfTheFocus) {
             pushKey(SDL_KEYDOWN, SDLK_ESCAPE);
             clock.at(escapeAt, [] { pushKey(SDL_KEYDOWN, SDLK_ESCAPE); });
         }
-        help->run();
+        help->run(*devices);
         EXPECT_EQ(help->isFinished(), !interactive);
         EXPECT_GE(clock.now(), interactive ? escapeAt : 0);
-        EXPECT_EQ(inputFocus->current, nullptr);
+        EXPECT_EQ(devices->focus().current, nullptr);
     }
 }
 

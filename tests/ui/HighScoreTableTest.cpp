@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <numeric>
 
-#include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/Input.h"
 #include "support/StoreFixture.h"
@@ -127,14 +126,14 @@ TEST_F(HighScores, TheTypedNameIsStoredOnReturnAndABlankOneAsUnknownTrooper) {
 
 TEST_F(HighScores, ReloadingEndsNameEntryAndReleasesTheFocus) {
     Focus focus;
-    inputFocus = &focus;
+    table.useFocus(&focus);
     ASSERT_TRUE(loadText("5\nfew\n"));
     ASSERT_TRUE(table.insert(300, "Mister X"));
     focus.current = table.getInput();
     ASSERT_TRUE(table.loadFrom(dir.file("hiscore_1.dat").c_str()));
     EXPECT_FALSE(table.isEntering());
     EXPECT_EQ(focus.current, nullptr) << "the focus never names a deleted field";
-    inputFocus = nullptr;
+    table.useFocus(nullptr);
 }
 
 } // namespace

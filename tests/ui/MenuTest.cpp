@@ -31,7 +31,9 @@ TEST_F(MenuScreen, TheCursorWrapsAroundBothWaysWithTheMoveSound) {
     const std::pair<int32_t, int32_t> steps[] = {
         {SDLK_UP, 3}, {SDLK_DOWN, 1}, {SDLK_DOWN, 2}, {SDLK_UP, 1}, {SDLK_a, 1}};
     for (const auto& [key, current] : steps) {
-        EXPECT_EQ(soundsOf([key = key] { tap(key); }), key == SDLK_a ? Played{} : kMoved) << key;
+        EXPECT_EQ(soundsOf([this, key = key] { input.tap(key); }),
+                  key == SDLK_a ? Played{} : kMoved)
+            << key;
         EXPECT_EQ(menu.getCurrent(), current) << key;
     }
 }
@@ -40,11 +42,11 @@ TEST_F(MenuScreen, AnActionIsOnlyHandedOverByRightOrReturnAndRunsOnce) {
     Menu& menu = makeMenu(380, 200, 160, 10);
     int runs = 0;
     menu.add(new ExecuteMenuItem(menu, "Setup", [&runs] { ++runs; }));
-    EXPECT_EQ(soundsOf([] { tap(SDLK_LEFT); }), kChanged);
+    EXPECT_EQ(soundsOf([this] { input.tap(SDLK_LEFT); }), kChanged);
     EXPECT_FALSE(menu.hasPendingAction());
     for (int32_t key : {SDLK_RIGHT, SDLK_RETURN}) {
         const int before = runs;
-        EXPECT_EQ(soundsOf([key] { tap(key); }), kChanged);
+        EXPECT_EQ(soundsOf([this, key] { input.tap(key); }), kChanged);
         ASSERT_TRUE(menu.hasPendingAction());
         EXPECT_EQ(runs, before) << "the screen runs it, not the menu";
         menu.runPendingAction();
@@ -63,12 +65,12 @@ TEST_F(MenuScreen, ChangeKeysFlipASwitchAndStepAVolumeWithinItsRange) {
     menu.add(new ValueMenuItem(menu, "Sound-Effects Volume", "pics/volume", 8, 16, effects));
     for (int32_t key : {SDLK_RIGHT, SDLK_LEFT, SDLK_LEFT, SDLK_RETURN}) {
         const uint8_t before = detail.isOn();
-        EXPECT_EQ(soundsOf([key] { tap(key); }), kChanged);
+        EXPECT_EQ(soundsOf([this, key] { input.tap(key); }), kChanged);
         EXPECT_NE(detail.isOn(), before) << key;
     }
-    tap(SDLK_DOWN);
+    input.tap(SDLK_DOWN);
     for (auto [key, level] : {std::pair{SDLK_RIGHT, 255}, {SDLK_LEFT, 239}, {SDLK_RETURN, 255}}) {
-        EXPECT_EQ(soundsOf([key = key] { tap(key); }), kChanged);
+        EXPECT_EQ(soundsOf([this, key = key] { input.tap(key); }), kChanged);
         EXPECT_EQ(audio.sfxVolume, level) << key;
     }
 }
@@ -100,13 +102,13 @@ class MenuKeys : public MenuScreen {
     void typeOn(int line, std::initializer_list<int32_t> keys) {
         buildKeyMenu();
         while (menu->getCurrent() != line + 1) {
-            tap(SDLK_DOWN);
+            input.tap(SDLK_DOWN);
         }
         for (int32_t key : keys) {
             pushKey(SDL_KEYDOWN, key);
             pushKey(SDL_KEYUP, key);
         }
-        pumpEvents();
+        input.devices().pump();
     }
 
     // Every item holds its keyboard key, shows its name and waits no more.
@@ -129,7 +131,7 @@ TEST_F(MenuKeys, ReturnWithAdvanceCapturesAPlayersFiveKeysAndStopsOnFire) {
     expectKeys({SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN, SDLK_SPACE, SDLK_f, SDLK_g, SDLK_h,
                 SDLK_i, SDLK_j});
     EXPECT_EQ(menu->getCurrent(), kPlayer1Fire + 1);
-    tap(SDLK_DOWN);
+    input.tap(SDLK_DOWN);
     EXPECT_EQ(menu->getCurrent(), kPlayer1Fire + 2) << "the cursor moves again";
 }
 
@@ -140,7 +142,7 @@ TEST_F(MenuKeys, EscapeWhileWaitingKeepsTheOldKeyAndLeavesOnTheNextDraw) {
     EXPECT_TRUE(items[1]->isWaiting());
     EXPECT_EQ(items[1]->getKeyName(), KeyMenuItem::kUnknownKeyName);
     EXPECT_EQ(soundsOf([this] { menu->draw(); }), Played{}) << "no escape yet";
-    tap(SDLK_ESCAPE);
+    input.tap(SDLK_ESCAPE);
     expectKeys({SDLK_a, SDLK_b, SDLK_c, SDLK_d, SDLK_e, SDLK_f, SDLK_g, SDLK_h, SDLK_i, SDLK_j});
     EXPECT_FALSE(menu->isEscaped());
     EXPECT_EQ(soundsOf([this] { menu->draw(); }), Played{Menu::kSoundLeave});
