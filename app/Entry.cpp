@@ -7,7 +7,7 @@
 
 #include "app/Game.h"
 #include "app/ReplayViewer.h"
-#include "gfx/Surfaces.h"
+#include "gfx/Buffer.h"
 #include "store/Replay.h"
 #include "world/Scoreboard.h"
 

@@ -16,7 +16,6 @@
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
 #include "gfx/Light.h"
-#include "gfx/Surfaces.h"
 #include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/Input.h"
@@ -86,7 +85,7 @@ void Game::run() {
 }
 
 void Game::showTitle() {
-    Title title(goldFont.get(), *clock);
+    Title title(*display, goldFont.get(), *clock);
     ModMusic::setContinuation(ModMusic::kContinueLoop);
     // The title runs in silence; the menu's piece waits for the menu.
     replaceMusic("sounds/menu");
@@ -95,9 +94,9 @@ void Game::showTitle() {
 }
 
 void Game::mainMenuPass() {
-    if (background == nullptr) {
-        background = new Image("pics/tausta2", kScreenWidth, kScreenHeight);
-        background->attachBlitter();
+    if (playfield == nullptr) {
+        playfield = std::make_unique<Image>("pics/tausta2", kScreenWidth, kScreenHeight);
+        playfield->attachBlitter();
         score = kNoScore;
         lastPlayers = 1;
     }
@@ -113,7 +112,7 @@ void Game::mainMenuPass() {
     if (score != kNoScore) {
         comments->load();
     }
-    background->attachBlitter();
+    playfield->attachBlitter();
     menuPhase = 0;
     stampLogo();
     // Kept before the menu shows, so that its Replays list holds it; a game
@@ -166,8 +165,8 @@ void Game::nameNewEntry() {
 // Our maker's mark goes into the corner of the playfield picture.
 void Game::stampLogo() {
     Bob logo("pics/qsvlogo", kLogoWidth, kLogoHeight);
-    logo.drawOnBackground(kLogoX, kLogoY);
-    background->attachBlitter();
+    logo.drawOnBackground(*playfield, kLogoX, kLogoY);
+    playfield->attachBlitter();
 }
 
 void Game::menuScreen() {
@@ -182,15 +181,18 @@ void Game::menuScreen() {
             presses = keyboard->presses();
             idleSince = clock->now();
         }
-        background->draw();
+        // mainMenuPass makes the playfield; the menu alone draws over the screen.
+        if (playfield != nullptr) {
+            playfield->draw(*display);
+        }
         menuPhase = menuPhase >= kMenuPhases - 1 ? 0 : menuPhase + 1;
         if (faderFinished()) {
             drawMenuCones();
         }
         pumpEvents();
-        hiscores->draw(kTableX, kTableY, kScoreOffset);
+        hiscores->draw(*display, kTableX, kTableY, kScoreOffset);
         if (hiscores->isEntering()) {
-            goldFont->drawString("Please write your name to hiscore list.", kMessageX, kMessageY);
+            goldFont->drawString(*display, "Please write your name to hiscore list.", kMessageX, kMessageY);
         } else {
             if (entering) {
                 // An Escape typed into the name must not leave the menu.
@@ -202,11 +204,11 @@ void Game::menuScreen() {
             }
             drawMainMenu();
         }
-        goldFont->drawString(lastPlayers == 1 ? "Best troopers" : "Best double-troopers", kMessageX,
-                             kHeadingY);
+        goldFont->drawString(*display, lastPlayers == 1 ? "Best troopers" : "Best double-troopers",
+                             kMessageX, kHeadingY);
         stepFader();
         waitFor(*frameTimer);
-        screen->flip();
+        display->flip();
         if (mainMenu->hasPendingAction()) {
             if (!mainMenu->pendingRunsWithin()) {
                 break;
@@ -227,9 +229,9 @@ void Game::menuScreen() {
 void Game::drawMainMenu() {
     inputFocus->current = mainMenu.get();
     mainMenu->drawGlow(*light);
-    mainMenu->draw();
+    mainMenu->draw(*display);
     if (comments->text() != nullptr) {
-        goldFont->drawString(comments->text(), kMessageX, kMessageY);
+        goldFont->drawString(*display, comments->text(), kMessageX, kMessageY);
     }
 }
 
@@ -251,9 +253,9 @@ void Game::setupScreen() {
     keyboard->forgetScreenKeys();
     inputFocus->current = setupMenu.get();
     while (!setupMenu->isEscaped() && !QuitRequest::isRaised()) {
-        runScreenFrame(*frameTimer, [&] {
-            picture.draw();
-            setupMenu->draw();
+        runScreenFrame(*display, *frameTimer, [&] {
+            picture.draw(*display);
+            setupMenu->draw(*display);
         });
         if (setupMenu->hasPendingAction()) {
             if (!setupMenu->pendingRunsWithin()) {
@@ -277,9 +279,9 @@ bool Game::keyScreen() {
     keyboard->forgetScreenKeys();
     inputFocus->current = keysMenu.get();
     while (!keysMenu->isEscaped() && !keysMenu->hasPendingAction() && !QuitRequest::isRaised()) {
-        runScreenFrame(*frameTimer, [&] {
-            picture.draw();
-            keysMenu->draw();
+        runScreenFrame(*display, *frameTimer, [&] {
+            picture.draw(*display);
+            keysMenu->draw(*display);
         });
     }
     const bool toMainMenu = keysMenu->hasPendingAction();
@@ -291,7 +293,7 @@ bool Game::keyScreen() {
 
 void Game::showHelp() {
     Image picture("pics/gunpic", kScreenWidth, kScreenHeight);
-    Help help(kHelpPages, "dat/general", goldFont.get(), &picture, kHelpSpeed, *clock);
+    Help help(*display, kHelpPages, "dat/general", goldFont.get(), &picture, kHelpSpeed, *clock);
     help.setSounds("sounds/help");
     help.run();
     pumpEvents();
@@ -299,7 +301,7 @@ void Game::showHelp() {
 
 void Game::showCredits() {
     Image picture("pics/console", kScreenWidth, kScreenHeight);
-    Help credits(kCreditPages, "dat/credits", goldFont.get(), &picture, kCreditsSpeed, *clock);
+    Help credits(*display, kCreditPages, "dat/credits", goldFont.get(), &picture, kCreditsSpeed, *clock);
     credits.setInteractive(0);
     credits.setFading(1);
     credits.run();

@@ -22,7 +22,6 @@
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
 #include "gfx/Light.h"
-#include "gfx/Surfaces.h"
 #include "input/Devices.h"
 #include "input/GuideKeys.h"
 #include "input/Interfaces.h"
@@ -42,8 +41,6 @@ constexpr int kMusicFadeMs = 1500;
 } // namespace
 
 Game::Game() {
-    screen = nullptr;
-    background = nullptr;
     keyboard = nullptr;
     joystick = nullptr;
     inputFocus = nullptr;
@@ -67,11 +64,6 @@ Game::~Game() {
 }
 
 Game::Published::~Published() {
-    // The last game's playfield picture; it must go while SDL still runs.
-    delete background;
-    background = nullptr;
-    delete screen;
-    screen = nullptr;
     destroyInterfaces();
 }
 

@@ -9,8 +9,8 @@
 #include "audio/ModMusic.h"
 #include "audio/SFXVolume.h"
 #include "core/GBase.h"
+#include "gfx/Buffer.h"
 #include "gfx/FrameClock.h"
-#include "gfx/Surfaces.h"
 
 class Console;
 class FrameTimer;
@@ -20,6 +20,7 @@ class FlowFader;
 class Menu;
 class Font;
 class HighScoreTable;
+class Image;
 class ScoreComment;
 class Bob;
 class Sound;
@@ -74,6 +75,10 @@ class Game : public GBase {
     void playMenuMusic();
 
     // What the autoplay tool, the benchmarks and the tests look at or steer.
+    // The display; load() opens it.
+    Buffer& getDisplay() { return *display; }
+    // Null until the first game or the first visit of the main menu.
+    Image* getPlayfield() { return playfield.get(); }
     Light& getLight() { return *light; }
     // Player 1's keys for side 0, player 2's for side 1.
     GuideKeys& getKeys(int32_t side) { return side == 0 ? *player1Keys : *player2Keys; }
@@ -125,15 +130,20 @@ class Game : public GBase {
     // member screens are, and draws with their fonts, sounds and fader.
     friend class ReplayListScreen;
 
-    // Declared before the objects below, so it goes after them: the display
-    // and the playfield picture, which the game makes and publishes in
-    // process-wide pointers, and then the input devices.
+    // Declared before the objects below, so it goes after them: the input
+    // devices.
     struct Published {
         Published() = default;
         Published(const Published&) = delete;
         Published& operator=(const Published&) = delete;
         ~Published();
     } published;
+    // Everything below draws onto the display, so it goes after them all,
+    // and before the input devices and SDL.
+    std::unique_ptr<Buffer> display;
+    // The last game's playfield, with its stains: the front end shows it
+    // behind the menus until the next game makes a fresh one.
+    std::unique_ptr<Image> playfield;
     FrameClock systemClock;
     // The long-lived objects, made by init() and load(). Each is declared
     // after what it refers to, and so is destroyed before it.

@@ -5,7 +5,6 @@
 #include "gfx/Font.h"
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
-#include "gfx/Surfaces.h"
 #include "input/Devices.h"
 #include "input/Focus.h"
 #include "input/Interfaces.h"
@@ -20,9 +19,9 @@ constexpr int32_t kVersionX = 10;
 constexpr int32_t kVersionY = 479;
 } // namespace
 
-Title::Title(Font* font, FrameClock& clock)
-    : picture(new Image("pics/title", screen->getWidth(), screen->getHeight())),
-      startSound(new Sound("sounds/start")), font(font), clock(clock) {}
+Title::Title(Buffer& screen, Font* font, FrameClock& clock)
+    : picture(new Image("pics/title", screen.getWidth(), screen.getHeight())),
+      startSound(new Sound("sounds/start")), font(font), clock(clock), screen(screen) {}
 
 Title::~Title() {
     delete picture;
@@ -30,7 +29,7 @@ Title::~Title() {
 }
 
 void Title::run() {
-    screen->attachBlitter();
+    screen.attachBlitter();
     pumpEvents();
     keyboard->forgetScreenKeys();
     startSound->play();
@@ -38,10 +37,10 @@ void Title::run() {
     while (!keyboard->consumeEscape() &&
            !(joystick != nullptr && joystick->anyButtonPressedNow()) && ticks < kTicks &&
            !QuitRequest::isRaised()) {
-        runScreenFrame(*timer, [this] {
-            picture->draw();
+        runScreenFrame(screen, *timer, [this] {
+            picture->draw(screen);
             if (font != nullptr) {
-                font->drawString("Version 1.1L", kVersionX, kVersionY);
+                font->drawString(screen, "Version 1.1L", kVersionX, kVersionY);
             }
         });
         // A slow frame counts for every tick it took.
@@ -49,5 +48,5 @@ void Title::run() {
     }
     pumpEvents();
     inputFocus->current = nullptr;
-    screen->attachBlitter();
+    screen.attachBlitter();
 }

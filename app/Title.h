@@ -5,6 +5,7 @@
 
 #include "core/GBase.h"
 
+class Buffer;
 class Font;
 class FrameClock;
 class FrameTimer;
@@ -15,9 +16,10 @@ class Sound;
 // or until Escape.
 class Title : public GBase {
   public:
-    // Loads the picture and the start sound; the font is not owned, and the
-    // clock paces the title's own frame timer.
-    Title(Font* font, FrameClock& clock);
+    // Loads the picture, at the screen's size, and the start sound; the
+    // screen and the font are not owned, and the clock paces the title's own
+    // frame timer.
+    Title(Buffer& screen, Font* font, FrameClock& clock);
     ~Title() override;
 
     // Shows the title until its time is up or Escape is pressed.
@@ -35,4 +37,5 @@ class Title : public GBase {
     std::unique_ptr<FrameTimer> timer;
     Font* font;
     FrameClock& clock;
+    Buffer& screen;
 };

@@ -1,7 +1,6 @@
 #include "gfx/Buffer.h"
 
 #include "gfx/Presentation.h"
-#include "gfx/Surfaces.h"
 
 namespace {
 constexpr Uint32 kWindowFlags = SDL_HWSURFACE | SDL_DOUBLEBUF;

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "gfx/Surfaces.h"
+#include "gfx/Buffer.h"
 
 namespace {
 constexpr Uint32 kProbeFlags = SDL_FULLSCREEN | SDL_HWSURFACE;

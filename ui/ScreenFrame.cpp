@@ -2,13 +2,12 @@
 
 #include "gfx/Buffer.h"
 #include "gfx/FrameTimer.h"
-#include "gfx/Surfaces.h"
 #include "input/Interfaces.h"
 
-void runScreenFrame(FrameTimer& timer, const std::function<void()>& draw) {
+void runScreenFrame(Buffer& screen, FrameTimer& timer, const std::function<void()>& draw) {
     pumpEvents();
     draw();
     while (!timer.tick()) {
     }
-    screen->flip();
+    screen.flip();
 }

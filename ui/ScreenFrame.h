@@ -2,9 +2,10 @@
 
 #include <functional>
 
+class Buffer;
 class FrameTimer;
 
 // The frame of every screen but play: the events are read, draw paints the
 // picture (and may act on what was read), and the picture is shown at the
 // timer's next tick.
-void runScreenFrame(FrameTimer& timer, const std::function<void()>& draw);
+void runScreenFrame(Buffer& screen, FrameTimer& timer, const std::function<void()>& draw);

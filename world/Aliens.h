@@ -24,7 +24,7 @@ class Aliens : public GLinkedList {
     // One more alien at a screen edge, unless 200 are alive.
     void spawn();
     // Every alien draws itself; then the score and the level tag.
-    void drawFrame() const;
+    void drawFrame(Buffer& screen) const;
 
     static constexpr int32_t kMaxAliens = 200;
     static constexpr int32_t kLastLevel = 25;

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "app/Game.h"
-#include "gfx/Surfaces.h"
 #include "support/AppFixture.h"
 #include "support/Hostile.h"
 #include "support/StoreFixture.h"

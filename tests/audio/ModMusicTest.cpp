@@ -9,7 +9,6 @@
 #include <utility>
 
 #include "audio/AudioState.h"
-#include "gfx/Surfaces.h"
 #include "support/AudioFixture.h"
 #include "support/GfxFixture.h"
 

@@ -51,7 +51,7 @@ void readComments(const std::string& fileName) {
 
 } // namespace
 
-void fuzzKeyBindings(const uint8_t* data, size_t size) {
+void fuzzKeyBindings(Buffer&, const uint8_t* data, size_t size) {
     fuzzfolder::write("keys_sdl.dat", data, size);
     for (const int32_t player : {1, 2}) {
         GuideKeys keys(fuzzfolder::path("keys").c_str(), player);
@@ -79,7 +79,7 @@ void fuzzKeyBindings(const uint8_t* data, size_t size) {
     }
 }
 
-void fuzzScrambledTexts(const uint8_t* data, size_t size) {
+void fuzzScrambledTexts(Buffer&, const uint8_t* data, size_t size) {
     // The input is the file as stored, scrambled.
     const std::string fileName = fuzzfolder::write("texts.dat", data, size);
     LevelTable levels(1);
@@ -95,7 +95,7 @@ void fuzzScrambledTexts(const uint8_t* data, size_t size) {
     readComments(fileName);
 }
 
-void fuzzReplay(const uint8_t* data, size_t size) {
+void fuzzReplay(Buffer&, const uint8_t* data, size_t size) {
     Replay replay;
     std::string why;
     const bool decoded = Replay::decode(data, size, replay, &why);

@@ -13,7 +13,6 @@
 #include "audio/AudioState.h"
 #include "audio/Sound.h"
 #include "gfx/Buffer.h"
-#include "gfx/Surfaces.h"
 #include "input/Devices.h"
 #include "support/AudioFixture.h"
 
@@ -88,8 +87,8 @@ size_t countOf(const std::string& text, const std::string& part) {
 
 // FNV-1a's steps over the rows eight bytes at a time, honouring the pitch,
 // then mixed so that the top byte depends on every pixel.
-uint64_t screenHash() {
-    const SDL_Surface* shown = screen->getSurface();
+uint64_t screenHash(Buffer& screen) {
+    const SDL_Surface* shown = screen.getSurface();
     const size_t rowBytes = size_t(shown->w) * shown->format->BytesPerPixel;
     uint64_t hash = kFnvOffset;
     for (int y = 0; y < shown->h; ++y) {
@@ -206,7 +205,7 @@ void MenuScreen::SetUp() {
     ASSERT_TRUE(devices.ok) << SDL_GetError();
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
     ASSERT_NO_FATAL_FAILURE(openMixer());
-    screen = new Buffer(640, 480, 16, kWindowModeWindow);
+    screen = std::make_unique<Buffer>(640, 480, 16, kWindowModeWindow);
     ASSERT_TRUE(screen->isReady()) << SDL_GetError();
     font = std::make_unique<Font>("pics/font_gold", 502, 200);
     cursor = std::make_unique<Bob>("pics/cursor", 40, 32);
@@ -225,8 +224,7 @@ void MenuScreen::TearDown() {
     Mix_CloseAudio();
     audioOpen = 0;
     audioEnabled = 0;
-    delete screen;
-    screen = nullptr;
+    screen.reset();
 }
 
 Menu& MenuScreen::makeMenu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing) {

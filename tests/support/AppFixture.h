@@ -46,7 +46,7 @@ void note(const char* file, const std::string& text);
 size_t countOf(const std::string& text, const std::string& part);
 // A hash of the picture shown, over every pixel: the recorded games keep its
 // top byte.
-uint64_t screenHash();
+uint64_t screenHash(Buffer& screen);
 
 // A suite that shares one whole game, initialised and loaded in a folder of
 // its own with the default settings and keys; what it writes stays there. Its
@@ -118,6 +118,7 @@ class MenuScreen : public testing::Test {
 
     WorkingDir dataDir{KRAVEX_DATA_DIR};
     InputDevices devices;
+    std::unique_ptr<Buffer> screen;
     std::unique_ptr<Font> font;
     std::unique_ptr<Bob> cursor;
     std::unique_ptr<Sounds> sounds;
