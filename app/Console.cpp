@@ -79,7 +79,8 @@ void Console::redraw() {
     }
     background->draw(*screen);
     for (int32_t i = 0; i < int32_t(lines.size()); ++i) {
-        font->drawStringAlpha(*screen, lines[size_t(i)].c_str(), kTextLeft, rowBaseLine(i), rowAlpha(i));
+        font->drawStringAlpha(*screen, lines[size_t(i)].c_str(), kTextLeft, rowBaseLine(i),
+                              rowAlpha(i));
     }
     screen->flip();
 }

@@ -7,7 +7,7 @@
 
 #include "app/Game.h"
 #include "app/ReplayViewer.h"
-#include "gfx/Buffer.h"
+#include "gfx/Detector.h"
 #include "store/Replay.h"
 #include "world/Scoreboard.h"
 

@@ -192,7 +192,8 @@ void Game::menuScreen() {
         pumpEvents();
         hiscores->draw(*display, kTableX, kTableY, kScoreOffset);
         if (hiscores->isEntering()) {
-            goldFont->drawString(*display, "Please write your name to hiscore list.", kMessageX, kMessageY);
+            goldFont->drawString(*display, "Please write your name to hiscore list.", kMessageX,
+                                 kMessageY);
         } else {
             if (entering) {
                 // An Escape typed into the name must not leave the menu.
@@ -301,7 +302,8 @@ void Game::showHelp() {
 
 void Game::showCredits() {
     Image picture("pics/console", kScreenWidth, kScreenHeight);
-    Help credits(*display, kCreditPages, "dat/credits", goldFont.get(), &picture, kCreditsSpeed, *clock);
+    Help credits(*display, kCreditPages, "dat/credits", goldFont.get(), &picture, kCreditsSpeed,
+                 *clock);
     credits.setInteractive(0);
     credits.setFading(1);
     credits.run();

@@ -9,7 +9,7 @@
 #include "audio/ModMusic.h"
 #include "audio/SFXVolume.h"
 #include "core/GBase.h"
-#include "gfx/Buffer.h"
+#include "gfx/Detector.h"
 #include "gfx/FrameClock.h"
 
 class Console;
@@ -20,6 +20,7 @@ class FlowFader;
 class Menu;
 class Font;
 class HighScoreTable;
+class Buffer;
 class Image;
 class ScoreComment;
 class Bob;

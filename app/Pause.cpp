@@ -87,7 +87,8 @@ void Pause::showFrame(FrameTimer& timer) {
     advance();
     const TextSpot spot = textSpot(phase);
     font->drawString(*screen, kTitle, spot.x, spot.y);
-    font->drawString(*screen, remarks[remarkCounter / kCounterPerRemark], spot.x, spot.y + kRemarkDrop);
+    font->drawString(*screen, remarks[remarkCounter / kCounterPerRemark], spot.x,
+                     spot.y + kRemarkDrop);
     while (!timer.tick()) {
     }
     screen->flip();

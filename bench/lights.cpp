@@ -15,6 +15,7 @@
 
 #include "bench/Measure.h"
 #include "gfx/Buffer.h"
+#include "gfx/Detector.h"
 #include "gfx/Light.h"
 
 namespace {

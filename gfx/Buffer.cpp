@@ -1,5 +1,6 @@
 #include "gfx/Buffer.h"
 
+#include "gfx/Detector.h"
 #include "gfx/Presentation.h"
 
 namespace {

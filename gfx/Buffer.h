@@ -2,11 +2,6 @@
 
 #include "gfx/SurfaceHolder.h"
 
-// How the display opens; chosen by the command line or by the Detector.
-constexpr int32_t kWindowModeUnset = 0;
-constexpr int32_t kWindowModeFullScreen = 1;
-constexpr int32_t kWindowModeWindow = 2;
-
 // The display surface: opened by its constructor, shown by flip().
 class Buffer : public SurfaceHolder {
   public:

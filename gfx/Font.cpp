@@ -79,8 +79,7 @@ int32_t Font::width(const char* text) const {
     return total;
 }
 
-void Font::draw(Buffer& screen, const char* text, int32_t x, int32_t y, bool blend,
-                uint8_t alpha) {
+void Font::draw(Buffer& screen, const char* text, int32_t x, int32_t y, bool blend, uint8_t alpha) {
     const int32_t top = y - lineHeight();
     int32_t pen = x;
     for (const char* c = text; c != nullptr && *c != '\0'; ++c) {
@@ -106,7 +105,6 @@ void Font::drawString(Buffer& screen, const char* text, int32_t x, int32_t y) {
     draw(screen, text, x, y, false, 0);
 }
 
-void Font::drawStringAlpha(Buffer& screen, const char* text, int32_t x, int32_t y,
-                           uint8_t alpha) {
+void Font::drawStringAlpha(Buffer& screen, const char* text, int32_t x, int32_t y, uint8_t alpha) {
     draw(screen, text, x, y, true, alpha);
 }

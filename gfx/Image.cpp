@@ -42,8 +42,8 @@ void Image::drawPart(Buffer& screen, int32_t dx, int32_t dy, int32_t sx, int32_t
     }
 }
 
-void Image::drawPartAlpha(Buffer& screen, int32_t dx, int32_t dy, int32_t sx, int32_t sy,
-                          int32_t w, int32_t h, uint8_t alpha) {
+void Image::drawPartAlpha(Buffer& screen, int32_t dx, int32_t dy, int32_t sx, int32_t sy, int32_t w,
+                          int32_t h, uint8_t alpha) {
     if (canDraw()) {
         screen.blitPartAlpha(this, dx, dy, sx, sy, w, h, alpha);
     }

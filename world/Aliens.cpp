@@ -52,6 +52,7 @@ void Aliens::drawFrame(Buffer& screen) const {
     forEachDraw(screen);
     scoreDisplay.draw(screen, score, ownFont);
     if (levelTags != nullptr) {
-        levelTags->drawFrameAt(screen, levels != nullptr ? levels->levelFor(score) : 0, kTagX, kTagY);
+        levelTags->drawFrameAt(screen, levels != nullptr ? levels->levelFor(score) : 0, kTagX,
+                               kTagY);
     }
 }

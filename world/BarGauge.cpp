@@ -52,6 +52,7 @@ void BarGauge::draw(Buffer& screen, int32_t v) const {
     const int64_t visibleEnd = int64_t{screen.getWidth()} - x;
     const int64_t end = std::min<int64_t>(pixels(v), visibleEnd);
     for (int64_t i = 0; i < end; i += step) {
-        sprites->drawFrameAt(screen, frameAt(static_cast<int32_t>(i)), x + static_cast<int32_t>(i), y);
+        sprites->drawFrameAt(screen, frameAt(static_cast<int32_t>(i)), x + static_cast<int32_t>(i),
+                             y);
     }
 }

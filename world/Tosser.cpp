@@ -145,8 +145,8 @@ void Tosser::draw(Buffer& screen) const {
     if (flying == nullptr) {
         return;
     }
-    forEachParticle(*this,
-                    [this, &screen](const Move& particle) { drawCentred(*flying, particle, screen); });
+    forEachParticle(
+        *this, [this, &screen](const Move& particle) { drawCentred(*flying, particle, screen); });
 }
 
 void Tosser::addLights(Light& light) const {

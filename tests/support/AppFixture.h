@@ -13,6 +13,7 @@
 #include "app/Game.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
+#include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/SteppedClock.h"
 #include "support/InputFixture.h"

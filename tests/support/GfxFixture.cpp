@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "gfx/Buffer.h"
+#include "gfx/Detector.h"
 #include "gfx/SurfaceHolder.h"
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "fuzz/FuzzEntries.h"
 #include "gfx/Buffer.h"
+#include "gfx/Detector.h"
 
 namespace {
 
