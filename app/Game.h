@@ -78,8 +78,6 @@ class Game : public GBase {
     // What the autoplay tool, the benchmarks and the tests look at or steer.
     // The display; load() opens it.
     Buffer& getDisplay() { return *display; }
-    // Null until the first game or the first visit of the main menu.
-    Image* getPlayfield() { return playfield.get(); }
     Light& getLight() { return *light; }
     // Player 1's keys for side 0, player 2's for side 1.
     GuideKeys& getKeys(int32_t side) { return side == 0 ? *player1Keys : *player2Keys; }
