@@ -5,7 +5,6 @@
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/Image.h"
-#include "gfx/Surfaces.h"
 
 namespace {
 
@@ -24,9 +23,9 @@ std::string cut(std::string text) {
 
 } // namespace
 
-Console::Console(int32_t width, int32_t height, const char* picture, Font* font)
+Console::Console(Buffer* screen, int32_t width, int32_t height, const char* picture, Font* font)
     // At least one row, so that a very tall font still has somewhere to write.
-    : rows(std::max(height / (font->lineHeight() + kLineGap), 1)), font(font),
+    : rows(std::max(height / (font->lineHeight() + kLineGap), 1)), screen(screen), font(font),
       background(new Image(picture, width, height)) {
     lines.reserve(size_t(rows));
     attach(this);
@@ -78,9 +77,10 @@ void Console::redraw() {
     if (screen == nullptr) {
         return;
     }
-    background->draw();
+    background->draw(*screen);
     for (int32_t i = 0; i < int32_t(lines.size()); ++i) {
-        font->drawStringAlpha(lines[size_t(i)].c_str(), kTextLeft, rowBaseLine(i), rowAlpha(i));
+        font->drawStringAlpha(*screen, lines[size_t(i)].c_str(), kTextLeft, rowBaseLine(i),
+                              rowAlpha(i));
     }
     screen->flip();
 }

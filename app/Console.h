@@ -7,6 +7,7 @@
 #include "core/GBase.h"
 #include "core/ReportSink.h"
 
+class Buffer;
 class Font;
 class Image;
 
@@ -19,8 +20,9 @@ class Console : public GBase, public ReportSink {
     static constexpr size_t kMaxLineLength = 255;
 
     // Loads the picture at width x height (the program ends if it cannot) and
-    // writes with the font, which it does not own. Starts empty and visible.
-    Console(int32_t width, int32_t height, const char* picture, Font* font);
+    // writes with the font onto the screen, neither of which it owns; without
+    // a screen it only keeps the lines. Starts empty and visible.
+    Console(Buffer* screen, int32_t width, int32_t height, const char* picture, Font* font);
     ~Console() override;
     Console(const Console&) = delete;
     Console& operator=(const Console&) = delete;
@@ -44,6 +46,7 @@ class Console : public GBase, public ReportSink {
   private:
     std::vector<std::string> lines;
     int32_t rows;
+    Buffer* screen;
     Font* font;
     Image* background;
     bool visible = true;

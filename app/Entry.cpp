@@ -8,7 +8,7 @@
 #include "app/Game.h"
 #include "app/GameSession.h"
 #include "app/ReplayViewer.h"
-#include "gfx/Surfaces.h"
+#include "gfx/Detector.h"
 #include "store/Replay.h"
 
 namespace {

@@ -16,7 +16,6 @@
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
 #include "gfx/Light.h"
-#include "gfx/Surfaces.h"
 #include "input/Focus.h"
 #include "input/Input.h"
 #include "input/InputDevices.h"
@@ -84,7 +83,7 @@ void Game::run() {
 }
 
 void Game::showTitle() {
-    Title title(goldFont.get(), *clock, audio);
+    Title title(*display, goldFont.get(), *clock, audio);
     ModMusic::setContinuation(ModMusic::kContinueLoop);
     // The title runs in silence; the menu's piece waits for the menu.
     replaceMusic("sounds/menu");
@@ -93,9 +92,9 @@ void Game::showTitle() {
 }
 
 void Game::mainMenuPass() {
-    if (background == nullptr) {
-        background = new Image("pics/tausta2", kScreenWidth, kScreenHeight);
-        background->attachBlitter();
+    if (playfield == nullptr) {
+        playfield = std::make_unique<Image>("pics/tausta2", kScreenWidth, kScreenHeight);
+        playfield->attachBlitter();
         world->setScore(kNoScore);
         lastPlayers = 1;
     }
@@ -112,7 +111,7 @@ void Game::mainMenuPass() {
     if (score != kNoScore) {
         comments->load(score);
     }
-    background->attachBlitter();
+    playfield->attachBlitter();
     menuPhase = 0;
     stampLogo();
     // Kept before the menu shows, so that its Replays list holds it; a game
@@ -165,8 +164,8 @@ void Game::nameNewEntry() {
 // Our maker's mark goes into the corner of the playfield picture.
 void Game::stampLogo() {
     Bob logo("pics/qsvlogo", kLogoWidth, kLogoHeight);
-    logo.drawOnBackground(kLogoX, kLogoY);
-    background->attachBlitter();
+    logo.drawOnBackground(*playfield, kLogoX, kLogoY);
+    playfield->attachBlitter();
 }
 
 void Game::menuScreen() {
@@ -181,15 +180,19 @@ void Game::menuScreen() {
             presses = devices->keyboard().presses();
             idleSince = clock->now();
         }
-        background->draw();
+        // mainMenuPass makes the playfield; the menu alone draws over the screen.
+        if (playfield != nullptr) {
+            playfield->draw(*display);
+        }
         menuPhase = menuPhase >= kMenuPhases - 1 ? 0 : menuPhase + 1;
         if (faderFinished()) {
             drawMenuCones();
         }
         devices->pump();
-        hiscores->draw(kTableX, kTableY, kScoreOffset);
+        hiscores->draw(*display, kTableX, kTableY, kScoreOffset);
         if (hiscores->isEntering()) {
-            goldFont->drawString("Please write your name to hiscore list.", kMessageX, kMessageY);
+            goldFont->drawString(*display, "Please write your name to hiscore list.", kMessageX,
+                                 kMessageY);
         } else {
             if (entering) {
                 // An Escape typed into the name must not leave the menu.
@@ -201,11 +204,11 @@ void Game::menuScreen() {
             }
             drawMainMenu();
         }
-        goldFont->drawString(lastPlayers == 1 ? "Best troopers" : "Best double-troopers", kMessageX,
-                             kHeadingY);
+        goldFont->drawString(*display, lastPlayers == 1 ? "Best troopers" : "Best double-troopers",
+                             kMessageX, kHeadingY);
         stepFader();
         waitFor(*frameTimer);
-        screen->flip();
+        display->flip();
         if (mainMenu->hasPendingAction()) {
             if (!mainMenu->pendingRunsWithin()) {
                 break;
@@ -226,9 +229,9 @@ void Game::menuScreen() {
 void Game::drawMainMenu() {
     devices->focus().current = mainMenu.get();
     mainMenu->drawGlow(*light);
-    mainMenu->draw();
+    mainMenu->draw(*display);
     if (comments->text() != nullptr) {
-        goldFont->drawString(comments->text(), kMessageX, kMessageY);
+        goldFont->drawString(*display, comments->text(), kMessageX, kMessageY);
     }
 }
 
@@ -250,9 +253,9 @@ void Game::setupScreen() {
     devices->keyboard().forgetScreenKeys();
     devices->focus().current = setupMenu.get();
     while (!setupMenu->isEscaped() && !QuitRequest::isRaised()) {
-        runScreenFrame(*devices, *frameTimer, [&] {
-            picture.draw();
-            setupMenu->draw();
+        runScreenFrame(*display, *devices, *frameTimer, [&] {
+            picture.draw(*display);
+            setupMenu->draw(*display);
         });
         if (setupMenu->hasPendingAction()) {
             if (!setupMenu->pendingRunsWithin()) {
@@ -276,9 +279,9 @@ bool Game::keyScreen() {
     devices->keyboard().forgetScreenKeys();
     devices->focus().current = keysMenu.get();
     while (!keysMenu->isEscaped() && !keysMenu->hasPendingAction() && !QuitRequest::isRaised()) {
-        runScreenFrame(*devices, *frameTimer, [&] {
-            picture.draw();
-            keysMenu->draw();
+        runScreenFrame(*display, *devices, *frameTimer, [&] {
+            picture.draw(*display);
+            keysMenu->draw(*display);
         });
     }
     const bool toMainMenu = keysMenu->hasPendingAction();
@@ -290,7 +293,7 @@ bool Game::keyScreen() {
 
 void Game::showHelp() {
     Image picture("pics/gunpic", kScreenWidth, kScreenHeight);
-    Help help(kHelpPages, "dat/general", goldFont.get(), &picture, kHelpSpeed, *clock);
+    Help help(*display, kHelpPages, "dat/general", goldFont.get(), &picture, kHelpSpeed, *clock);
     help.setSounds("sounds/help", audio);
     help.run(*devices);
     devices->pump();
@@ -298,7 +301,8 @@ void Game::showHelp() {
 
 void Game::showCredits() {
     Image picture("pics/console", kScreenWidth, kScreenHeight);
-    Help credits(kCreditPages, "dat/credits", goldFont.get(), &picture, kCreditsSpeed, *clock);
+    Help credits(*display, kCreditPages, "dat/credits", goldFont.get(), &picture, kCreditsSpeed,
+                 *clock);
     credits.setInteractive(0);
     credits.setFading(1);
     credits.run(*devices);

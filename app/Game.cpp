@@ -21,7 +21,6 @@
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
 #include "gfx/Light.h"
-#include "gfx/Surfaces.h"
 #include "input/GuideKeys.h"
 #include "input/InputDevices.h"
 #include "input/Joystick.h"
@@ -39,8 +38,6 @@ constexpr int kMusicFadeMs = 1500;
 } // namespace
 
 Game::Game() {
-    screen = nullptr;
-    background = nullptr;
     QuitRequest::clear();
 }
 
@@ -55,14 +52,6 @@ Game::~Game() {
     }
     Menu::setFont(nullptr);
     Menu::setSounds(nullptr);
-}
-
-Game::Published::~Published() {
-    // The last game's playfield picture; it must go while SDL still runs.
-    delete background;
-    background = nullptr;
-    delete screen;
-    screen = nullptr;
 }
 
 void Game::replaceMusic(const char* name) {

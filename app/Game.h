@@ -10,8 +10,8 @@
 #include "audio/ModMusic.h"
 #include "audio/SFXVolume.h"
 #include "core/GBase.h"
+#include "gfx/Detector.h"
 #include "gfx/FrameClock.h"
-#include "gfx/Surfaces.h"
 
 class Console;
 class FrameTimer;
@@ -22,6 +22,8 @@ class FlowFader;
 class Menu;
 class Font;
 class HighScoreTable;
+class Buffer;
+class Image;
 class ScoreComment;
 class Bob;
 class Sound;
@@ -76,6 +78,8 @@ class Game : public GBase {
     void playMenuMusic();
 
     // What the autoplay tool, the benchmarks and the tests look at or steer.
+    // The display; load() opens it.
+    Buffer& getDisplay() { return *display; }
     Light& getLight() { return *light; }
     // The keyboard, the pads and the focus; made by init().
     InputDevices& getDevices() { return *devices; }
@@ -133,15 +137,12 @@ class Game : public GBase {
     // picture too: the menus, the players' keys and the high-score table
     // refer to them until they go.
     std::unique_ptr<InputDevices> devices;
-    // Declared before the objects below, so it goes after them: the display
-    // and the playfield picture, which the game makes and publishes in
-    // process-wide pointers.
-    struct Published {
-        Published() = default;
-        Published(const Published&) = delete;
-        Published& operator=(const Published&) = delete;
-        ~Published();
-    } published;
+    // Everything below draws onto the display, so it goes after them all,
+    // and before the input devices.
+    std::unique_ptr<Buffer> display;
+    // The last game's playfield, with its stains: the front end shows it
+    // behind the menus until the next game makes a fresh one.
+    std::unique_ptr<Image> playfield;
     FrameClock systemClock;
     // The long-lived objects, made by init() and load(). Each is declared
     // after what it refers to, and so is destroyed before it.

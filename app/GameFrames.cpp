@@ -13,7 +13,6 @@
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
 #include "gfx/Light.h"
-#include "gfx/Surfaces.h"
 #include "input/Focus.h"
 #include "input/GuideKeys.h"
 #include "input/InputDevices.h"
@@ -30,10 +29,10 @@ void Game::playGame(int32_t players, uint32_t seed) {
     // The picture that was showing flows off over the first frames.
     fader->start();
     lastPlayers = players;
-    delete background;
-    background = new Image("pics/tausta2", kScreenWidth, kScreenHeight);
+    playfield.reset();
+    playfield = std::make_unique<Image>("pics/tausta2", kScreenWidth, kScreenHeight);
     // Blood and slime are stamped into the picture, so it draws into itself.
-    background->attachBlitter();
+    playfield->attachBlitter();
     // Every game picks a piece of its own from the music folder.
     replaceMusic(nullptr);
     currentMusic->play();
@@ -83,28 +82,28 @@ uint32_t Game::runFrame() {
     // A recorded pause changed nothing in the game, so playback runs on.
     const bool pausing = (input & Replay::kF1Bit) != 0 && !inputs.isPlayingBack();
     const uint32_t paused = pausing ? pause->run(*devices) : 0;
-    world->update();
+    world->update(*playfield);
     ++framesPlayed;
     endPhase(kPhaseUpdated);
     // Stains stamped by this frame's update are in the picture already.
-    background->draw();
+    playfield->draw(*display);
     endPhase(kPhaseBackground);
     // Light goes onto the background, under the sprites.
     world->addLights(*light);
     endPhase(kPhaseLit);
-    world->draw();
+    world->draw(*display);
     // The old picture flows off over the new one; its columns fall by random
     // numbers of their own, drawn after the world's.
     fader->step();
     if (viewer != nullptr) {
-        viewer->drawMark();
+        viewer->drawMark(*display);
     }
     endPhase(kPhaseDrawn);
     if (viewer == nullptr || viewer->waits()) {
         waitForFrame();
     }
     endPhase(kPhaseWaited);
-    screen->flip();
+    display->flip();
     endPhase(kPhaseFlipped);
     return paused;
 }

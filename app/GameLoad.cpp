@@ -18,7 +18,6 @@
 #include "gfx/FlowFader.h"
 #include "gfx/Font.h"
 #include "gfx/Light.h"
-#include "gfx/Surfaces.h"
 #include "input/GuideKeys.h"
 #include "input/InputDevices.h"
 #include "input/QuitRequest.h"
@@ -55,9 +54,10 @@ const char* const kDistribution = "Linux i386";
 } // namespace
 
 bool Game::load(int32_t depth) {
-    delete screen;
-    screen = new Buffer(kScreenWidth, kScreenHeight, depth, windowMode);
-    if (!screen->isReady()) {
+    // The old display closes before the new one opens.
+    display.reset();
+    display = std::make_unique<Buffer>(kScreenWidth, kScreenHeight, depth, windowMode);
+    if (!display->isReady()) {
         return false;
     }
     SDL_ShowCursor(0);
@@ -67,7 +67,7 @@ bool Game::load(int32_t depth) {
     goldFont = std::make_unique<Font>("pics/font_gold", 502, 200);
     decoFont = std::make_unique<Font>("pics/font_babylon_deco", 610, 122);
     openConsole(depth);
-    pause = std::make_unique<Pause>(screen, goldFont.get(), Pause::kRemarks, *clock);
+    pause = std::make_unique<Pause>(display.get(), goldFont.get(), Pause::kRemarks, *clock);
     createSoundsAndTables();
     createWorld();
     createStores();
@@ -124,7 +124,8 @@ void Game::startLoadingMusic() {
 }
 
 void Game::openConsole(int32_t depth) {
-    console = std::make_unique<Console>(kScreenWidth, kScreenHeight, "pics/console", decoFont.get());
+    console = std::make_unique<Console>(display.get(), kScreenWidth, kScreenHeight, "pics/console",
+                                        decoFont.get());
     console->setVisible(true);
     print("          -= Kravex II Console =-");
     print(std::string(64, '-').c_str());
@@ -173,8 +174,8 @@ void Game::createSoundsAndTables() {
 
 void Game::createWorld() {
     world = std::make_unique<GameSession>(kScreenWidth, kScreenHeight, levels.get(), audio);
-    light = std::make_unique<Light>(screen, Light::kGameSize);
-    fader = std::make_unique<FlowFader>(screen, kScreenWidth, kScreenHeight, kFlowSpeed);
+    light = std::make_unique<Light>(display.get(), Light::kGameSize);
+    fader = std::make_unique<FlowFader>(display.get(), kScreenWidth, kScreenHeight, kFlowSpeed);
     const int32_t highDetail = settings->get(kSettingHighDetail);
     if (highDetail != SettingsFile::kUnset) {
         light->setOn(highDetail != 0);

@@ -60,7 +60,7 @@ void GameSession::reset() {
     alienList->setScore(0);
 }
 
-void GameSession::update() {
+void GameSession::update(Image& playfield) {
     // Newcomers arrive before the map is drawn up, so they are in it.
     if (arrivals) {
         arrivals->tick();
@@ -73,8 +73,8 @@ void GameSession::update() {
     troopList->forEachAct(*map);
     // Debris at rest becomes stains in the background, and whoever is done
     // leaves: a dead alien scores as it goes.
-    troopList->forEachAfterAct();
-    alienList->forEachAfterAct();
+    troopList->forEachAfterAct(playfield);
+    alienList->forEachAfterAct(playfield);
     // What the light pass shows: muzzle flashes, sparks, embers, death rings.
     troopList->forEachUpdateLights();
     // Then what the sprites show: power-ups drift, debris flies, flames
@@ -94,11 +94,11 @@ void GameSession::addLights(Light& light) const {
     powerUpList->forEachAddLights(light);
 }
 
-void GameSession::draw() const {
-    powerUpList->forEachDraw();
-    troopList->forEachDraw();
+void GameSession::draw(Buffer& screen) const {
+    powerUpList->forEachDraw(screen);
+    troopList->forEachDraw(screen);
     // Aliens over everything else, then the score and the level tag.
-    alienList->drawFrame();
+    alienList->drawFrame(screen);
 }
 
 void GameSession::stepDifficulty() {

@@ -9,7 +9,9 @@
 class ActionSource;
 struct AudioSettings;
 class Aliens;
+class Buffer;
 class Collision;
+class Image;
 class LevelTable;
 class Light;
 class PowerUps;
@@ -37,11 +39,12 @@ class GameSession {
     // Empties the aliens, the troopers and the power-ups; the score is 0.
     void reset();
     // Everything that moves, turns, counts, spawns, scores, settles or stamps
-    // stains, in the order that play and its random numbers have always taken.
-    void update();
+    // stains (into the playfield picture), in the order that play and its
+    // random numbers have always taken.
+    void update(Image& playfield);
     // The lights of the world, then its sprites; neither changes the world.
     void addLights(Light& light) const;
-    void draw() const;
+    void draw(Buffer& screen) const;
 
     Soldiers& troopers() { return *troopList; }
     Aliens& aliens() { return *alienList; }

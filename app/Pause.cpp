@@ -6,7 +6,6 @@
 #include "gfx/Font.h"
 #include "gfx/FrameTimer.h"
 #include "gfx/SurfaceHolder.h"
-#include "gfx/Surfaces.h"
 #include "input/InputDevices.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
@@ -86,8 +85,9 @@ void Pause::showFrame(FrameTimer& timer) {
     screen->blit(snapshot);
     advance();
     const TextSpot spot = textSpot(phase);
-    font->drawString(kTitle, spot.x, spot.y);
-    font->drawString(remarks[remarkCounter / kCounterPerRemark], spot.x, spot.y + kRemarkDrop);
+    font->drawString(*screen, kTitle, spot.x, spot.y);
+    font->drawString(*screen, remarks[remarkCounter / kCounterPerRemark], spot.x,
+                     spot.y + kRemarkDrop);
     while (!timer.tick()) {
     }
     screen->flip();

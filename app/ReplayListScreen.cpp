@@ -14,7 +14,6 @@
 #include "gfx/Font.h"
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
-#include "gfx/Surfaces.h"
 #include "input/Focus.h"
 #include "input/InputDevices.h"
 #include "input/Keyboard.h"
@@ -63,7 +62,7 @@ void ReplayListScreen::run() {
     devices.keyboard().forgetPresses();
     devices.focus().current = &devices.keyboard();
     while (!leaving && !QuitRequest::isRaised()) {
-        runScreenFrame(devices, timer, [this] {
+        runScreenFrame(*game.display, devices, timer, [this] {
             readKeys();
             draw();
         });
@@ -105,26 +104,27 @@ void ReplayListScreen::move(int32_t rows) {
 
 // Over the playfield, as the main menu is.
 void ReplayListScreen::draw() const {
-    if (background != nullptr) {
-        background->draw();
+    Buffer& screen = *game.display;
+    if (game.playfield != nullptr) {
+        game.playfield->draw(screen);
     }
     Font& font = *game.goldFont;
-    font.drawString(kHeading, kHeadingX, kHeadingY);
+    font.drawString(screen, kHeading, kHeadingX, kHeadingY);
     if (entries.empty()) {
-        font.drawString(kEmpty, kLineX, kFirstLineY);
+        font.drawString(screen, kEmpty, kLineX, kFirstLineY);
     }
     const int32_t end = std::min(int32_t(entries.size()), top + kVisibleRows);
     for (int32_t row = top; row < end; ++row) {
         const int32_t y = kFirstLineY + (row - top) * kLinePitch;
         const std::vector<std::string> columns = columnsFor(entries[size_t(row)]);
         for (size_t c = 0; c < columns.size() && c < std::size(kColumnX); ++c) {
-            font.drawString(columns[c].c_str(), kLineX + kColumnX[c], y);
+            font.drawString(screen, columns[c].c_str(), kLineX + kColumnX[c], y);
         }
         if (row == chosen && game.cursor != nullptr) {
-            game.cursor->drawAt(kCursorX, y - game.cursor->getHeight());
+            game.cursor->drawAt(screen, kCursorX, y - game.cursor->getHeight());
         }
     }
-    font.drawString(kHint, kHeadingX, kHintY);
+    font.drawString(screen, kHint, kHeadingX, kHintY);
     if (!game.fader->isFinished()) {
         game.fader->step();
     }

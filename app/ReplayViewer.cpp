@@ -55,9 +55,9 @@ bool ReplayViewer::waits() const {
     return style != kProof && (!fast || frame % kFastFactor == 0);
 }
 
-void ReplayViewer::drawMark() const {
+void ReplayViewer::drawMark(Buffer& screen) const {
     if (style != kProof && font != nullptr) {
         const char* mark = fast ? kFastMark : kMark;
-        font->drawString(mark, (kScreenWidth - font->width(mark)) / 2, kMarkY);
+        font->drawString(screen, mark, (kScreenWidth - font->width(mark)) / 2, kMarkY);
     }
 }

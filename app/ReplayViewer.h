@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+class Buffer;
 class Font;
 class InputDevices;
 class Pause;
@@ -24,7 +25,7 @@ class ReplayViewer {
     bool carriesOn();
     // Whether the frame about to be shown waits for the frame timer.
     bool waits() const;
-    void drawMark() const;
+    void drawMark(Buffer& screen) const;
     bool isFast() const { return fast; }
 
   private:

@@ -5,7 +5,6 @@
 #include "gfx/Font.h"
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
-#include "gfx/Surfaces.h"
 #include "input/Focus.h"
 #include "input/InputDevices.h"
 #include "input/Joystick.h"
@@ -19,9 +18,9 @@ constexpr int32_t kVersionX = 10;
 constexpr int32_t kVersionY = 479;
 } // namespace
 
-Title::Title(Font* font, FrameClock& clock, const AudioSettings& audio)
-    : picture(new Image("pics/title", screen->getWidth(), screen->getHeight())),
-      startSound(new Sound(audio, "sounds/start")), font(font), clock(clock) {}
+Title::Title(Buffer& screen, Font* font, FrameClock& clock, const AudioSettings& audio)
+    : picture(new Image("pics/title", screen.getWidth(), screen.getHeight())),
+      startSound(new Sound(audio, "sounds/start")), font(font), clock(clock), screen(screen) {}
 
 Title::~Title() {
     delete picture;
@@ -29,17 +28,17 @@ Title::~Title() {
 }
 
 void Title::run(InputDevices& devices) {
-    screen->attachBlitter();
+    screen.attachBlitter();
     devices.pump();
     devices.keyboard().forgetScreenKeys();
     startSound->play();
     timer = std::make_unique<FrameTimer>(kTickMs, clock);
     while (!devices.keyboard().consumeEscape() && !devices.joystick().anyButtonPressedNow() &&
            ticks < kTicks && !QuitRequest::isRaised()) {
-        runScreenFrame(devices, *timer, [this] {
-            picture->draw();
+        runScreenFrame(screen, devices, *timer, [this] {
+            picture->draw(screen);
             if (font != nullptr) {
-                font->drawString("Version 1.1L", kVersionX, kVersionY);
+                font->drawString(screen, "Version 1.1L", kVersionX, kVersionY);
             }
         });
         // A slow frame counts for every tick it took.
@@ -47,5 +46,5 @@ void Title::run(InputDevices& devices) {
     }
     devices.pump();
     devices.focus().current = nullptr;
-    screen->attachBlitter();
+    screen.attachBlitter();
 }

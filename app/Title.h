@@ -5,6 +5,7 @@
 
 #include "core/GBase.h"
 
+class Buffer;
 class Font;
 class FrameClock;
 class FrameTimer;
@@ -17,10 +18,10 @@ struct AudioSettings;
 // or until Escape.
 class Title : public GBase {
   public:
-    // Loads the picture and the start sound, heard at the effects volume of
-    // audio; the font is not owned, and the clock paces the title's own
-    // frame timer.
-    Title(Font* font, FrameClock& clock, const AudioSettings& audio);
+    // Loads the picture, at the screen's size, and the start sound, heard at
+    // the effects volume of audio; the screen and the font are not owned, and
+    // the clock paces the title's own frame timer.
+    Title(Buffer& screen, Font* font, FrameClock& clock, const AudioSettings& audio);
     ~Title() override;
 
     // Shows the title until its time is up or Escape is pressed, reading the
@@ -39,4 +40,5 @@ class Title : public GBase {
     std::unique_ptr<FrameTimer> timer;
     Font* font;
     FrameClock& clock;
+    Buffer& screen;
 };

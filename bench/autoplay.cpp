@@ -21,7 +21,6 @@
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
 #include "gfx/SteppedClock.h"
-#include "gfx/Surfaces.h"
 #include "world/Alien.h"
 #include "world/Aliens.h"
 #include "world/LevelTable.h"
@@ -156,7 +155,7 @@ class Autoplay {
             record(now - lastCpu);
         }
         if (gameNumber == 0 && frame == options.shotFrame && !options.shotFile.empty()) {
-            SDL_SaveBMP(screen->getSurface(), options.shotFile.c_str());
+            SDL_SaveBMP(game.getDisplay().getSurface(), options.shotFile.c_str());
         }
     }
 

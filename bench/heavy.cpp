@@ -33,7 +33,6 @@
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
 #include "gfx/SteppedClock.h"
-#include "gfx/Surfaces.h"
 #include "input/GuideKeys.h"
 #include "world/Aliens.h"
 #include "world/LinkedList.h"
@@ -153,7 +152,9 @@ class HeavyBench {
         game.getLight().setOn(true);
         clock.restart();
         if (!options.shotFile.empty()) {
-            clock.at(options.shotMs, [this] { SDL_SaveBMP(screen->getSurface(), options.shotFile.c_str()); });
+            clock.at(options.shotMs, [this] {
+                SDL_SaveBMP(game.getDisplay().getSurface(), options.shotFile.c_str());
+            });
         }
         clock.at(options.warmupMs, [this] { begin(); });
         clock.at(options.warmupMs + options.measureMs, [this] { end(); });

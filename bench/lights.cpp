@@ -15,8 +15,8 @@
 
 #include "bench/Measure.h"
 #include "gfx/Buffer.h"
+#include "gfx/Detector.h"
 #include "gfx/Light.h"
-#include "gfx/Surfaces.h"
 
 namespace {
 
@@ -114,22 +114,20 @@ int main() {
         std::fprintf(stderr, "SDL_Init failed: %s\n", SDL_GetError());
         return 1;
     }
-    screen = new Buffer(640, 480, 16, kWindowModeWindow);
-    if (!screen->isReady()) {
-        std::fprintf(stderr, "no 16-bit display: %s\n", SDL_GetError());
-        return 1;
-    }
     {
-        Light light(screen, Light::kGameSize);
+        Buffer screen(640, 480, 16, kWindowModeWindow);
+        if (!screen.isReady()) {
+            std::fprintf(stderr, "no 16-bit display: %s\n", SDL_GetError());
+            return 1;
+        }
+        Light light(&screen, Light::kGameSize);
         int requests = 0;
-        timeFrames("heavy frame", *screen, kHeavyFrames,
+        timeFrames("heavy frame", screen, kHeavyFrames,
                    [&](int f) { requests = heavyFrame(light, f); });
         std::printf("  %d requests a frame\n", requests);
-        timeFrames("all round, radius 127", *screen, kLargestFrames,
+        timeFrames("all round, radius 127", screen, kLargestFrames,
                    [&](int) { largestFrame(light, requests); });
     }
-    delete screen;
-    screen = nullptr;
     SDL_Quit();
     return 0;
 }

@@ -5,7 +5,6 @@
 #include "gfx/Buffer.h"
 #include "gfx/Image.h"
 #include "gfx/ImageLoader.h"
-#include "gfx/Surfaces.h"
 
 Bob::Bob(const char* name, int32_t width, int32_t height) : SurfaceHolder(width, height) {
     if (!createSurface()) {
@@ -31,20 +30,14 @@ void Bob::keyBlack() {
     refreshColorKey();
 }
 
-void Bob::drawAt(int32_t x, int32_t y) {
-    if (screen != nullptr) {
-        screen->blitAt(this, x, y);
-    }
+void Bob::drawAt(Buffer& screen, int32_t x, int32_t y) {
+    screen.blitAt(this, x, y);
 }
 
-void Bob::drawAtAlpha(int32_t x, int32_t y, uint8_t alpha) {
-    if (screen != nullptr) {
-        screen->blitAtAlpha(this, x, y, alpha);
-    }
+void Bob::drawAtAlpha(Buffer& screen, int32_t x, int32_t y, uint8_t alpha) {
+    screen.blitAtAlpha(this, x, y, alpha);
 }
 
-void Bob::drawOnBackground(int32_t x, int32_t y) {
-    if (background != nullptr) {
-        background->blitAt(this, x, y);
-    }
+void Bob::drawOnBackground(Image& playfield, int32_t x, int32_t y) {
+    playfield.blitAt(this, x, y);
 }

@@ -2,6 +2,9 @@
 
 #include "gfx/SurfaceHolder.h"
 
+class Buffer;
+class Image;
+
 // One sprite frame, with pixel value 0 transparent.
 class Bob : public SurfaceHolder {
   public:
@@ -11,11 +14,11 @@ class Bob : public SurfaceHolder {
     // An empty frame for code to paint into.
     Bob(int32_t width, int32_t height);
 
-    void drawAt(int32_t x, int32_t y);
+    void drawAt(Buffer& screen, int32_t x, int32_t y);
     // Goes through the whole-source alpha blit, so the frame is drawn opaque.
-    void drawAtAlpha(int32_t x, int32_t y, uint8_t alpha);
-    // Into the background picture, for marks that last.
-    void drawOnBackground(int32_t x, int32_t y);
+    void drawAtAlpha(Buffer& screen, int32_t x, int32_t y, uint8_t alpha);
+    // Into the playfield picture, for marks that last.
+    void drawOnBackground(Image& playfield, int32_t x, int32_t y);
 
   private:
     void keyBlack();

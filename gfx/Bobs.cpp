@@ -228,23 +228,23 @@ Bob* Bobs::frameAt(int32_t i) const {
     return i >= 0 && i < count ? frames[size_t(i)] : nullptr;
 }
 
-void Bobs::drawAt(int32_t x, int32_t y) const {
-    drawFrameAt(current, x, y);
+void Bobs::drawAt(Buffer& screen, int32_t x, int32_t y) const {
+    drawFrameAt(screen, current, x, y);
 }
 
-void Bobs::drawOnBackground(int32_t x, int32_t y) const {
-    drawFrameOnBackground(current, x, y);
+void Bobs::drawOnBackground(Image& playfield, int32_t x, int32_t y) const {
+    drawFrameOnBackground(playfield, current, x, y);
 }
 
-void Bobs::drawFrameAt(int32_t n, int32_t x, int32_t y) const {
+void Bobs::drawFrameAt(Buffer& screen, int32_t n, int32_t x, int32_t y) const {
     if (Bob* frame = frameAt(n)) {
-        frame->drawAt(x, y);
+        frame->drawAt(screen, x, y);
     }
 }
 
-void Bobs::drawFrameOnBackground(int32_t n, int32_t x, int32_t y) const {
+void Bobs::drawFrameOnBackground(Image& playfield, int32_t n, int32_t x, int32_t y) const {
     if (Bob* frame = frameAt(n)) {
-        frame->drawOnBackground(x, y);
+        frame->drawOnBackground(playfield, x, y);
     }
 }
 

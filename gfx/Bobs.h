@@ -8,6 +8,8 @@
 #include "core/GBase.h"
 
 class Bob;
+class Buffer;
+class Image;
 
 // Sprite sets are read from one ".lib" library each; with this off every
 // frame is read from its own numbered ".bl" picture instead.
@@ -43,12 +45,12 @@ class Bobs : public GBase {
     Bob* frameAt(int32_t i) const;
 
     // The current frame with its top-left corner at (x, y).
-    void drawAt(int32_t x, int32_t y) const;
-    void drawOnBackground(int32_t x, int32_t y) const;
+    void drawAt(Buffer& screen, int32_t x, int32_t y) const;
+    void drawOnBackground(Image& playfield, int32_t x, int32_t y) const;
     // Frame n instead, leaving the current frame as it is: sprites that share
     // a set draw their own frames without changing it.
-    void drawFrameAt(int32_t n, int32_t x, int32_t y) const;
-    void drawFrameOnBackground(int32_t n, int32_t x, int32_t y) const;
+    void drawFrameAt(Buffer& screen, int32_t n, int32_t x, int32_t y) const;
+    void drawFrameOnBackground(Image& playfield, int32_t n, int32_t x, int32_t y) const;
     // Every frame takes its transparent colour from its own top-left pixel.
     void keyFromCorner();
     void keyFromColor(uint8_t r, uint8_t g, uint8_t b);

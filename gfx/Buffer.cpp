@@ -1,7 +1,7 @@
 #include "gfx/Buffer.h"
 
+#include "gfx/Detector.h"
 #include "gfx/Presentation.h"
-#include "gfx/Surfaces.h"
 
 namespace {
 constexpr Uint32 kWindowFlags = SDL_HWSURFACE | SDL_DOUBLEBUF;

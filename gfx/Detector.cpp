@@ -3,8 +3,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "gfx/Surfaces.h"
-
 namespace {
 constexpr Uint32 kProbeFlags = SDL_FULLSCREEN | SDL_HWSURFACE;
 constexpr int kModeWidth = 640;

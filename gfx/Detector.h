@@ -5,6 +5,11 @@
 
 #include "core/GBase.h"
 
+// How the display opens; chosen by the command line or by the Detector.
+constexpr int32_t kWindowModeUnset = 0;
+constexpr int32_t kWindowModeFullScreen = 1;
+constexpr int32_t kWindowModeWindow = 2;
+
 // What the display can do: which full-screen depths exist at a given size,
 // and whether to open full screen or a window.
 class Detector : public GBase {

@@ -28,7 +28,7 @@ int32_t DigitFont::width(const char* text) const {
     return total;
 }
 
-void DigitFont::drawString(const char* text, int32_t x, int32_t y) {
+void DigitFont::drawString(Buffer& screen, const char* text, int32_t x, int32_t y) {
     const int32_t top = y - lineHeight();
     int32_t pen = x;
     for (const char* c = text; c != nullptr && *c != '\0'; ++c) {
@@ -36,7 +36,7 @@ void DigitFont::drawString(const char* text, int32_t x, int32_t y) {
             pen += digits[0].w;
         } else if (*c >= '0' && *c <= '9') {
             const Glyph& g = digits[size_t(*c - '0')];
-            image->drawPart(pen, top, g.x, g.y, g.w, g.h);
+            image->drawPart(screen, pen, top, g.x, g.y, g.w, g.h);
             pen += g.w + 1;
         }
     }

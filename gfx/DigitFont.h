@@ -7,6 +7,7 @@
 #include "core/GBase.h"
 #include "gfx/Glyph.h"
 
+class Buffer;
 class Image;
 
 // A bitmap font of the ten digits in one row, for numbers such as the score.
@@ -22,7 +23,7 @@ class DigitFont : public GBase {
     DigitFont& operator=(const DigitFont&) = delete;
 
     // Draws the text onto the screen with y as its bottom line.
-    void drawString(const char* text, int32_t x, int32_t y);
+    void drawString(Buffer& screen, const char* text, int32_t x, int32_t y);
     int32_t width(const char* text) const;
     int32_t lineHeight() const { return digits[0].h; }
 

@@ -79,7 +79,7 @@ int32_t Font::width(const char* text) const {
     return total;
 }
 
-void Font::draw(const char* text, int32_t x, int32_t y, bool blend, uint8_t alpha) {
+void Font::draw(Buffer& screen, const char* text, int32_t x, int32_t y, bool blend, uint8_t alpha) {
     const int32_t top = y - lineHeight();
     int32_t pen = x;
     for (const char* c = text; c != nullptr && *c != '\0'; ++c) {
@@ -93,18 +93,18 @@ void Font::draw(const char* text, int32_t x, int32_t y, bool blend, uint8_t alph
         }
         const Glyph& g = glyphs[size_t(index)];
         if (blend) {
-            image->drawPartAlpha(pen, top, g.x, g.y, g.w, g.h, alpha);
+            image->drawPartAlpha(screen, pen, top, g.x, g.y, g.w, g.h, alpha);
         } else {
-            image->drawPart(pen, top, g.x, g.y, g.w, g.h);
+            image->drawPart(screen, pen, top, g.x, g.y, g.w, g.h);
         }
         pen += g.w + 1;
     }
 }
 
-void Font::drawString(const char* text, int32_t x, int32_t y) {
-    draw(text, x, y, false, 0);
+void Font::drawString(Buffer& screen, const char* text, int32_t x, int32_t y) {
+    draw(screen, text, x, y, false, 0);
 }
 
-void Font::drawStringAlpha(const char* text, int32_t x, int32_t y, uint8_t alpha) {
-    draw(text, x, y, true, alpha);
+void Font::drawStringAlpha(Buffer& screen, const char* text, int32_t x, int32_t y, uint8_t alpha) {
+    draw(screen, text, x, y, true, alpha);
 }

@@ -7,6 +7,7 @@
 #include "core/GBase.h"
 #include "gfx/Glyph.h"
 
+class Buffer;
 class Image;
 
 // A proportional bitmap font scanned from a picture: letters, digits and the
@@ -22,9 +23,9 @@ class Font : public GBase {
     Font& operator=(const Font&) = delete;
 
     // Draws the text onto the screen with y as its bottom line.
-    void drawString(const char* text, int32_t x, int32_t y);
+    void drawString(Buffer& screen, const char* text, int32_t x, int32_t y);
     // The same with every glyph drawn at the given surface alpha.
-    void drawStringAlpha(const char* text, int32_t x, int32_t y, uint8_t alpha);
+    void drawStringAlpha(Buffer& screen, const char* text, int32_t x, int32_t y, uint8_t alpha);
     // Pixels drawString would cover, the last glyph's spacing pixel included.
     int32_t width(const char* text) const;
     // Height of the capital A: the distance from a text's top to its bottom line.
@@ -39,7 +40,7 @@ class Font : public GBase {
     static constexpr int kCapitalA = 26;
 
     void scan();
-    void draw(const char* text, int32_t x, int32_t y, bool blend, uint8_t alpha);
+    void draw(Buffer& screen, const char* text, int32_t x, int32_t y, bool blend, uint8_t alpha);
 
     Image* image;
     std::array<Glyph, kGlyphCount> glyphs{};

@@ -6,7 +6,6 @@
 
 #include "gfx/Buffer.h"
 #include "gfx/ImageLoader.h"
-#include "gfx/Surfaces.h"
 
 Image::Image(const char* name, int32_t width, int32_t height) : SurfaceHolder(width, height) {
     createSurface();
@@ -27,24 +26,25 @@ bool Image::canDraw() {
         error("Image has no buffer trying to draw! What the hell is going on??");
         return false;
     }
-    return screen != nullptr;
+    return true;
 }
 
-void Image::draw() {
+void Image::draw(Buffer& screen) {
     if (canDraw()) {
-        screen->blit(this);
+        screen.blit(this);
     }
 }
 
-void Image::drawPart(int32_t dx, int32_t dy, int32_t sx, int32_t sy, int32_t w, int32_t h) {
+void Image::drawPart(Buffer& screen, int32_t dx, int32_t dy, int32_t sx, int32_t sy, int32_t w,
+                     int32_t h) {
     if (canDraw()) {
-        screen->blitPart(this, dx, dy, sx, sy, w, h);
+        screen.blitPart(this, dx, dy, sx, sy, w, h);
     }
 }
 
-void Image::drawPartAlpha(int32_t dx, int32_t dy, int32_t sx, int32_t sy, int32_t w, int32_t h,
-                          uint8_t alpha) {
+void Image::drawPartAlpha(Buffer& screen, int32_t dx, int32_t dy, int32_t sx, int32_t sy, int32_t w,
+                          int32_t h, uint8_t alpha) {
     if (canDraw()) {
-        screen->blitPartAlpha(this, dx, dy, sx, sy, w, h, alpha);
+        screen.blitPartAlpha(this, dx, dy, sx, sy, w, h, alpha);
     }
 }

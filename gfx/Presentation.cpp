@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "gfx/Surfaces.h"
+#include "gfx/Detector.h"
 
 void Presentation::choose(int32_t windowMode) {
     if (windowMode == kWindowModeFullScreen) {

@@ -60,9 +60,9 @@ void Input::blinkCursor() {
     blink = !blink;
 }
 
-void Input::draw(int32_t x, int32_t y, Font* font) {
+void Input::draw(Buffer& screen, int32_t x, int32_t y, Font* font) {
     blinkCursor();
     if (font != nullptr) {
-        font->drawString(text.c_str(), x, y);
+        font->drawString(screen, text.c_str(), x, y);
     }
 }

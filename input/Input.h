@@ -5,6 +5,7 @@
 
 #include "input/Focusable.h"
 
+class Buffer;
 class Font;
 class Sound;
 
@@ -28,7 +29,7 @@ class Input : public Focusable {
     void blinkCursor();
     // One frame of the field: blinks the cursor, then draws the whole text
     // with y as its bottom line, the character under the cursor included.
-    void draw(int32_t x, int32_t y, Font* font);
+    void draw(Buffer& screen, int32_t x, int32_t y, Font* font);
 
     bool isDone() const { return done != 0; }
     int32_t getPosition() const { return position; }

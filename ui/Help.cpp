@@ -11,7 +11,6 @@
 #include "gfx/Font.h"
 #include "gfx/FrameTimer.h"
 #include "gfx/Image.h"
-#include "gfx/Surfaces.h"
 #include "input/Focus.h"
 #include "input/InputDevices.h"
 #include "input/Keyboard.h"
@@ -31,8 +30,6 @@ constexpr int32_t kLeftMargin = 20;
 constexpr int32_t kTopGap = 10;
 // Between lines, and between a picture and what follows it on its row.
 constexpr int32_t kGap = 5;
-constexpr int32_t kFallbackWidth = 640;
-constexpr int32_t kFallbackHeight = 480;
 constexpr int kOpaque = 255;
 // Text fades three steps for every four pixels away from the middle.
 constexpr int kTextFadeSteps = 3;
@@ -96,14 +93,17 @@ uint8_t alphaFor(int fade) {
 
 } // namespace
 
-Help::Help(int32_t pageCount, const char* baseName, Font* font, Image* background, int32_t speed)
-    : pageCount(pageCount), speed(speed), baseName(baseName != nullptr ? baseName : ""), font(font),
-      background(background), timer(std::make_unique<FrameTimer>(kFrameMs)) {}
+Help::Help(Buffer& screen, int32_t pageCount, const char* baseName, Font* font, Image* background,
+           int32_t speed)
+    : pageCount(pageCount), speed(speed), baseName(baseName != nullptr ? baseName : ""),
+      screen(screen), font(font), background(background),
+      timer(std::make_unique<FrameTimer>(kFrameMs)) {}
 
-Help::Help(int32_t pageCount, const char* baseName, Font* font, Image* background, int32_t speed,
-           FrameClock& clock)
-    : pageCount(pageCount), speed(speed), baseName(baseName != nullptr ? baseName : ""), font(font),
-      background(background), timer(std::make_unique<FrameTimer>(kFrameMs, clock)) {}
+Help::Help(Buffer& screen, int32_t pageCount, const char* baseName, Font* font, Image* background,
+           int32_t speed, FrameClock& clock)
+    : pageCount(pageCount), speed(speed), baseName(baseName != nullptr ? baseName : ""),
+      screen(screen), font(font), background(background),
+      timer(std::make_unique<FrameTimer>(kFrameMs, clock)) {}
 
 Help::~Help() = default;
 
@@ -125,7 +125,7 @@ void Help::run(InputDevices& devices) {
     devices.keyboard().forgetScreenKeys();
     devices.focus().current = this;
     while (!devices.keyboard().consumeEscape() && !finished && !QuitRequest::isRaised()) {
-        runScreenFrame(devices, *timer, [this] { frame(); });
+        runScreenFrame(screen, devices, *timer, [this] { frame(); });
     }
     devices.pump();
     devices.focus().current = nullptr;
@@ -242,7 +242,7 @@ void Help::frame() {
 
 void Help::drawPage() {
     if (background != nullptr) {
-        background->draw();
+        background->draw(screen);
     }
     Cursor at{kLeftMargin, scroll + lineHeight() + kTopGap};
     for (ListNode* node = head->next; node != tail; node = node->next) {
@@ -266,9 +266,9 @@ void Help::placeText(const TextHelpItem& item, bool lineBreak, Cursor& at) {
         if (fading) {
             const int distance = std::abs(screenHeight() / 2 - at.y);
             const int fade = kTextFadeSteps * (distance / kTextFadePixels);
-            font->drawStringAlpha(item.getText(), at.x, at.y, alphaFor(fade));
+            font->drawStringAlpha(screen, item.getText(), at.x, at.y, alphaFor(fade));
         } else {
-            font->drawString(item.getText(), at.x, at.y);
+            font->drawString(screen, item.getText(), at.x, at.y);
         }
     }
     if (lineBreak) {
@@ -285,13 +285,13 @@ void Help::placePicture(const BobHelpItem& item, bool lineBreak, Cursor& at) {
     const int32_t height = item.getHeight();
     if (at.y > 0 && at.y < screenHeight() + height && at.x < screenWidth()) {
         Bob& picture = item.getPicture();
-        if (fading && screen != nullptr) {
+        if (fading) {
             // Drawn as a part of itself: the whole-picture alpha draw would
             // ignore the alpha and leave the picture opaque.
             const uint8_t alpha = alphaFor(std::abs(screenHeight() / 2 - at.y));
-            screen->blitPartAlpha(&picture, at.x, at.y - height, 0, 0, width, height, alpha);
+            screen.blitPartAlpha(&picture, at.x, at.y - height, 0, 0, width, height, alpha);
         } else {
-            picture.drawAt(at.x, at.y - height);
+            picture.drawAt(screen, at.x, at.y - height);
         }
     }
     if (lineBreak) {
@@ -341,9 +341,9 @@ int32_t Help::lineHeight() const {
 }
 
 int32_t Help::screenWidth() const {
-    return screen != nullptr ? screen->getWidth() : kFallbackWidth;
+    return screen.getWidth();
 }
 
 int32_t Help::screenHeight() const {
-    return screen != nullptr ? screen->getHeight() : kFallbackHeight;
+    return screen.getHeight();
 }

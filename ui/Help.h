@@ -7,6 +7,7 @@
 #include "world/LinkedList.h"
 
 class BobHelpItem;
+class Buffer;
 class Font;
 class FrameClock;
 class FrameTimer;
@@ -31,12 +32,14 @@ class Help : public LinkedList {
     static constexpr int32_t kPageKeyFactor = 4;
 
     // Page n (from 0) is the scrambled file "<baseName>0<n + 1>.dat"; nothing
-    // is read yet. The font and the backdrop are not owned; without a
-    // backdrop the page is drawn over whatever the screen holds. Frames are
-    // paced by SDL's clock, or by the given one, which must outlive the help.
-    Help(int32_t pageCount, const char* baseName, Font* font, Image* background, int32_t speed);
-    Help(int32_t pageCount, const char* baseName, Font* font, Image* background, int32_t speed,
-         FrameClock& clock);
+    // is read yet. The screen, the font and the backdrop are not owned;
+    // without a backdrop the page is drawn over whatever the screen holds.
+    // Frames are paced by SDL's clock, or by the given one, which must
+    // outlive the help.
+    Help(Buffer& screen, int32_t pageCount, const char* baseName, Font* font, Image* background,
+         int32_t speed);
+    Help(Buffer& screen, int32_t pageCount, const char* baseName, Font* font, Image* background,
+         int32_t speed, FrameClock& clock);
     ~Help() override;
     Help(const Help&) = delete;
     Help& operator=(const Help&) = delete;
@@ -105,6 +108,7 @@ class Help : public LinkedList {
     int32_t speed;
     int32_t scroll = 0;
     std::string baseName;
+    Buffer& screen;
     Font* font;
     Image* background;
     std::unique_ptr<FrameTimer> timer;

@@ -156,15 +156,16 @@ void HighScoreTable::abandonEntry(const std::string& name) {
     entering = 0;
 }
 
-void HighScoreTable::drawName(const std::string& name, int32_t x, int32_t y, int32_t room) const {
+void HighScoreTable::drawName(Buffer& screen, const std::string& name, int32_t x, int32_t y,
+                              int32_t room) const {
     std::string shown = name;
     while (!shown.empty() && font->width(shown.c_str()) > room) {
         shown.pop_back();
     }
-    font->drawString(shown.c_str(), x, y);
+    font->drawString(screen, shown.c_str(), x, y);
 }
 
-void HighScoreTable::draw(int32_t x, int32_t y, int32_t scoreOffset) {
+void HighScoreTable::draw(Buffer& screen, int32_t x, int32_t y, int32_t scoreOffset) {
     const int32_t textX = x + textIndent();
     for (size_t i = 0; i < entries.size(); ++i) {
         const HighScoreEntry& e = entries[i];
@@ -172,18 +173,18 @@ void HighScoreTable::draw(int32_t x, int32_t y, int32_t scoreOffset) {
             const int32_t last = tags->getCount() - 1;
             Bob* tag = tags->frameAt(std::clamp(levels.levelFor(e.score), 0, last));
             if (tag != nullptr && tag->getSurface() != nullptr) {
-                tag->drawAt(x, y - tag->getHeight());
+                tag->drawAt(screen, x, y - tag->getHeight());
             }
         }
         const bool typing = entering && input != nullptr && int32_t(i) == newIndex;
         if (typing) {
-            input->draw(textX, y, font);
+            input->draw(screen, textX, y, font);
         }
         if (font != nullptr) {
             if (!typing) {
-                drawName(e.name, textX, y, scoreOffset - font->width(" "));
+                drawName(screen, e.name, textX, y, scoreOffset - font->width(" "));
             }
-            font->drawString(e.scoreText.c_str(), textX + scoreOffset, y);
+            font->drawString(screen, e.scoreText.c_str(), textX + scoreOffset, y);
             y += font->lineHeight();
         }
     }

@@ -8,6 +8,7 @@
 #include "store/HighScoreEntry.h"
 
 class Bobs;
+class Buffer;
 class Focus;
 class Font;
 class Input;
@@ -67,7 +68,7 @@ class HighScoreTable {
     // heights, its level tag at x, the name (or the field being typed into)
     // after the tag and the score scoreOffset further on. A name too wide
     // for the space before the score is cut there.
-    void draw(int32_t x, int32_t y, int32_t scoreOffset);
+    void draw(Buffer& screen, int32_t x, int32_t y, int32_t scoreOffset);
     // Where the names start, relative to the tags' column.
     int32_t textIndent() const { return tags != nullptr ? tagWidth : 0; }
 
@@ -82,7 +83,8 @@ class HighScoreTable {
 
   private:
     void dropInput();
-    void drawName(const std::string& name, int32_t x, int32_t y, int32_t room) const;
+    void drawName(Buffer& screen, const std::string& name, int32_t x, int32_t y,
+                  int32_t room) const;
 
     std::vector<HighScoreEntry> entries;
     int32_t newIndex = 0;

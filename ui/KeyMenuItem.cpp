@@ -13,14 +13,14 @@ KeyMenuItem::KeyMenuItem(Menu& menu, std::string label, std::string fileName, Bi
     : MenuItem(menu, std::move(label)), binding(binding), keyName(shownNameOf(binding)),
       fileName(std::move(fileName)), advance(advance) {}
 
-void KeyMenuItem::drawItem(int32_t x, int32_t y) {
+void KeyMenuItem::drawItem(Buffer& screen, int32_t x, int32_t y) {
     const int32_t valueX = x + menu.getValueColumn();
     Bob* cursor = menu.getCursor();
     if (waiting != 0 && cursor != nullptr) {
-        cursor->drawAt(valueX - cursor->getWidth(), y - cursor->getHeight());
+        cursor->drawAt(screen, valueX - cursor->getWidth(), y - cursor->getHeight());
     }
-    drawText(keyName, valueX, y);
-    MenuItem::drawItem(x, y);
+    drawText(screen, keyName, valueX, y);
+    MenuItem::drawItem(screen, x, y);
 }
 
 int32_t KeyMenuItem::roomBeforeValue() const {

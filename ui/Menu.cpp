@@ -86,7 +86,7 @@ bool Menu::padPressed(int32_t device, int32_t state) {
     return capturing != 0 && item != nullptr && item->capturePad(Binding{state, device});
 }
 
-void Menu::draw() {
+void Menu::draw(Buffer& screen) {
     if (capturing == 0) {
         readEscape();
     }
@@ -94,10 +94,10 @@ void Menu::draw() {
     int32_t lineY = y;
     int32_t index = 1;
     forEachItem([&](Linkable& item) {
-        static_cast<MenuItem&>(item).drawItem(itemX, lineY);
+        static_cast<MenuItem&>(item).drawItem(screen, itemX, lineY);
         // While a key item waits it draws the cursor beside its value itself.
         if (capturing == 0 && index == current && cursor != nullptr) {
-            cursor->drawAt(x, lineY - cursorHeight());
+            cursor->drawAt(screen, x, lineY - cursorHeight());
         }
         lineY += linePitch();
         ++index;

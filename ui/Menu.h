@@ -52,7 +52,7 @@ class Menu : public LinkedList {
     // Takes a pad's press only while a key item captures: it is the binding.
     bool padPressed(int32_t device, int32_t state) override;
     // Reads Escape, then draws every item and the cursor.
-    void draw();
+    void draw(Buffer& screen);
     // Adds the pulsing glow under the cursor; called once a frame before draw().
     void drawGlow(Light& light);
 

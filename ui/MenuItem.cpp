@@ -8,17 +8,17 @@ Font* MenuItem::sharedFont = nullptr;
 
 MenuItem::MenuItem(Menu& menu, std::string label) : menu(menu), label(std::move(label)) {}
 
-void MenuItem::drawItem(int32_t x, int32_t y) {
-    drawText(label, x, y);
+void MenuItem::drawItem(Buffer& screen, int32_t x, int32_t y) {
+    drawText(screen, label, x, y);
 }
 
 bool MenuItem::giveUpBinding(const Binding&, const Binding&) {
     return false;
 }
 
-void MenuItem::drawText(const std::string& text, int32_t x, int32_t y) {
+void MenuItem::drawText(Buffer& screen, const std::string& text, int32_t x, int32_t y) {
     Font* font = sharedFont;
     if (font != nullptr) {
-        font->drawString(text.c_str(), x, y);
+        font->drawString(screen, text.c_str(), x, y);
     }
 }

@@ -6,6 +6,7 @@
 #include "store/Binding.h"
 #include "world/Linkable.h"
 
+class Buffer;
 class Font;
 class Menu;
 
@@ -19,7 +20,7 @@ class MenuItem : public Linkable {
 
     // Called by the menu's draw() once a frame for every item, with the text
     // starting at x and y as its bottom line. Base: the label.
-    virtual void drawItem(int32_t x, int32_t y);
+    virtual void drawItem(Buffer& screen, int32_t x, int32_t y);
     // Called by the menu on the current item for Return and Right (which a
     // pad's first button and stick right also send). Base: nothing.
     virtual void increase() {}
@@ -44,7 +45,7 @@ class MenuItem : public Linkable {
 
   protected:
     // Text in the menus' font; nothing while the menus have none.
-    static void drawText(const std::string& text, int32_t x, int32_t y);
+    static void drawText(Buffer& screen, const std::string& text, int32_t x, int32_t y);
 
     Menu& menu;
 

@@ -2,13 +2,13 @@
 
 #include "gfx/Buffer.h"
 #include "gfx/FrameTimer.h"
-#include "gfx/Surfaces.h"
 #include "input/InputDevices.h"
 
-void runScreenFrame(InputDevices& devices, FrameTimer& timer, const std::function<void()>& draw) {
+void runScreenFrame(Buffer& screen, InputDevices& devices, FrameTimer& timer,
+                    const std::function<void()>& draw) {
     devices.pump();
     draw();
     while (!timer.tick()) {
     }
-    screen->flip();
+    screen.flip();
 }

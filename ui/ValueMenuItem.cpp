@@ -29,7 +29,7 @@ ValueMenuItem::ValueMenuItem(Menu& menu, std::string label, const char* gaugePic
 
 ValueMenuItem::~ValueMenuItem() = default;
 
-void ValueMenuItem::drawItem(int32_t x, int32_t y) {
+void ValueMenuItem::drawItem(Buffer& screen, int32_t x, int32_t y) {
     const Bob* first = sprites != nullptr ? sprites->frameAt(0) : nullptr;
     const int32_t barHeight = first != nullptr ? first->getHeight() : 0;
     const Font* font = Menu::getFont();
@@ -40,8 +40,8 @@ void ValueMenuItem::drawItem(int32_t x, int32_t y) {
     // Labels wider than the menu was first laid out for push the bar right;
     // it gives up length rather than cross the menu's edge.
     gauge.setLength(std::min(kGaugeLength, menu.valueRoom(x)));
-    gauge.draw(target.getLevel());
-    MenuItem::drawItem(x, y);
+    gauge.draw(screen, target.getLevel());
+    MenuItem::drawItem(screen, x, y);
 }
 
 void ValueMenuItem::increase() {

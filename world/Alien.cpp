@@ -62,12 +62,12 @@ void Alien::update() {
     slime.update();
 }
 
-void Alien::draw() const {
+void Alien::draw(Buffer& screen) const {
     if (!dying) {
-        drawFrame(direction);
+        drawFrame(screen, direction);
     }
-    parts.draw();
-    slime.draw();
+    parts.draw(screen);
+    slime.draw(screen);
 }
 
 // One frame of walking: the next animation step, a turn toward the nearest
@@ -172,15 +172,15 @@ void Alien::playCry() {
     }
 }
 
-void Alien::afterAct() {
+void Alien::afterAct(Image& playfield) {
     if (burning && health.take(kBurnDamage)) {
         parts.toss(*this, kDeathParts);
         slime.toss(*this, 2);
         dying = true;
         burning = false;
     }
-    const bool partsDone = parts.settle();
-    const bool slimeDone = slime.settle();
+    const bool partsDone = parts.settle(playfield);
+    const bool slimeDone = slime.settle(playfield);
     if (partsDone && slimeDone && dying) {
         ++score;
         removeSelf();

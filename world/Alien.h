@@ -23,10 +23,10 @@ class Alien : public Move {
     // and moves its debris; aliens are the last to move in a frame.
     void update() override;
     // The alien (unless dying), then its debris.
-    void draw() const override;
+    void draw(Buffer& screen) const override;
     // Burns, lets its debris settle, and removes itself once it has died and
     // the debris has landed: the alien no longer exists afterwards.
-    void afterAct() override;
+    void afterAct(Image& playfield) override;
     // Paints its box two steps ahead, or waits if something is already there.
     void registerIn(Collision& map) override;
     // Shots hurt it; never used up.

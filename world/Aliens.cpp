@@ -50,10 +50,11 @@ void Aliens::spawn() {
     append(new Alien(kMadeAt, kMadeAt, troopers, kit, score), kKindAlien);
 }
 
-void Aliens::drawFrame() const {
-    forEachDraw();
-    scoreDisplay.draw(score, ownFont);
+void Aliens::drawFrame(Buffer& screen) const {
+    forEachDraw(screen);
+    scoreDisplay.draw(screen, score, ownFont);
     if (levelTags != nullptr) {
-        levelTags->drawFrameAt(levels != nullptr ? levels->levelFor(score) : 0, kTagX, kTagY);
+        levelTags->drawFrameAt(screen, levels != nullptr ? levels->levelFor(score) : 0, kTagX,
+                               kTagY);
     }
 }

@@ -25,7 +25,7 @@ class Aliens : public GLinkedList {
     // One more alien at a screen edge, unless 200 are alive.
     void spawn();
     // Every alien draws itself; then the score and the level tag.
-    void drawFrame() const;
+    void drawFrame(Buffer& screen) const;
     // One point for every alien that has died in this game.
     int32_t getScore() const { return score; }
     void setScore(int32_t points) { score = points; }

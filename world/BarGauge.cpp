@@ -5,7 +5,6 @@
 #include "gfx/Bob.h"
 #include "gfx/Bobs.h"
 #include "gfx/Buffer.h"
-#include "gfx/Surfaces.h"
 
 BarGauge::BarGauge(int32_t x, int32_t y, int32_t length, int32_t max)
     : x(x), y(y), length(length), max(max) {}
@@ -41,7 +40,7 @@ int32_t BarGauge::frameAt(int32_t i) const {
     return std::min(i / segment, frames - 1);
 }
 
-void BarGauge::draw(int32_t v) const {
+void BarGauge::draw(Buffer& screen, int32_t v) const {
     const Bob* first = sprites != nullptr ? sprites->frameAt(0) : nullptr;
     // A frame of no width would never get the bar any longer.
     if (first == nullptr || first->getWidth() <= 0) {
@@ -50,9 +49,10 @@ void BarGauge::draw(int32_t v) const {
     const int64_t step = first->getWidth();
     // Pieces past the screen's right edge would not show; a value far above
     // the maximum must not cost a blit per frame width up to it.
-    const int64_t visibleEnd = screen != nullptr ? int64_t{screen->getWidth()} - x : INT32_MAX;
+    const int64_t visibleEnd = int64_t{screen.getWidth()} - x;
     const int64_t end = std::min<int64_t>(pixels(v), visibleEnd);
     for (int64_t i = 0; i < end; i += step) {
-        sprites->drawFrameAt(frameAt(static_cast<int32_t>(i)), x + static_cast<int32_t>(i), y);
+        sprites->drawFrameAt(screen, frameAt(static_cast<int32_t>(i)), x + static_cast<int32_t>(i),
+                             y);
     }
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 class Bobs;
+class Buffer;
 
 // A horizontal bar showing a value out of a maximum (health, ammunition,
 // volume), built from the frames of a sprite set laid side by side.
@@ -19,7 +20,7 @@ class BarGauge {
     void setLength(int32_t pixels) { length = pixels; }
 
     // Draws the bar for value v on the screen.
-    void draw(int32_t v) const;
+    void draw(Buffer& screen, int32_t v) const;
     // How many pixels long the bar is for value v.
     int32_t pixels(int32_t v) const;
     // The frame of the piece that starts i pixels along the bar.

@@ -9,7 +9,7 @@ class Bullet : public Move {
   public:
     Bullet(int32_t x, int32_t y, int32_t d) : Move(x, y, d, kSpeed) {}
 
-    void draw() const override {}
+    void draw(Buffer&) const override {}
     // Sweeps, then removes itself: the bullet no longer exists afterwards.
     void act(Collision& map) override;
 

@@ -47,9 +47,9 @@ bool ExplodingBullet::collide(Move&) {
     return false;
 }
 
-void ExplodingBullet::draw() const {
+void ExplodingBullet::draw(Buffer& screen) const {
     if (exploded) {
-        drawFrame(explosionFrame);
+        drawFrame(screen, explosionFrame);
     }
 }
 

@@ -10,7 +10,7 @@ class ExplodingBullet : public Bullet {
   public:
     ExplodingBullet(int32_t x, int32_t y, int32_t d, const TrooperKit& kit);
 
-    void draw() const override;
+    void draw(Buffer& screen) const override;
     void act(Collision& map) override;
     // A hit sets the bullet off; never used up by it.
     bool collide(Move& other) override;

@@ -47,9 +47,9 @@ void Flame::update() {
     shown = (std::rand() & 1) == 0;
 }
 
-void Flame::draw() const {
+void Flame::draw(Buffer& screen) const {
     if (shown) {
-        drawFrame(age);
+        drawFrame(screen, age);
     }
 }
 

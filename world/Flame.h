@@ -19,7 +19,7 @@ class Flame : public Move {
     // Shows or hides itself at random, so the stream flickers.
     void update() override;
     // Shown in about every other frame.
-    void draw() const override;
+    void draw(Buffer& screen) const override;
     void addLights(Light& lights) const override;
 
 

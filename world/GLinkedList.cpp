@@ -17,8 +17,8 @@ void GLinkedList::forEachReadControls() {
 }
 
 
-void GLinkedList::forEachAfterAct() {
-    forEachItemRemovalSafe([](Linkable& item) { item.afterAct(); });
+void GLinkedList::forEachAfterAct(Image& playfield) {
+    forEachItemRemovalSafe([&playfield](Linkable& item) { item.afterAct(playfield); });
 }
 
 void GLinkedList::forEachRegister(Collision& map) {
@@ -37,8 +37,8 @@ void GLinkedList::forEachUpdate() {
     forEachItem([](Linkable& item) { item.update(); });
 }
 
-void GLinkedList::forEachDraw() const {
-    forEachItem([](const Linkable& item) { item.draw(); });
+void GLinkedList::forEachDraw(Buffer& screen) const {
+    forEachItem([&screen](const Linkable& item) { item.draw(screen); });
 }
 
 void GLinkedList::forEachAddLights(Light& lights) const {

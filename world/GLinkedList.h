@@ -2,7 +2,9 @@
 
 #include "world/LinkedList.h"
 
+class Buffer;
 class Collision;
+class Image;
 class Light;
 class LinkablePoint;
 class Move;
@@ -17,12 +19,12 @@ class GLinkedList : public LinkedList {
     void keyUp(int32_t key) override;
 
     void forEachReadControls();
-    void forEachAfterAct();
+    void forEachAfterAct(Image& playfield);
     void forEachRegister(Collision& map);
     void forEachAct(Collision& map);
     void forEachUpdateLights();
     void forEachUpdate();
-    void forEachDraw() const;
+    void forEachDraw(Buffer& screen) const;
     void forEachAddLights(Light& lights) const;
 
     // The moving object nearest to the given point by Manhattan distance, or

@@ -74,8 +74,8 @@ bool Granade::collide(Move&) {
     return false;
 }
 
-void Granade::draw() const {
-    drawFrame(exploded ? timer : 0);
+void Granade::draw(Buffer& screen) const {
+    drawFrame(screen, exploded ? timer : 0);
 }
 
 void Granade::addLights(Light& lights) const {

@@ -11,7 +11,7 @@ class Granade : public Move {
   public:
     Granade(int32_t x, int32_t y, int32_t d, int32_t generation, const TrooperKit& kit);
 
-    void draw() const override;
+    void draw(Buffer& screen) const override;
     // Flies or explodes; puts its fragments into its own list just before
     // itself, so they first act in the next frame; removes itself when done.
     void act(Collision& map) override;

@@ -4,7 +4,9 @@
 
 #include "core/GBase.h"
 
+class Buffer;
 class Collision;
+class Image;
 class Light;
 class Move;
 struct ListNode;
@@ -21,8 +23,9 @@ class Linkable : public GBase {
     virtual void keyDown(int32_t) {}
     virtual void keyUp(int32_t) {}
     // Draws and changes nothing but pixels.
-    virtual void draw() const {}
-    virtual void afterAct() {}
+    virtual void draw(Buffer&) const {}
+    // Lasting marks go into the playfield picture.
+    virtual void afterAct(Image&) {}
     virtual void registerIn(Collision&) {}
     virtual void act(Collision&) {}
     // True when the contact uses this object up.

@@ -7,7 +7,6 @@
 #include "gfx/Bobs.h"
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
-#include "gfx/Surfaces.h"
 #include "world/Collision.h"
 
 namespace {
@@ -61,29 +60,21 @@ const DirectionTable& Move::directions() {
     return table;
 }
 
-int32_t Move::screenWidth() {
-    return screen != nullptr ? screen->getWidth() : kPlayfieldWidth;
-}
-
-int32_t Move::screenHeight() {
-    return screen != nullptr ? screen->getHeight() : kPlayfieldHeight;
-}
-
-void Move::draw() const {
+void Move::draw(Buffer& screen) const {
     if (sprites != nullptr) {
-        drawFrame(sprites->getFrame());
+        drawFrame(screen, sprites->getFrame());
     }
 }
 
-void Move::drawFrame(int32_t n) const {
+void Move::drawFrame(Buffer& screen, int32_t n) const {
     if (sprites != nullptr) {
-        sprites->drawFrameAt(n, x - halfWidth, y - halfHeight);
+        sprites->drawFrameAt(screen, n, x - halfWidth, y - halfHeight);
     }
 }
 
-void Move::afterAct() {
+void Move::afterAct(Image& playfield) {
     if (sprites != nullptr) {
-        sprites->drawOnBackground(x - halfWidth, y - halfHeight);
+        sprites->drawOnBackground(playfield, x - halfWidth, y - halfHeight);
     }
 }
 
@@ -144,8 +135,8 @@ bool Move::clampAxis(int32_t& v, int32_t half, int32_t size) {
 }
 
 bool Move::keepOnScreen() {
-    const bool movedX = clampAxis(x, halfWidth, screenWidth());
-    const bool movedY = clampAxis(y, halfHeight, screenHeight());
+    const bool movedX = clampAxis(x, halfWidth, kPlayfieldWidth);
+    const bool movedY = clampAxis(y, halfHeight, kPlayfieldHeight);
     return movedX || movedY;
 }
 
@@ -162,10 +153,10 @@ void Move::stepBackClamped() {
 
 void Move::stepAndBounce() {
     step();
-    if (clampAxis(x, halfWidth, screenWidth())) {
+    if (clampAxis(x, halfWidth, kPlayfieldWidth)) {
         vx = -vx;
     }
-    if (clampAxis(y, halfHeight, screenHeight())) {
+    if (clampAxis(y, halfHeight, kPlayfieldHeight)) {
         vy = -vy;
     }
 }
@@ -253,8 +244,8 @@ void Move::steerToTarget() {
 }
 
 void Move::placeAtRandomEdge() {
-    const int32_t spanX = screenWidth() + 2 * halfWidth;
-    const int32_t spanY = screenHeight() + 2 * halfHeight;
+    const int32_t spanX = kPlayfieldWidth + 2 * halfWidth;
+    const int32_t spanY = kPlayfieldHeight + 2 * halfHeight;
     if (std::rand() >= kTopBottomDraws) {
         x = randomBelow(2) * spanX - halfWidth;
         y = randomBelow(spanY) - halfHeight;
@@ -267,8 +258,8 @@ void Move::placeAtRandomEdge() {
 void Move::placeAtRandom() {
     // An object wider than the screen cannot lie wholly on it; it goes to the
     // left or top edge rather than dividing by a range of zero or less.
-    x = randomBelow(screenWidth() - 2 * halfWidth) + halfWidth;
-    y = randomBelow(screenHeight() - 2 * halfHeight) + halfHeight;
+    x = randomBelow(kPlayfieldWidth - 2 * halfWidth) + halfWidth;
+    y = randomBelow(kPlayfieldHeight - 2 * halfHeight) + halfHeight;
 }
 
 void Move::meet(Collision& map, int32_t index) {

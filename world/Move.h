@@ -32,9 +32,9 @@ class Move : public LinkablePoint {
     Move(int32_t x, int32_t y, int32_t vx, int32_t vy, int32_t friction);
 
     // Draws the current frame of the sprite set centred on the object.
-    void draw() const override;
-    // Stamps the current frame into the background picture.
-    void afterAct() override;
+    void draw(Buffer& screen) const override;
+    // Stamps the current frame into the playfield picture.
+    void afterAct(Image& playfield) override;
     // Paints the object's box into the map.
     void registerIn(Collision& map) override;
     // Meets whatever is registered under the object's centre.
@@ -93,10 +93,6 @@ class Move : public LinkablePoint {
 
     // The one direction table of the game: 32 directions, step length 16.
     static const DirectionTable& directions();
-    // The screen's size; the standard playfield while no display is open.
-    static int32_t screenWidth();
-    static int32_t screenHeight();
-
     static constexpr int32_t kDirections = 32;
     static constexpr int32_t kStepLength = 16;
     static constexpr int32_t kPlayfieldWidth = 640;
@@ -104,7 +100,7 @@ class Move : public LinkablePoint {
 
   protected:
     // Frame n of the sprite set centred on the object.
-    void drawFrame(int32_t n) const;
+    void drawFrame(Buffer& screen, int32_t n) const;
 
     int32_t speed = 0;
     int32_t friction = 0;

@@ -9,7 +9,7 @@ namespace {
 constexpr int kTextSize = 12;
 } // namespace
 
-void NumberDisplay::draw(int32_t n, DigitFont* font) const {
+void NumberDisplay::draw(Buffer& screen, int32_t n, DigitFont* font) const {
     if (font == nullptr) {
         return;
     }
@@ -17,5 +17,5 @@ void NumberDisplay::draw(int32_t n, DigitFont* font) const {
     std::snprintf(text, sizeof text, "%i", n);
     // The measured width ends with one spacing pixel after the last digit,
     // so the digits stop two pixels left of x.
-    font->drawString(text, x - font->width(text), y);
+    font->drawString(screen, text, x - font->width(text), y);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+class Buffer;
 class DigitFont;
 
 // A number drawn right-aligned in the game's digit font, such as the score.
@@ -12,7 +13,7 @@ class NumberDisplay {
 
     // Draws n on the screen in font; nothing when font is null. The font has
     // no minus sign, so a negative number shows without it.
-    void draw(int32_t n, DigitFont* font) const;
+    void draw(Buffer& screen, int32_t n, DigitFont* font) const;
 
   private:
     int32_t x;

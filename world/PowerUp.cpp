@@ -42,9 +42,9 @@ void PowerUp::update() {
     stepAndBounce();
 }
 
-void PowerUp::draw() const {
+void PowerUp::draw(Buffer& screen) const {
     // The flame thrower's second frame is never shown.
-    drawFrame(0);
+    drawFrame(screen, 0);
 }
 
 void PowerUp::registerIn(Collision& map) {

@@ -18,7 +18,7 @@ class PowerUp : public Move {
     // Pulses and drifts.
     void update() override;
     // Its first frame.
-    void draw() const override;
+    void draw(Buffer& screen) const override;
     // A box half as large again as the picture, so troopers reach it early.
     void registerIn(Collision& map) override;
     // Takes half of what hit it as its own motion; a trooper uses it up, and

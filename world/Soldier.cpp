@@ -188,9 +188,9 @@ void Soldier::kill() {
     flashShown = false;
 }
 
-void Soldier::afterAct() {
-    const bool bloodDone = blood.settle();
-    const bool partsDone = bodyParts.settle();
+void Soldier::afterAct(Image& playfield) {
+    const bool bloodDone = blood.settle(playfield);
+    const bool partsDone = bodyParts.settle(playfield);
     if (bloodDone && partsDone && !isAlive()) {
         removeSelf();
     }
@@ -222,19 +222,19 @@ void Soldier::update() {
     chooseSprites();
 }
 
-void Soldier::draw() const {
-    blood.draw();
-    bodyParts.draw();
-    gun.forEachDraw();
+void Soldier::draw(Buffer& screen) const {
+    blood.draw(screen);
+    bodyParts.draw(screen);
+    gun.forEachDraw(screen);
     if (!isAlive()) {
         return;
     }
-    healthBar.draw(health.getValue());
+    healthBar.draw(screen, health.getValue());
     if (gun.getKind() != Gun::kRifle) {
-        weaponBar.draw(gun.getAmmunition().getValue());
+        weaponBar.draw(screen, gun.getAmmunition().getValue());
     }
     if (sprites != nullptr) {
-        sprites->drawFrameAt(direction, x - kHalfSize, y - kHalfSize);
+        sprites->drawFrameAt(screen, direction, x - kHalfSize, y - kHalfSize);
     }
 }
 

@@ -31,7 +31,7 @@ class Soldier : public Move {
     bool collide(Move& other) override;
     // Lets the debris settle into stains; removes a dead trooper whose debris
     // has all landed: the trooper no longer exists afterwards.
-    void afterAct() override;
+    void afterAct(Image& playfield) override;
     // Shapes the muzzle flash, throws and flies the sparks, counts the
     // frames since death and scatters the flames' embers.
     void updateLights() override;
@@ -41,7 +41,7 @@ class Soldier : public Move {
     // the sparks and the shots' light.
     void addLights(Light& lights) const override;
     // Debris, shots, then a living trooper's bars and itself.
-    void draw() const override;
+    void draw(Buffer& screen) const override;
 
     // The death sequence; nothing for a trooper already dead.
     void kill();

@@ -95,17 +95,29 @@ void Tosser::tossInDirection(int32_t x, int32_t y, int32_t direction, int32_t sp
     }
 }
 
-void Tosser::drawCentred(const Bobs& set, const Move& particle, bool intoBackground) {
+bool Tosser::centredCorner(const Bobs& set, const Move& particle, int32_t& left, int32_t& top) {
     const Bob* first = set.frameAt(0);
     if (first == nullptr) {
-        return;
+        return false;
     }
-    const int32_t left = particle.x - first->getWidth() / 2;
-    const int32_t top = particle.y - first->getHeight() / 2;
-    if (intoBackground) {
-        set.drawFrameOnBackground(particle.getDirection(), left, top);
-    } else {
-        set.drawFrameAt(particle.getDirection(), left, top);
+    left = particle.x - first->getWidth() / 2;
+    top = particle.y - first->getHeight() / 2;
+    return true;
+}
+
+void Tosser::drawCentred(const Bobs& set, const Move& particle, Buffer& screen) {
+    int32_t left = 0;
+    int32_t top = 0;
+    if (centredCorner(set, particle, left, top)) {
+        set.drawFrameAt(screen, particle.getDirection(), left, top);
+    }
+}
+
+void Tosser::stampCentred(const Bobs& set, const Move& particle, Image& playfield) {
+    int32_t left = 0;
+    int32_t top = 0;
+    if (centredCorner(set, particle, left, top)) {
+        set.drawFrameOnBackground(playfield, particle.getDirection(), left, top);
     }
 }
 
@@ -129,11 +141,12 @@ void Tosser::updateSparks() {
     });
 }
 
-void Tosser::draw() const {
+void Tosser::draw(Buffer& screen) const {
     if (flying == nullptr) {
         return;
     }
-    forEachParticle(*this, [this](const Move& particle) { drawCentred(*flying, particle, false); });
+    forEachParticle(
+        *this, [this, &screen](const Move& particle) { drawCentred(*flying, particle, screen); });
 }
 
 void Tosser::addLights(Light& light) const {
@@ -145,16 +158,16 @@ void Tosser::addLights(Light& light) const {
     });
 }
 
-bool Tosser::settle() {
+bool Tosser::settle(Image& playfield) {
     if (isEmpty()) {
         return true;
     }
-    forEachParticle(*this, [this](Move& particle) {
+    forEachParticle(*this, [this, &playfield](Move& particle) {
         if (!particle.isStill()) {
             return;
         }
         if (leavesMarks && landed != nullptr) {
-            drawCentred(*landed, particle, true);
+            stampCentred(*landed, particle, playfield);
         }
         particle.removeSelf();
     });

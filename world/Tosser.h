@@ -5,6 +5,8 @@
 #include "world/LinkedList.h"
 
 class Bobs;
+class Buffer;
+class Image;
 class Light;
 class LinkablePoint;
 class Move;
@@ -35,11 +37,11 @@ class Tosser : public LinkedList {
     // rest one step.
     void updateSparks();
     // Draws every particle on the screen.
-    void draw() const;
+    void draw(Buffer& screen) const;
     // Lights up every particle of glowing debris.
     void addLights(Light& light) const;
     // Turns stopped particles into stains; true once no particle is left.
-    bool settle();
+    bool settle(Image& playfield);
 
     // A death throws wider than a wound.
     void setSpread(int32_t s) { spread = s; }
@@ -52,9 +54,13 @@ class Tosser : public LinkedList {
     int32_t nextFrame();
     // A random velocity component in [-range, range).
     static int32_t randomAround(int32_t range);
-    // Draws the particle's frame of set centred on it, on the screen or into
-    // the background picture.
-    static void drawCentred(const Bobs& set, const Move& particle, bool intoBackground);
+    // Draws the particle's frame of set centred on it on the screen.
+    static void drawCentred(const Bobs& set, const Move& particle, Buffer& screen);
+    // The same frame, placed alike, as a stain in the playfield picture.
+    static void stampCentred(const Bobs& set, const Move& particle, Image& playfield);
+    // The top-left corner that centres set's frames on the particle; false
+    // when the set has no frame 0 to measure.
+    static bool centredCorner(const Bobs& set, const Move& particle, int32_t& left, int32_t& top);
     void throwParticle(int32_t x, int32_t y, int32_t vx, int32_t vy, int32_t frame, Bobs* set);
 
     int32_t frameCounter = 0;

@@ -29,7 +29,7 @@ class ConsoleTest : public FolderTest {
     void makeConsole(int height = 480) {
         console.reset(); // the new console's own loading report goes to standard error
         folder.write("pics/console.pl", runLengthTga(Picture(640, height, kConsoleColour), 24));
-        console = std::make_unique<Console>(640, height, "pics/console", font.get());
+        console = std::make_unique<Console>(screen.get(), 640, height, "pics/console", font.get());
         console->setVisible(false);
     }
     const std::string& last() const { return console->line(console->getCount() - 1); }

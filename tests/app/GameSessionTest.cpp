@@ -7,7 +7,6 @@
 
 #include "app/Game.h"
 #include "app/GameSession.h"
-#include "gfx/Surfaces.h"
 #include "input/InputDevices.h"
 #include "input/Keyboard.h"
 #include "support/AppFixture.h"
@@ -22,12 +21,6 @@ constexpr int kFrameLimit = 600;
 
 class GameSessionTest : public GameTest {
   protected:
-    static void TearDownTestSuite() {
-        GameTest::TearDownTestSuite();
-        // The last game's playfield picture went with the game.
-        EXPECT_EQ(background, nullptr);
-    }
-
     // Plays a one-player game. onFrame sees the number of the frame about to
     // run and answers whether to press Escape in it.
     static void play(const std::function<bool(int)>& onFrame) {

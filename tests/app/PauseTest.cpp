@@ -9,7 +9,6 @@
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/SteppedClock.h"
-#include "gfx/Surfaces.h"
 #include "support/GfxFixture.h"
 #include "support/InputFixture.h"
 
@@ -30,7 +29,7 @@ class PauseScreen : public DisplayTest {
         ASSERT_TRUE(input.ok) << SDL_GetError();
         openDisplay(16);
         font = std::make_unique<Font>("pics/font_gold", 502, 200);
-        pause = std::make_unique<Pause>(screen, font.get(), Pause::kRemarks, clock);
+        pause = std::make_unique<Pause>(screen.get(), font.get(), Pause::kRemarks, clock);
     }
     void TearDown() override {
         pause.reset();

@@ -35,7 +35,6 @@
 #include "bench/AutoPlayer.h"
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
-#include "gfx/Surfaces.h"
 #include "support/AppFixture.h"
 
 namespace {
@@ -75,8 +74,8 @@ uint64_t fnvStep(uint64_t hash, uint64_t value) {
 }
 
 // Diagonal stripes, so the fader's falling columns show in the first frames.
-void paintStripes() {
-    SDL_Surface* shown = screen->getSurface();
+void paintStripes(Buffer& screen) {
+    SDL_Surface* shown = screen.getSurface();
     constexpr int kStripe = 16;
     for (int y = 0; y < shown->h; ++y) {
         SDL_Rect line{0, Sint16(y), Uint16(shown->w), 1};
@@ -152,12 +151,12 @@ class RecordedGamesTest : public GameTest {
         game->getLight().setOn(g.lights);
         game->phaseHook = [&p](int32_t phase) {
             if (phase == Game::kPhaseFlipped) {
-                const uint64_t frame = screenHash();
+                const uint64_t frame = screenHash(game->getDisplay());
                 p.gameHash = fnvStep(p.gameHash, frame);
                 p.frameBytes += hex(frame >> 56, 2);
             }
         };
-        paintStripes();
+        paintStripes(game->getDisplay());
         player.play(g.seed);
         game->phaseHook = nullptr;
         p.frames = player.frames();

@@ -16,7 +16,6 @@
 
 #include "app/Game.h"
 #include "app/GameSession.h"
-#include "gfx/Surfaces.h"
 #include "support/AppFixture.h"
 #include "support/Hostile.h"
 #include "support/StoreFixture.h"

@@ -10,7 +10,6 @@
 #include <utility>
 
 #include "audio/AudioSettings.h"
-#include "gfx/Surfaces.h"
 #include "support/AudioFixture.h"
 #include "support/GfxFixture.h"
 

@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
-using FuzzRun = void (*)(const uint8_t* data, size_t size);
+class Buffer;
+
+// The screen is the open dummy display; pictures are made in its depth.
+using FuzzRun = void (*)(Buffer& screen, const uint8_t* data, size_t size);
 
 struct FuzzEntry {
     const char* name;
@@ -21,15 +24,13 @@ struct FuzzEntry {
 const std::vector<FuzzEntry>& fuzzEntries();
 const FuzzEntry* findFuzzEntry(const std::string& name);
 
-// The entries expect the dummy display to be open (as `screen`), since
-// pictures are made in its depth.
-void fuzzTgaPicture(const uint8_t* data, size_t size);
-void fuzzSpriteLibrary(const uint8_t* data, size_t size);
-void fuzzFontSheet(const uint8_t* data, size_t size);
-void fuzzKeyBindings(const uint8_t* data, size_t size);
-void fuzzScrambledTexts(const uint8_t* data, size_t size);
-void fuzzHelpPage(const uint8_t* data, size_t size);
-void fuzzReplay(const uint8_t* data, size_t size);
+void fuzzTgaPicture(Buffer& screen, const uint8_t* data, size_t size);
+void fuzzSpriteLibrary(Buffer& screen, const uint8_t* data, size_t size);
+void fuzzFontSheet(Buffer& screen, const uint8_t* data, size_t size);
+void fuzzKeyBindings(Buffer& screen, const uint8_t* data, size_t size);
+void fuzzScrambledTexts(Buffer& screen, const uint8_t* data, size_t size);
+void fuzzHelpPage(Buffer& screen, const uint8_t* data, size_t size);
+void fuzzReplay(Buffer& screen, const uint8_t* data, size_t size);
 
 // A fact an entry checks about what a loader gave back; a false one is a
 // fault as surely as a sanitizer report, so it stops the run the same way.

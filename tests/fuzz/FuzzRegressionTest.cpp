@@ -46,7 +46,8 @@ TEST_P(FuzzRegressionTest, KeptInputsRunThroughTheirEntries) {
             // A fault aborts the test under the sanitizers, a failed check of
             // the entry's aborts it too; what the loaders say about the broken
             // files is not of interest here.
-            const std::string said = stderrOf([&] { entry.run(data.data(), data.size()); });
+            const std::string said =
+                stderrOf([&] { entry.run(*screen, data.data(), data.size()); });
             EXPECT_EQ(said.find("Fuzz check failed"), std::string::npos) << said;
         }
     }

@@ -31,7 +31,7 @@ void press(Help& help, int32_t key) {
 
 } // namespace
 
-void fuzzHelpPage(const uint8_t* data, size_t size) {
+void fuzzHelpPage(Buffer& screen, const uint8_t* data, size_t size) {
     // Pages name their pictures relative to the game's folder.
     WorkingDir here(fuzzfolder::path("."));
     const std::vector<uint8_t> sheet = fuzzfolder::fontSheet(kSheetWidth, kSheetHeight);
@@ -41,14 +41,14 @@ void fuzzHelpPage(const uint8_t* data, size_t size) {
     fuzzfolder::writeScrambled("page01.dat", data, size);
     Font font("helpfont", kSheetWidth, kSheetHeight);
 
-    Help browsed(1, "page", &font, nullptr, kSpeed);
+    Help browsed(screen, 1, "page", &font, nullptr, kSpeed);
     browsed.loadPage();
     press(browsed, SDLK_PAGEDOWN);
     press(browsed, SDLK_DOWN);
     press(browsed, SDLK_PAGEUP);
     fuzzCheck(browsed.getScroll() <= 0, "a page never scrolls below its top");
 
-    Help rolled(1, "page", &font, nullptr, kRollSpeed);
+    Help rolled(screen, 1, "page", &font, nullptr, kRollSpeed);
     rolled.setInteractive(0);
     rolled.setFading(1);
     rolled.loadPage();

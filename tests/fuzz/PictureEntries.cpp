@@ -10,7 +10,6 @@
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/Glyph.h"
-#include "gfx/Surfaces.h"
 
 namespace {
 
@@ -42,15 +41,15 @@ int32_t readLe16(const uint8_t* at) {
 }
 
 // Draws a picture at a few places, part of them off the screen.
-template <typename Drawable> void drawAround(Drawable& picture) {
-    picture.drawAt(0, 0);
-    picture.drawAt(-7, kScreenHeight - 5);
-    picture.drawAt(kScreenWidth - 3, -11);
+template <typename Drawable> void drawAround(Buffer& screen, Drawable& picture) {
+    picture.drawAt(screen, 0, 0);
+    picture.drawAt(screen, -7, kScreenHeight - 5);
+    picture.drawAt(screen, kScreenWidth - 3, -11);
 }
 
 } // namespace
 
-void fuzzTgaPicture(const uint8_t* data, size_t size) {
+void fuzzTgaPicture(Buffer& screen, const uint8_t* data, size_t size) {
     int32_t width = 1;
     int32_t height = 1;
     if (size >= kTgaHeaderBytes) {
@@ -64,11 +63,11 @@ void fuzzTgaPicture(const uint8_t* data, size_t size) {
     // A sprite frame reads its file through the same loader as every
     // picture, and keeps no surface when the file is refused.
     Bob frame(fuzzfolder::path("picture").c_str(), width, height);
-    drawAround(frame);
-    frame.drawAtAlpha(5, 5, 128);
+    drawAround(screen, frame);
+    frame.drawAtAlpha(screen, 5, 5, 128);
 }
 
-void fuzzSpriteLibrary(const uint8_t* data, size_t size) {
+void fuzzSpriteLibrary(Buffer& screen, const uint8_t* data, size_t size) {
     fuzzfolder::write("sprites.lib", data, size);
     Bobs set(kLibraryFrames);
     const bool loaded = set.loadLibrary(fuzzfolder::path("sprites").c_str());
@@ -78,11 +77,11 @@ void fuzzSpriteLibrary(const uint8_t* data, size_t size) {
         fuzzCheck(!loaded || (frame != nullptr && frame->getSurface() != nullptr),
                   "a library that loads has every frame");
         set.setFrame(i);
-        drawAround(set);
+        drawAround(screen, set);
     }
 }
 
-void fuzzFontSheet(const uint8_t* data, size_t size) {
+void fuzzFontSheet(Buffer& screen, const uint8_t* data, size_t size) {
     if (size < kFontHeaderBytes) {
         return;
     }
@@ -100,7 +99,7 @@ void fuzzFontSheet(const uint8_t* data, size_t size) {
                   "every glyph box lies inside the picture");
     }
     const char* text = "The Quick brown fox: 0123456789 !\"#$%&'()*+,-./:;<=>?@ ~";
-    font.drawString(text, -50, 2);
-    font.drawStringAlpha(text, 600, 479, 100);
+    font.drawString(screen, text, -50, 2);
+    font.drawStringAlpha(screen, text, 600, 479, 100);
     fuzzCheck(font.width(text) >= 0, "a text is never less than nothing wide");
 }

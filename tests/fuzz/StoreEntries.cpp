@@ -49,7 +49,7 @@ void readComments(const std::string& fileName) {
 
 } // namespace
 
-void fuzzKeyBindings(const uint8_t* data, size_t size) {
+void fuzzKeyBindings(Buffer&, const uint8_t* data, size_t size) {
     fuzzfolder::write("keys_sdl.dat", data, size);
     for (const int32_t player : {1, 2}) {
         Keyboard pressedKeys;
@@ -71,7 +71,7 @@ void fuzzKeyBindings(const uint8_t* data, size_t size) {
     }
 }
 
-void fuzzScrambledTexts(const uint8_t* data, size_t size) {
+void fuzzScrambledTexts(Buffer&, const uint8_t* data, size_t size) {
     // The input is the file as stored, scrambled.
     const std::string fileName = fuzzfolder::write("texts.dat", data, size);
     LevelTable levels(1);
@@ -87,7 +87,7 @@ void fuzzScrambledTexts(const uint8_t* data, size_t size) {
     readComments(fileName);
 }
 
-void fuzzReplay(const uint8_t* data, size_t size) {
+void fuzzReplay(Buffer&, const uint8_t* data, size_t size) {
     Replay replay;
     std::string why;
     const bool decoded = Replay::decode(data, size, replay, &why);

@@ -42,7 +42,7 @@ TEST_F(SpriteSets, ACutLibraryIsRefusedAndMakesOnlyTheFramesItsDataFills) {
                 expectPicture(*set.frameAt(int(i)), frames[i]);
             }
         }
-        set.drawAt(0, 0);
+        set.drawAt(*screen, 0, 0);
     }
 }
 

@@ -5,7 +5,6 @@
 #include "gfx/Buffer.h"
 #include "gfx/DigitFont.h"
 #include "gfx/Font.h"
-#include "gfx/Surfaces.h"
 #include "support/GfxFixture.h"
 
 namespace {
@@ -39,14 +38,14 @@ TEST_F(Fonts, CharactersTheFontLacksAreLeftOut) {
     EXPECT_EQ(digits->width("Ab"), 0);
     const auto blank = screenBytes();
     EXPECT_EQ(screenBytes([&] {
-                  font->drawString("[_~\x80", 0, 20);
-                  font->drawString(nullptr, 0, 20);
-                  digits->drawString("Ab-", 0, 20);
+                  font->drawString(*screen, "[_~\x80", 0, 20);
+                  font->drawString(*screen, nullptr, 0, 20);
+                  digits->drawString(*screen, "Ab-", 0, 20);
               }),
               blank);
-    const auto lacking = screenBytes([&] { font->drawString("A[b", 0, 20); });
+    const auto lacking = screenBytes([&] { font->drawString(*screen, "A[b", 0, 20); });
     SDL_FillRect(screen->getSurface(), nullptr, 0);
-    EXPECT_EQ(screenBytes([&] { font->drawString("Ab", 0, 20); }), lacking);
+    EXPECT_EQ(screenBytes([&] { font->drawString(*screen, "Ab", 0, 20); }), lacking);
 }
 
 // Markers knocked out in patterns, pictures all markers: every box stays
@@ -71,7 +70,7 @@ TEST_F(Fonts, DamagedPicturesStillGiveBoxesInsideThePicture) {
         for (int i = 0; i < Font::kGlyphCount; ++i) {
             EXPECT_TRUE(inside(font->glyph(i), bad.picture)) << i;
         }
-        font->drawString("The quick brown fox: 0123456789 !?@", 5, 470);
+        font->drawString(*screen, "The quick brown fox: 0123456789 !?@", 5, 470);
     }
     // Without its marker row a digit font's boxes reach down to the last row.
     FontSheet noMarkers = digitSheet();
@@ -80,7 +79,7 @@ TEST_F(Fonts, DamagedPicturesStillGiveBoxesInsideThePicture) {
     for (int i = 0; i < DigitFont::kDigitCount; ++i) {
         EXPECT_TRUE(inside(digits->digit(i), noMarkers.picture)) << i;
     }
-    digits->drawString("0123456789", 0, 100);
+    digits->drawString(*screen, "0123456789", 0, 100);
 }
 
 } // namespace

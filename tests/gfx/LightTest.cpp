@@ -10,7 +10,6 @@
 
 #include "gfx/Buffer.h"
 #include "gfx/Light.h"
-#include "gfx/Surfaces.h"
 #include "support/GfxFixture.h"
 
 namespace {
@@ -37,10 +36,10 @@ class LightTest : public DisplayTest {
   protected:
     void SetUp() override {
         openDisplay(16);
-        light = std::make_unique<Light>(screen, Light::kGameSize);
+        light = std::make_unique<Light>(screen.get(), Light::kGameSize);
         ASSERT_EQ(screen->getSurface()->pitch, kCols * 4);
     }
-    static void clear(Uint32 value = 0) { SDL_FillRect(screen->getSurface(), nullptr, value); }
+    void clear(Uint32 value = 0) const { SDL_FillRect(screen->getSurface(), nullptr, value); }
     void drawEveryKind(Light& to) {
         to.roundLight(100, 100, 30);
         to.coneLight(200, 80, 40, 12, 10, 255, 200, 100);

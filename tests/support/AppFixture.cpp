@@ -12,7 +12,6 @@
 #include "app/Entry.h"
 #include "audio/Sound.h"
 #include "gfx/Buffer.h"
-#include "gfx/Surfaces.h"
 #include "input/InputDevices.h"
 #include "support/AudioFixture.h"
 
@@ -87,8 +86,8 @@ size_t countOf(const std::string& text, const std::string& part) {
 
 // FNV-1a's steps over the rows eight bytes at a time, honouring the pitch,
 // then mixed so that the top byte depends on every pixel.
-uint64_t screenHash() {
-    const SDL_Surface* shown = screen->getSurface();
+uint64_t screenHash(Buffer& screen) {
+    const SDL_Surface* shown = screen.getSurface();
     const size_t rowBytes = size_t(shown->w) * shown->format->BytesPerPixel;
     uint64_t hash = kFnvOffset;
     for (int y = 0; y < shown->h; ++y) {
@@ -204,7 +203,7 @@ void MenuScreen::SetUp() {
     ASSERT_TRUE(input.ok) << SDL_GetError();
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
     ASSERT_NO_FATAL_FAILURE(openMixer(audio));
-    screen = new Buffer(640, 480, 16, kWindowModeWindow);
+    screen = std::make_unique<Buffer>(640, 480, 16, kWindowModeWindow);
     ASSERT_TRUE(screen->isReady()) << SDL_GetError();
     font = std::make_unique<Font>("pics/font_gold", 502, 200);
     cursor = std::make_unique<Bob>("pics/cursor", 40, 32);
@@ -221,8 +220,7 @@ void MenuScreen::TearDown() {
     Menu::setSounds(nullptr);
     sounds.reset();
     Mix_CloseAudio();
-    delete screen;
-    screen = nullptr;
+    screen.reset();
 }
 
 Menu& MenuScreen::makeMenu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing) {

@@ -14,6 +14,7 @@
 #include "audio/AudioSettings.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
+#include "gfx/Buffer.h"
 #include "gfx/Font.h"
 #include "gfx/SteppedClock.h"
 #include "support/InputFixture.h"
@@ -47,7 +48,7 @@ void note(const char* file, const std::string& text);
 size_t countOf(const std::string& text, const std::string& part);
 // A hash of the picture shown, over every pixel: the recorded games keep its
 // top byte.
-uint64_t screenHash();
+uint64_t screenHash(Buffer& screen);
 
 // A suite that shares one whole game, initialised and loaded in a folder of
 // its own with the default settings and keys; what it writes stays there. Its
@@ -120,6 +121,7 @@ class MenuScreen : public testing::Test {
     WorkingDir dataDir{KRAVEX_DATA_DIR};
     SdlInput input;
     AudioSettings audio;
+    std::unique_ptr<Buffer> screen;
     std::unique_ptr<Font> font;
     std::unique_ptr<Bob> cursor;
     std::unique_ptr<Sounds> sounds;

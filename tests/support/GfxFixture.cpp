@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "gfx/Buffer.h"
+#include "gfx/Detector.h"
 #include "gfx/SurfaceHolder.h"
-#include "gfx/Surfaces.h"
 
 namespace {
 
@@ -180,8 +180,8 @@ void expectPicture(SurfaceHolder& holder, const Picture& picture, int fileDepth)
 
 void DisplayTest::openDisplay(int depth) {
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
-    delete screen;
-    screen = new Buffer(640, 480, depth, kWindowModeWindow);
+    screen.reset();
+    screen = std::make_unique<Buffer>(640, 480, depth, kWindowModeWindow);
     ASSERT_TRUE(screen->isReady()) << SDL_GetError();
     ASSERT_EQ(SDL_GetVideoSurface()->format->BitsPerPixel, depth);
     // The dummy driver hands out display memory as it was left.
@@ -189,12 +189,11 @@ void DisplayTest::openDisplay(int depth) {
 }
 
 void DisplayTest::TearDown() {
-    delete screen;
-    screen = nullptr;
+    screen.reset();
     SDL_Quit();
 }
 
-std::vector<uint8_t> screenBytes(const std::function<void()>& draw) {
+std::vector<uint8_t> DisplayTest::screenBytes(const std::function<void()>& draw) const {
     draw();
     const SDL_Surface* shown = screen->getSurface();
     const auto* bytes = static_cast<const uint8_t*>(shown->pixels);

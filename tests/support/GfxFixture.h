@@ -11,6 +11,7 @@
 
 #include "core/GBase.h"
 #include "core/ReportSink.h"
+#include "gfx/Buffer.h"
 #include "gfx/Glyph.h"
 #include "support/TempDir.h"
 
@@ -117,15 +118,16 @@ std::unique_ptr<SurfaceHolder> madeHolder(int width, int height);
 // read from a file of the depth (16-bit files lose the low bits of each colour).
 void expectPicture(SurfaceHolder& holder, const Picture& picture, int fileDepth = 24);
 
-// The display's bytes after `draw`, row by row, pitch included: what a
-// player would see, down to the padding a stray write would reach.
-std::vector<uint8_t> screenBytes(const std::function<void()>& draw = [] {});
-
-// Opens the dummy display at a depth for each test and makes it `screen`.
+// Opens the dummy display at a depth for each test as `screen`.
 class DisplayTest : public testing::Test {
   protected:
     void openDisplay(int depth);
     void TearDown() override;
+    // The display's bytes after `draw`, row by row, pitch included: what a
+    // player would see, down to the padding a stray write would reach.
+    std::vector<uint8_t> screenBytes(const std::function<void()>& draw = [] {}) const;
+
+    std::unique_ptr<Buffer> screen;
 };
 
 // The same, working in a fresh folder the test writes its files into.

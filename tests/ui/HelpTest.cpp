@@ -11,7 +11,6 @@
 
 #include "gfx/Font.h"
 #include "gfx/SteppedClock.h"
-#include "gfx/Surfaces.h"
 #include "input/InputDevices.h"
 #include "support/GfxFixture.h"
 #include "support/InputFixture.h"
@@ -51,8 +50,8 @@ class HelpTest : public FolderTest {
         for (size_t i = 0; i < pages.size(); ++i) {
             writeEnciphered(folder, "dat/page0" + std::to_string(i + 1) + ".dat", pages[i]);
         }
-        help = std::make_unique<Help>(int32_t(pages.size()), "dat/page", font.get(), nullptr, speed,
-                                      clock);
+        help = std::make_unique<Help>(*screen, int32_t(pages.size()), "dat/page", font.get(),
+                                      nullptr, speed, clock);
         help->loadPage();
         return *help;
     }

@@ -141,11 +141,11 @@ TEST_F(MenuKeys, EscapeWhileWaitingKeepsTheOldKeyAndLeavesOnTheNextDraw) {
     typeOn(1, {SDLK_RETURN, 1});
     EXPECT_TRUE(items[1]->isWaiting());
     EXPECT_EQ(items[1]->getKeyName(), KeyMenuItem::kUnknownKeyName);
-    EXPECT_EQ(soundsOf([this] { menu->draw(); }), Played{}) << "no escape yet";
+    EXPECT_EQ(soundsOf([this] { menu->draw(*screen); }), Played{}) << "no escape yet";
     input.tap(SDLK_ESCAPE);
     expectKeys({SDLK_a, SDLK_b, SDLK_c, SDLK_d, SDLK_e, SDLK_f, SDLK_g, SDLK_h, SDLK_i, SDLK_j});
     EXPECT_FALSE(menu->isEscaped());
-    EXPECT_EQ(soundsOf([this] { menu->draw(); }), Played{Menu::kSoundLeave});
+    EXPECT_EQ(soundsOf([this] { menu->draw(*screen); }), Played{Menu::kSoundLeave});
     EXPECT_TRUE(menu->isEscaped());
 }
 

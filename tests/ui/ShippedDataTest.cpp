@@ -6,7 +6,6 @@
 
 #include "gfx/Buffer.h"
 #include "gfx/Font.h"
-#include "gfx/Surfaces.h"
 #include "support/GfxFixture.h"
 #include "ui/HighScoreTable.h"
 #include "world/LevelTable.h"
@@ -38,12 +37,12 @@ TEST_F(ShippedData, MissingTagPicturesAreReportedAndLeaveTheNamesInPlace) {
                   "");
         untagged->resetDefaults();
         SDL_FillRect(screen->getSurface(), nullptr, 0);
-        untagged->draw(kX, kY, 200);
+        untagged->draw(*screen, kX, kY, 200);
     }
     // Whether anything is painted in the first row's columns [from, to).
-    const auto painted = [](int from, int to) {
+    const auto painted = [this](int from, int to) {
         return countPixels(from, kY - 16, to - from, 16,
-                           [](int x, int y) { return screen->getPixel(x, y) != 0; }) > 0;
+                           [this](int x, int y) { return screen->getPixel(x, y) != 0; }) > 0;
     };
     EXPECT_FALSE(painted(0, kX + kTagWidth)) << "no tag, and the name not moved";
     EXPECT_TRUE(painted(kX + kTagWidth, kX + kTagWidth + 20));

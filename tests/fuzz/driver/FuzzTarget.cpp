@@ -6,7 +6,7 @@
 
 #include "fuzz/FuzzEntries.h"
 #include "gfx/Buffer.h"
-#include "gfx/Surfaces.h"
+#include "gfx/Detector.h"
 
 namespace {
 
@@ -15,6 +15,8 @@ constexpr int32_t kScreenHeight = 480;
 constexpr int32_t kDefaultDepth = 16;
 
 const FuzzEntry* entry = nullptr;
+// Open for the whole run: libFuzzer calls the target without a context.
+Buffer* display = nullptr;
 
 int32_t chosenDepth() {
     const char* depth = std::getenv("KRAVEX_FUZZ_DEPTH");
@@ -32,8 +34,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
                      SDL_GetError());
         std::exit(1);
     }
-    screen = new Buffer(kScreenWidth, kScreenHeight, chosenDepth(), kWindowModeWindow);
-    if (!screen->isReady()) {
+    display = new Buffer(kScreenWidth, kScreenHeight, chosenDepth(), kWindowModeWindow);
+    if (!display->isReady()) {
         std::fprintf(stderr, "No dummy display: %s\n", SDL_GetError());
         std::exit(1);
     }
@@ -41,6 +43,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    entry->run(data, size);
+    entry->run(*display, data, size);
     return 0;
 }

@@ -1,4 +1,0 @@
-#include "gfx/Surfaces.h"
-
-Buffer* screen = nullptr;
-Image* background = nullptr;
