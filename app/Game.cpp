@@ -50,8 +50,6 @@ Game::~Game() {
     if (settings != nullptr) {
         settings->set(kSettingSfxVolume, audio.sfxVolume);
     }
-    Menu::setFont(nullptr);
-    Menu::setSounds(nullptr);
 }
 
 void Game::replaceMusic(const char* name) {
@@ -112,7 +110,7 @@ bool Game::init(int32_t mode) {
     Detector detector;
     detector.probe(kScreenWidth, kScreenHeight);
     Detector::defaultScaling(kScreenWidth, kScreenHeight);
-    if (!Detector::has8Bit && !Detector::has16Bit && !Detector::has24Bit) {
+    if (!detector.has8Bit && !detector.has16Bit && !detector.has24Bit) {
         error("This game needs 640x480 display mode with 8, 16 or 24 bit colors. "
               "Your system cannot use any of these modes.");
         return false;

@@ -191,9 +191,8 @@ void Game::createStores() {
 }
 
 void Game::buildMenus() {
-    Menu::setFont(goldFont.get());
-    mainMenu = std::make_unique<Menu>(380, 200, 160, 10, cursor.get(), *devices);
-    Menu::setSounds(menuSounds.get());
+    mainMenu = std::make_unique<Menu>(380, 200, 160, 10, cursor.get(), goldFont.get(),
+                                      menuSounds.get(), *devices);
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "One player", [this] { startGame(1); }));
     mainMenu->add(new ExecuteMenuItem(*mainMenu, "Two players", [this] { startGame(2); }));
     mainMenu->add(new ExecuteMenuItem(
@@ -215,9 +214,9 @@ void Game::buildMenus() {
 }
 
 void Game::buildSetupMenu() {
-    setupMenu = std::make_unique<Menu>(30, 200, 230, 5, cursor.get(), *devices);
+    setupMenu = std::make_unique<Menu>(30, 200, 230, 5, cursor.get(), goldFont.get(),
+                                       menuSounds.get(), *devices);
     setupMenu->setRightEdge(kSetupBoxRight);
-    Menu::setSounds(menuSounds.get());
     setupMenu->add(new BooleanMenuItem(*setupMenu, "High detail", *light));
     setupMenu->add(new BooleanMenuItem(*setupMenu, "OGG-Music", musicSwitch));
     setupMenu->add(
@@ -231,8 +230,8 @@ void Game::buildSetupMenu() {
 }
 
 void Game::buildKeysMenu() {
-    keysMenu = std::make_unique<Menu>(40, 125, 280, 2, cursor.get(), *devices);
-    Menu::setSounds(menuSounds.get());
+    keysMenu = std::make_unique<Menu>(40, 125, 280, 2, cursor.get(), goldFont.get(),
+                                      menuSounds.get(), *devices);
     static const char* const kActions[] = {"left", "right", "forward", "backward", "fire"};
     GuideKeys* players[] = {player1Keys.get(), player2Keys.get()};
     for (int32_t p = 0; p < 2; ++p) {

@@ -19,14 +19,6 @@ const char* const kSharpScaling = "nearest";
 constexpr int kKeepSetValue = 0;
 } // namespace
 
-uint8_t Detector::has8Bit = 0;
-uint8_t Detector::has16Bit = 0;
-uint8_t Detector::has24Bit = 0;
-
-Detector::Detector() {
-    has8Bit = has16Bit = has24Bit = 0;
-}
-
 bool Detector::probe(int32_t width, int32_t height) {
     if (SDL_VideoModeOK(width, height, 8, kProbeFlags) == 8) {
         has8Bit = 1;

@@ -14,11 +14,10 @@ constexpr int32_t kWindowModeWindow = 2;
 // and whether to open full screen or a window.
 class Detector : public GBase {
 public:
-    static uint8_t has8Bit;
-    static uint8_t has16Bit;
-    static uint8_t has24Bit;
-
-    Detector();
+    // Which full-screen depths the last probe found.
+    uint8_t has8Bit = 0;
+    uint8_t has16Bit = 0;
+    uint8_t has24Bit = 0;
 
     // Sets the depth flags for full-screen modes of this size; always true.
     bool probe(int32_t width, int32_t height);

@@ -8,9 +8,9 @@
 BooleanMenuItem::BooleanMenuItem(Menu& menu, std::string label, Switchable& target)
     : MenuItem(menu, std::move(label)), target(target) {}
 
-void BooleanMenuItem::drawItem(Buffer& screen, int32_t x, int32_t y) {
-    drawText(screen, target.isOn() != 0 ? "ON" : "OFF", x + menu.getValueColumn(), y);
-    MenuItem::drawItem(screen, x, y);
+void BooleanMenuItem::drawItem(Buffer& screen, Font* font, int32_t x, int32_t y) {
+    drawText(screen, font, target.isOn() != 0 ? "ON" : "OFF", x + menu.getValueColumn(), y);
+    MenuItem::drawItem(screen, font, x, y);
 }
 
 void BooleanMenuItem::increase() {

@@ -13,7 +13,7 @@ class BooleanMenuItem : public MenuItem {
     // target is not owned and must outlive the item.
     BooleanMenuItem(Menu& menu, std::string label, Switchable& target);
 
-    void drawItem(Buffer& screen, int32_t x, int32_t y) override;
+    void drawItem(Buffer& screen, Font* font, int32_t x, int32_t y) override;
     // Right and Left both flip the switch: there are only two places to go.
     void increase() override;
     void decrease() override;

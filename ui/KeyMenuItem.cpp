@@ -13,14 +13,14 @@ KeyMenuItem::KeyMenuItem(Menu& menu, std::string label, std::string fileName, Bi
     : MenuItem(menu, std::move(label)), binding(binding), keyName(shownNameOf(binding)),
       fileName(std::move(fileName)), advance(advance) {}
 
-void KeyMenuItem::drawItem(Buffer& screen, int32_t x, int32_t y) {
+void KeyMenuItem::drawItem(Buffer& screen, Font* font, int32_t x, int32_t y) {
     const int32_t valueX = x + menu.getValueColumn();
     Bob* cursor = menu.getCursor();
     if (waiting != 0 && cursor != nullptr) {
         cursor->drawAt(screen, valueX - cursor->getWidth(), y - cursor->getHeight());
     }
-    drawText(screen, keyName, valueX, y);
-    MenuItem::drawItem(screen, x, y);
+    drawText(screen, font, keyName, valueX, y);
+    MenuItem::drawItem(screen, font, x, y);
 }
 
 int32_t KeyMenuItem::roomBeforeValue() const {

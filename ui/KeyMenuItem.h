@@ -20,7 +20,7 @@ class KeyMenuItem : public MenuItem {
     KeyMenuItem(Menu& menu, std::string label, std::string fileName, Binding& binding,
                 bool advance);
 
-    void drawItem(Buffer& screen, int32_t x, int32_t y) override;
+    void drawItem(Buffer& screen, Font* font, int32_t x, int32_t y) override;
     // The cursor stands there while the item waits for a key.
     int32_t roomBeforeValue() const override;
     // Starts waiting for a key.

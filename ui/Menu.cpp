@@ -32,21 +32,18 @@ constexpr int32_t kGlowGreen = 255;
 constexpr int32_t kGlowBlue = 100;
 } // namespace
 
-Sounds* Menu::sharedSounds = nullptr;
-
-Menu::Menu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing, Bob* cursor,
-           InputDevices& devices)
-    : x(x), y(y), valueColumn(valueColumn), spacing(spacing), cursor(cursor), devices(devices) {
-    sharedSounds = nullptr;
-}
+Menu::Menu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing, Bob* cursor, Font* font,
+           Sounds* sounds, InputDevices& devices)
+    : x(x), y(y), valueColumn(valueColumn), spacing(spacing), cursor(cursor), font(font),
+      sounds(sounds), devices(devices) {}
 
 void Menu::add(MenuItem* item) {
     append(item, kItemKind);
     // The values move right as far as it takes for the longest label, in
     // the font it is drawn with, to end before them.
-    if (getFont() != nullptr) {
+    if (font != nullptr) {
         const int32_t labelEnd =
-            getFont()->width(item->getLabel().c_str()) + kLabelGap + item->roomBeforeValue();
+            font->width(item->getLabel().c_str()) + kLabelGap + item->roomBeforeValue();
         valueColumn = std::max(valueColumn, labelEnd);
     }
 }
@@ -94,7 +91,7 @@ void Menu::draw(Buffer& screen) {
     int32_t lineY = y;
     int32_t index = 1;
     forEachItem([&](Linkable& item) {
-        static_cast<MenuItem&>(item).drawItem(screen, itemX, lineY);
+        static_cast<MenuItem&>(item).drawItem(screen, font, itemX, lineY);
         // While a key item waits it draws the cursor beside its value itself.
         if (capturing == 0 && index == current && cursor != nullptr) {
             cursor->drawAt(screen, x, lineY - cursorHeight());
@@ -141,8 +138,8 @@ void Menu::handOverBinding(const MenuItem& taker, const Binding& taken, const Bi
 }
 
 void Menu::playSound(int32_t index) {
-    if (sharedSounds != nullptr && index < sharedSounds->getCount()) {
-        sharedSounds->play(index);
+    if (sounds != nullptr && index < sounds->getCount()) {
+        sounds->play(index);
     }
 }
 
@@ -176,7 +173,7 @@ void Menu::readEscape() {
 }
 
 int32_t Menu::linePitch() const {
-    return spacing + (getFont() != nullptr ? getFont()->lineHeight() : 0);
+    return spacing + (font != nullptr ? font->lineHeight() : 0);
 }
 
 int32_t Menu::cursorWidth() const {

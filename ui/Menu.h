@@ -32,15 +32,11 @@ class Menu : public LinkedList {
     // x is the left edge, y the bottom line of the first item; an item's
     // value is drawn valueColumn pixels right of its text, or further right
     // where a label added while the menus have a font would reach it. The cursor is not
-    // owned. Every new menu forgets the shared sounds: set them again after.
-    // Escape is read from the devices' keyboard; they must outlive the menu.
-    Menu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing, Bob* cursor,
-         InputDevices& devices);
-
-    // Shared by every menu; neither is owned. The font is the items'.
-    static void setFont(Font* font) { MenuItem::setFont(font); }
-    static void setSounds(Sounds* sounds) { sharedSounds = sounds; }
-    static Font* getFont() { return MenuItem::getFont(); }
+    // owned, nor are the items' font and the menu sounds; either may be null,
+    // and then no text is drawn or no sound played. Escape is read from the
+    // devices' keyboard; they must outlive the menu.
+    Menu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing, Bob* cursor, Font* font,
+         Sounds* sounds, InputDevices& devices);
 
     // Takes ownership of the item and puts it last, moving the value column
     // right if the item's label needs it. Items go in only through here:
@@ -95,7 +91,7 @@ class Menu : public LinkedList {
     InputDevices& getDevices() const { return devices; }
 
   private:
-    static void playSound(int32_t index);
+    void playSound(int32_t index);
     MenuItem* currentItem() const;
     // The item at a 1-based index, or null.
     MenuItem* itemAt(int32_t index) const;
@@ -117,10 +113,10 @@ class Menu : public LinkedList {
     MenuAction pendingAction;
     ActionPlace pendingPlace = ActionPlace::kAfterScreen;
     Bob* cursor;
+    Font* font;
+    Sounds* sounds;
     InputDevices& devices;
     int32_t glowPhase = 0;
     uint8_t escaped = 0;
     int32_t rightEdge = 0;
-
-    static Sounds* sharedSounds;
 };

@@ -19,8 +19,9 @@ class MenuItem : public Linkable {
     MenuItem(Menu& menu, std::string label);
 
     // Called by the menu's draw() once a frame for every item, with the text
-    // starting at x and y as its bottom line. Base: the label.
-    virtual void drawItem(Buffer& screen, int32_t x, int32_t y);
+    // in the menu's font (null: none) starting at x and y as its bottom line.
+    // Base: the label.
+    virtual void drawItem(Buffer& screen, Font* font, int32_t x, int32_t y);
     // Called by the menu on the current item for Return and Right (which a
     // pad's first button and stick right also send). Base: nothing.
     virtual void increase() {}
@@ -39,18 +40,13 @@ class MenuItem : public Linkable {
 
     const std::string& getLabel() const { return label; }
 
-    // The font every item's text is drawn in; not owned, may be null.
-    static void setFont(Font* font) { sharedFont = font; }
-    static Font* getFont() { return sharedFont; }
-
   protected:
-    // Text in the menus' font; nothing while the menus have none.
-    static void drawText(Buffer& screen, const std::string& text, int32_t x, int32_t y);
+    // Text in the menu's font; nothing when it has none.
+    static void drawText(Buffer& screen, Font* font, const std::string& text, int32_t x,
+                         int32_t y);
 
     Menu& menu;
 
   private:
     std::string label;
-
-    static Font* sharedFont;
 };

@@ -29,10 +29,9 @@ ValueMenuItem::ValueMenuItem(Menu& menu, std::string label, const char* gaugePic
 
 ValueMenuItem::~ValueMenuItem() = default;
 
-void ValueMenuItem::drawItem(Buffer& screen, int32_t x, int32_t y) {
+void ValueMenuItem::drawItem(Buffer& screen, Font* font, int32_t x, int32_t y) {
     const Bob* first = sprites != nullptr ? sprites->frameAt(0) : nullptr;
     const int32_t barHeight = first != nullptr ? first->getHeight() : 0;
-    const Font* font = Menu::getFont();
     const int32_t textHeight = font != nullptr ? font->lineHeight() : 0;
     // The bar's middle sits level with the middle of the text; the shifts
     // halve toward minus infinity.
@@ -41,7 +40,7 @@ void ValueMenuItem::drawItem(Buffer& screen, int32_t x, int32_t y) {
     // it gives up length rather than cross the menu's edge.
     gauge.setLength(std::min(kGaugeLength, menu.valueRoom(x)));
     gauge.draw(screen, target.getLevel());
-    MenuItem::drawItem(screen, x, y);
+    MenuItem::drawItem(screen, font, x, y);
 }
 
 void ValueMenuItem::increase() {

@@ -22,7 +22,7 @@ class ValueMenuItem : public MenuItem {
     ValueMenuItem(const ValueMenuItem&) = delete;
     ValueMenuItem& operator=(const ValueMenuItem&) = delete;
 
-    void drawItem(Buffer& screen, int32_t x, int32_t y) override;
+    void drawItem(Buffer& screen, Font* font, int32_t x, int32_t y) override;
     void increase() override;
     void decrease() override;
 

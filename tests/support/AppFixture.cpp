@@ -210,22 +210,19 @@ void MenuScreen::SetUp() {
     ASSERT_NE(cursor->getSurface(), nullptr);
     sounds = std::make_unique<Sounds>(audio, kMenuSounds);
     ASSERT_TRUE(sounds->load("sounds/menu"));
-    Menu::setFont(font.get());
 }
 
 void MenuScreen::TearDown() {
     input.focus().current = nullptr;
     menu.reset();
-    Menu::setFont(nullptr);
-    Menu::setSounds(nullptr);
     sounds.reset();
     Mix_CloseAudio();
     screen.reset();
 }
 
 Menu& MenuScreen::makeMenu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing) {
-    menu = std::make_unique<Menu>(x, y, valueColumn, spacing, cursor.get(), input.devices());
-    Menu::setSounds(sounds.get());
+    menu = std::make_unique<Menu>(x, y, valueColumn, spacing, cursor.get(), font.get(),
+                                  sounds.get(), input.devices());
     input.focus().current = menu.get();
     return *menu;
 }
