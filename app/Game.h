@@ -213,6 +213,9 @@ class Game : public GBase {
     // The best kept replay, when the menu has been left alone long enough.
     bool attractDue(uint32_t idleSince) const;
     void attractMode();
+    // A replay shown from the menu: the menu's own score and players come
+    // back once it ends.
+    void showFromMenu(const Replay& replay, ReplayViewer& shownBy);
     void runFrames();
     // One game frame; answers how long it was paused, in milliseconds.
     uint32_t runFrame();

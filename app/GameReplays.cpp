@@ -40,6 +40,14 @@ void Game::startGame(int32_t players) {
     replayUnkept = true;
 }
 
+void Game::showFromMenu(const Replay& replay, ReplayViewer& shownBy) {
+    const int32_t menuScore = world->score();
+    const int32_t menuPlayers = lastPlayers;
+    watchReplay(replay, shownBy);
+    world->setScore(menuScore);
+    lastPlayers = menuPlayers;
+}
+
 uint32_t Game::watchReplay(const Replay& replay, ReplayViewer& shownBy) {
     const int64_t playedMs = msPlayed;
     const int32_t playedFrames = framesPlayed;
@@ -118,12 +126,8 @@ void Game::attractMode() {
     if (!replays->best(best) || !Replay::load(best.path, replay, nullptr)) {
         return;
     }
-    const int32_t menuScore = world->score();
-    const int32_t menuPlayers = lastPlayers;
     ReplayViewer shown(ReplayViewer::kAttract, pause.get(), goldFont.get(), *devices);
-    watchReplay(replay, shown);
-    world->setScore(menuScore);
-    lastPlayers = menuPlayers;
+    showFromMenu(replay, shown);
     stampLogo();
     playMenuMusic();
     devices->pump();

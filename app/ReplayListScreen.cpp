@@ -5,7 +5,6 @@
 #include <iterator>
 
 #include "app/Game.h"
-#include "app/GameSession.h"
 #include "app/ReplayViewer.h"
 #include "audio/Sounds.h"
 #include "gfx/Bob.h"
@@ -142,12 +141,8 @@ void ReplayListScreen::watchChosen() {
         game.menuSounds->play(Menu::kSoundLeave);
         return;
     }
-    const int32_t menuScore = game.world->score();
-    const int32_t menuPlayers = game.lastPlayers;
     ReplayViewer shown(ReplayViewer::kWatch, game.pause.get(), game.goldFont.get(), devices);
-    game.watchReplay(replay, shown);
-    game.world->setScore(menuScore);
-    game.lastPlayers = menuPlayers;
+    game.showFromMenu(replay, shown);
     game.playMenuMusic();
     devices.pump();
     devices.keyboard().forgetScreenKeys();

@@ -112,8 +112,7 @@ class MenuScreen : public testing::Test {
 
     void SetUp() override;
     void TearDown() override;
-    // A menu holding the focus, told the sounds after it was made, as the
-    // game must.
+    // A menu with the generated font and menu sounds, holding the focus.
     Menu& makeMenu(int32_t x, int32_t y, int32_t valueColumn, int32_t spacing);
     // The menu sounds started while f ran, by index.
     std::vector<int> soundsOf(const std::function<void()>& f);
